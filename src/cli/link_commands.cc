@@ -1,0 +1,7 @@
+#include "cli/command.h"
+
+namespace telvane::cli {
+
+void RegisterLinkCommands(CommandTable& table) {}
+
+}  // namespace telvane::cli

@@ -1,0 +1,114 @@
+// telvane-cli: every capability of the program without a window. Questions are
+// answered No unless --yes is given; file dialogs take their answers from
+// --file options in the order the operation asks for them.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/cli_screen.h"
+#include "cli/command.h"
+
+namespace telvane::cli {
+
+std::string TakeOption(std::vector<std::string>& args, const std::string& name,
+                       const std::string& fallback) {
+  for (size_t i = 0; i + 1 < args.size(); ++i) {
+    if (args[i] == name) {
+      std::string value = args[i + 1];
+      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+      return value;
+    }
+  }
+  return fallback;
+}
+
+bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == name) {
+      args.erase(args.begin() + static_cast<long>(i));
+      return true;
+    }
+  }
+  return false;
+}
+
+namespace {
+
+void PrintHelp(const CommandTable& table) {
+  std::printf(
+      "usage: telvane-cli [--yes] [--file PATH[:FILTER]]... [--folder DIR] [--progress] COMMAND "
+      "[ARGS]\n\n"
+      "Common options:\n"
+      "  --yes              answer Yes to every question (default: No)\n"
+      "  --file PATH[:N]    answer the next open/save dialog with PATH (filter N, 1-based)\n"
+      "  --folder DIR       answer the next folder dialog with DIR\n"
+      "  --progress         show transfer progress on stderr\n\n"
+      "Commands:\n");
+  for (const Command& c : table) std::printf("  %-40s %s\n", c.synopsis.c_str(), c.help.c_str());
+}
+
+int Main(int argc, char** argv) {
+  CommandTable table;
+  RegisterLinkCommands(table);
+  RegisterCableCommands(table);
+  RegisterStorageCommands(table);
+  RegisterTesterCommands(table);
+
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || TakeFlag(args, "--help") || TakeFlag(args, "-h")) {
+    PrintHelp(table);
+    return args.empty() ? 2 : 0;
+  }
+  if (TakeFlag(args, "--version")) {
+    std::printf("2.0.19.7\n");
+    return 0;
+  }
+
+  CliScreen screen;
+  screen.set_answer_yes(TakeFlag(args, "--yes"));
+  screen.set_show_progress(TakeFlag(args, "--progress"));
+  for (std::string f; !(f = TakeOption(args, "--file")).empty();) {
+    int filter = 1;
+    const size_t colon = f.rfind(':');
+    if (colon != std::string::npos && colon + 1 < f.size() &&
+        f.find_first_not_of("0123456789", colon + 1) == std::string::npos) {
+      filter = std::stoi(f.substr(colon + 1));
+      f.resize(colon);
+    }
+    screen.AddFile(f, filter);
+  }
+  for (std::string d; !(d = TakeOption(args, "--folder")).empty();) screen.AddFolder(d);
+
+  // The longest command name that the words start with: "db create" before "db".
+  const Command* best = nullptr;
+  size_t best_words = 0;
+  for (const Command& c : table) {
+    std::vector<std::string> words;
+    for (size_t start = 0; start <= c.name.size();) {
+      size_t space = c.name.find(' ', start);
+      if (space == std::string::npos) space = c.name.size();
+      words.push_back(c.name.substr(start, space - start));
+      start = space + 1;
+    }
+    if (words.size() > args.size() || words.size() <= best_words) continue;
+    if (std::equal(words.begin(), words.end(), args.begin())) {
+      best = &c;
+      best_words = words.size();
+    }
+  }
+  if (best == nullptr) {
+    std::fprintf(stderr, "telvane-cli: unknown command '%s' (see --help)\n", args[0].c_str());
+    return 2;
+  }
+  Invocation invocation;
+  invocation.args.assign(args.begin() + static_cast<long>(best_words), args.end());
+  invocation.screen = &screen;
+  return best->run(invocation);
+}
+
+}  // namespace
+}  // namespace telvane::cli
+
+int main(int argc, char** argv) { return telvane::cli::Main(argc, argv); }
