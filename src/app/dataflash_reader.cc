@@ -60,9 +60,9 @@ bool ReadDataflash(Screen& screen, Exchange& exchange, const Address& address) {
   screen.ShowProgress(true);
   screen.SetProgressRange(0, 100);
   screen.SetProgress(0);
-  const bool received = exchange.ReceiveRecord(address, buffer.data(), buffer.size(),
-                                               ConfirmSource::Value(254), Progress{true, 0, 1},
-                                               Wait{5, 0});
+  const bool received =
+      exchange.ReceiveRecord(address, buffer.data(), buffer.size(), ConfirmSource::Value(254),
+                             Progress{true, 0, 1}, Wait{5, 0});
   screen.ShowProgress(false);
   if (!received) {
     screen.ShowMessage(Icon::kError, "Ошибка", "Ошибка при приеме записи");

@@ -12,9 +12,8 @@ std::string SpeedText(unsigned long baud) {
   return std::string(text) + "бит/сек";
 }
 
-MainController::MainController(
-    Screen& screen, LinkControl& link, const AppOptions& options,
-    const PageMaker& make_page)
+MainController::MainController(Screen& screen, LinkControl& link, const AppOptions& options,
+                               const PageMaker& make_page)
     : screen_(screen),
       link_(link),
       context_{screen, link, options, facts_},

@@ -23,8 +23,7 @@ int NumberAt(const std::string& text, size_t pos) {
 }
 
 // The value after the first of `markers` found in `line`, or `fallback`.
-int FindOption(const std::string& line, std::initializer_list<const char*> markers,
-               int fallback) {
+int FindOption(const std::string& line, std::initializer_list<const char*> markers, int fallback) {
   for (const char* marker : markers) {
     const std::string m = marker;
     const size_t at = line.find(m);

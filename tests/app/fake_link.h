@@ -89,8 +89,7 @@ class FakeLink : public LinkControl, public Exchange {
                   std::to_string(confirm.raw()) + " wait " + std::to_string(wait.seconds));
     return receive(destination, length);
   }
-  bool SendRecord(const Address&, const uint8_t*, size_t length, uint8_t, Progress,
-                  Wait) override {
+  bool SendRecord(const Address&, const uint8_t*, size_t length, uint8_t, Progress, Wait) override {
     log.push_back("send " + std::to_string(length));
     return true;
   }

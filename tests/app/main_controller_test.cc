@@ -5,9 +5,9 @@
 #include <map>
 
 #include "app/dataflash_reader.h"
+#include "app/fake_link.h"
 #include "app/first_transfer.h"
 #include "app/values.h"
-#include "app/fake_link.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"
 
@@ -116,10 +116,9 @@ TEST_F(MainControllerTest, NoInstrumentSearchesThenWarnsOnceAfterTheWindowIsShow
   EXPECT_EQ(screen_.messages()[0].icon, Icon::kWarning);
   // The splash shows around the search and again around the text attempt, and
   // the warning comes only after it went away.
-  EXPECT_EQ(view_.events, (std::vector<std::string>{"splash on after 0 boxes",
-                                                    "splash off after 0 boxes",
-                                                    "splash on after 0 boxes",
-                                                    "splash off after 0 boxes"}));
+  EXPECT_EQ(view_.events,
+            (std::vector<std::string>{"splash on after 0 boxes", "splash off after 0 boxes",
+                                      "splash on after 0 boxes", "splash off after 0 boxes"}));
   EXPECT_FALSE(screen_.wait_cursor());
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Информация о приборе"}));
   EXPECT_FALSE(controller_->end_enabled());
@@ -185,7 +184,8 @@ TEST_F(MainControllerTest, TabsAndMenusOfEveryKind) {
        MenuKind::kFileB},
       {7, {"База плановых измерений", "База параметров кабелей"}, MenuKind::kDatabase},
       {8, {"База измерений"}, MenuKind::kCloseOnly},
-      {9, {"Информация о базе данных", "База параметров кабелей", "База плановых измерений"},
+      {9,
+       {"Информация о базе данных", "База параметров кабелей", "База плановых измерений"},
        MenuKind::kCloseOnly},
       {10, {"Информация о БД", "БД параметров кабелей", "БД рефлектограмм"}, MenuKind::kCloseOnly},
       {11,
@@ -204,7 +204,8 @@ TEST_F(MainControllerTest, TabsAndMenusOfEveryKind) {
       {16,
        {"Информация о БД", "БД параметров кабелей", "БД плановых измерений", "БД типов кабелей"},
        MenuKind::kCloseOnly},
-      {17, {"Информация о БД", "Частотные измерения", "Список частот", "Рефлектограммы"},
+      {17,
+       {"Информация о БД", "Частотные измерения", "Список частот", "Рефлектограммы"},
        MenuKind::kCloseOnly},
       {18, {"Информация о БД"}, MenuKind::kCloseOnly},
       {19, {"БД Измерений"}, MenuKind::kCloseOnly},
@@ -249,9 +250,8 @@ TEST(KindLayout, VersionRules) {
   EXPECT_EQ(titles(17, 3.99f).size(), 5u);
   // Kind 18 above 2.003 (2.003 itself is not above it).
   EXPECT_EQ(titles(18, 2.003f).size(), 2u);
-  EXPECT_EQ(titles(18, 2.004f),
-            (std::vector<std::string>{"Информация о приборе", "Информация о БД", "Файлы",
-                                      "Маски xDSL"}));
+  EXPECT_EQ(titles(18, 2.004f), (std::vector<std::string>{"Информация о приборе", "Информация о БД",
+                                                          "Файлы", "Маски xDSL"}));
 }
 
 TEST(KindLayout, MenusWithTheirAccessKeys) {
@@ -309,7 +309,7 @@ TEST_F(MainControllerTest, EndOfSessionLeavesTheInformationTabAlone) {
   EXPECT_EQ(link_.log, (std::vector<std::string>{"search", "command 0xff"}));
   EXPECT_TRUE(screen_.shown().empty());  // no question
   EXPECT_EQ(probes_[PageId::kCableList9]->resets, 1);
-  EXPECT_EQ(probes_[PageId::kCableList9]->clears, 2);  // at start and now
+  EXPECT_EQ(probes_[PageId::kCableList9]->clears, 2);      // at start and now
   EXPECT_EQ(probes_[PageId::kCableTypeBase2]->clears, 1);  // another kind's: at start only
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Информация о приборе"}));
   EXPECT_EQ(controller_->selected_tab(), 0);
@@ -468,8 +468,7 @@ TEST_F(DataflashTest, FailuresAreReportedAndNothingIsWritten) {
   screen_.ClearShown();
   link_.receive = [](uint8_t*, size_t) { return false; };
   EXPECT_FALSE(ReadDataflash(screen_, link_, link_.info().address()));
-  EXPECT_EQ(screen_.MessageLines(),
-            (std::vector<std::string>{"Ошибка: Ошибка при приеме записи"}));
+  EXPECT_EQ(screen_.MessageLines(), (std::vector<std::string>{"Ошибка: Ошибка при приеме записи"}));
 
   // A command the instrument did not confirm: no record is asked for.
   screen_.ClearShown();
