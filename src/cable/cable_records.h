@@ -75,6 +75,10 @@ class CableRecord : public FixedRecord<262> {
   uint8_t zone() const { return U8(51); }
   // Line 0 to 5 of the measurer's notebook.
   std::string notebook_line(int line) const { return Text(NotebookOffset(line), 21); }
+  // The same text fields as stored (CP1251), for files and exports.
+  std::string raw_name() const { return RawText(0, 21); }
+  std::string raw_type_name() const { return RawText(21, 21); }
+  std::string raw_notebook_line(int line) const { return RawText(NotebookOffset(line), 21); }
   float shortening_factor() const { return F32(178); }
   float armour_reference() const { return F32(182); }
   uint8_t condition() const { return U8(186); }
@@ -148,6 +152,7 @@ class CableTypeRecord : public FixedRecord<25> {
   using FixedRecord::FixedRecord;
 
   std::string name() const { return Text(0, kNameBytes); }
+  std::string raw_name() const { return RawText(0, kNameBytes); }
   float specific_resistance() const { return F32(16); }
   float temperature_factor() const { return F32(20); }
   bool selected() const { return U8(24) != 0; }

@@ -6,10 +6,13 @@
 
 namespace telvane {
 
-std::string ReadTextField(const uint8_t* field, size_t width) {
+std::string RawTextField(const uint8_t* field, size_t width) {
   const uint8_t* end = std::find(field, field + width, uint8_t{0});
-  return Cp1251ToUtf8(
-      std::string_view(reinterpret_cast<const char*>(field), static_cast<size_t>(end - field)));
+  return std::string(reinterpret_cast<const char*>(field), static_cast<size_t>(end - field));
+}
+
+std::string ReadTextField(const uint8_t* field, size_t width) {
+  return Cp1251ToUtf8(RawTextField(field, width));
 }
 
 void WriteTextField(uint8_t* field, size_t width, size_t max_chars, std::string_view utf8) {

@@ -21,6 +21,8 @@ namespace telvane {
 
 // Reads a CP1251 text field of `width` bytes (up to the first NUL) as UTF-8.
 std::string ReadTextField(const uint8_t* field, size_t width);
+// The CP1251 bytes of a text field of `width` bytes, up to the first NUL.
+std::string RawTextField(const uint8_t* field, size_t width);
 // Writes `utf8` as CP1251 into a field of `width` bytes: at most `max_chars`
 // characters, the rest of the field NUL.
 void WriteTextField(uint8_t* field, size_t width, size_t max_chars, std::string_view utf8);
@@ -55,6 +57,9 @@ class FixedRecord {
   float F32(size_t offset) const { return LoadLeFloat(&bytes_[offset]); }
   std::string Text(size_t offset, size_t width) const {
     return ReadTextField(&bytes_[offset], width);
+  }
+  std::string RawText(size_t offset, size_t width) const {
+    return RawTextField(&bytes_[offset], width);
   }
 
   void SetU8(size_t offset, uint8_t value) { bytes_[offset] = value; }
