@@ -4,8 +4,8 @@
 #include <array>
 #include <vector>
 
+#include "app/sprintf.h"
 #include "app/values.h"
-#include "cable/sprintf.h"
 
 namespace telvane {
 

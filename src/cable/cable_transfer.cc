@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cable/sprintf.h"
+#include "app/sprintf.h"
 
 namespace telvane {
 namespace {
