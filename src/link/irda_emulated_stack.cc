@@ -28,10 +28,12 @@ std::vector<EmulatedIrdaStack::Device> EmulatedIrdaStack::Scan() const {
   std::vector<Device> devices;
   std::error_code ec;
   for (const auto& item : std::filesystem::directory_iterator(dir_, ec)) {
+    const std::string file_name = item.path().filename().string();
     struct stat st;
     const std::string path = item.path().string();
     if (stat(path.c_str(), &st) != 0 || !S_ISSOCK(st.st_mode)) continue;
-    const std::string file_name = item.path().filename().string();
+    // Hidden files are not in range: a device being set up binds under one.
+    if (file_name.empty() || file_name[0] == '.') continue;
     Device device;
     device.path = path;
     device.entry.id = IdOf(file_name);

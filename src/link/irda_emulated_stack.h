@@ -2,6 +2,7 @@
 // file is a device in range, its file name the device name (in CP1251, cut to
 // 22 bytes) and a stable 4-byte device id derived from the file name.
 // Connecting to a device's "IrClient" service connects to that socket file.
+// Hidden files (names beginning with a dot) are not devices.
 #ifndef TELVANE_LINK_IRDA_EMULATED_STACK_H_
 #define TELVANE_LINK_IRDA_EMULATED_STACK_H_
 

@@ -68,6 +68,7 @@ class EmulatedStackTest : public ::testing::Test {
 TEST_F(EmulatedStackTest, EverySocketOfTheFolderIsADevice) {
   testing::IrdaPeer first(dir_.path().string(), "Керван-ПРО 2.6X");
   testing::WriteAll(dir_.File("notes.txt"), {'n'});
+  testing::IrdaPeer hidden(dir_.path().string(), ".binding");
   EmulatedIrdaStack stack(dir_.path().string());
   uint16_t granted = 0;
   ASSERT_TRUE(stack.Startup(kIrdaLibraryVersion, granted));
