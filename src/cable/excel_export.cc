@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include "app/cp1251.h"
+#include "app/sprintf.h"
 #include "cable/excel_sql.h"
-#include "cable/sprintf.h"
 
 namespace telvane {
 namespace {
