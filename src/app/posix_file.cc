@@ -1,0 +1,65 @@
+#include "app/posix_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace telvane {
+
+PosixFile PosixFile::Create(const std::string& path) {
+  return PosixFile(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+}
+
+PosixFile PosixFile::OpenForReading(const std::string& path) {
+  return PosixFile(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+}
+
+PosixFile& PosixFile::operator=(PosixFile&& other) noexcept {
+  if (this != &other) {
+    Close();
+    fd_ = other.fd_;
+    other.fd_ = -1;
+  }
+  return *this;
+}
+
+PosixFile::~PosixFile() { Close(); }
+
+bool PosixFile::Write(std::span<const uint8_t> bytes) {
+  if (fd_ < 0) return false;
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool PosixFile::Write(const std::string& bytes) {
+  return Write(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+}
+
+std::optional<std::vector<uint8_t>> PosixFile::ReadAll() {
+  if (fd_ < 0) return std::nullopt;
+  std::vector<uint8_t> out;
+  uint8_t buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    if (n == 0) return out;
+    out.insert(out.end(), buffer, buffer + n);
+  }
+}
+
+bool PosixFile::Close() {
+  if (fd_ < 0) return true;
+  const int result = ::close(fd_);
+  fd_ = -1;
+  return result == 0;
+}
+
+}  // namespace telvane

@@ -1,0 +1,43 @@
+// A file descriptor that is closed when the object goes, with whole-buffer
+// reads and writes.
+#ifndef TELVANE_APP_POSIX_FILE_H_
+#define TELVANE_APP_POSIX_FILE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace telvane {
+
+class PosixFile {
+ public:
+  // Creates or truncates the file for writing; an invalid file on failure.
+  static PosixFile Create(const std::string& path);
+  static PosixFile OpenForReading(const std::string& path);
+
+  PosixFile(PosixFile&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+  PosixFile& operator=(PosixFile&& other) noexcept;
+  PosixFile(const PosixFile&) = delete;
+  PosixFile& operator=(const PosixFile&) = delete;
+  ~PosixFile();
+
+  bool valid() const { return fd_ >= 0; }
+  // Writes every byte; false when a write fails or writes less.
+  bool Write(std::span<const uint8_t> bytes);
+  bool Write(const std::string& bytes);
+  // The whole rest of the file; nullopt on a read error.
+  std::optional<std::vector<uint8_t>> ReadAll();
+  // Closes now; false when the close reported an error.
+  bool Close();
+
+ private:
+  explicit PosixFile(int fd) : fd_(fd) {}
+  int fd_ = -1;
+};
+
+}  // namespace telvane
+
+#endif  // TELVANE_APP_POSIX_FILE_H_

@@ -1,0 +1,14 @@
+// printf-style formatting into a std::string, for the fixed text layouts of
+// files and SQL statements.
+#ifndef TELVANE_APP_SPRINTF_H_
+#define TELVANE_APP_SPRINTF_H_
+
+#include <string>
+
+namespace telvane {
+
+std::string Sprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace telvane
+
+#endif  // TELVANE_APP_SPRINTF_H_

@@ -1,0 +1,262 @@
+#include "cable/excel_export.h"
+
+#include <gtest/gtest.h>
+#include <stdio.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/values.h"
+#include "cable/excel_sql.h"
+#include "support/scripted_screen.h"
+#include "support/temp_dir.h"
+
+namespace telvane {
+namespace {
+
+// The cells python3-xlrd reads, one "row col type value" line each.
+std::vector<std::string> XlrdCells(const std::string& path) {
+  const std::string command = std::string(TELVANE_PYTHON) + " " + TELVANE_SOURCE_DIR +
+                              "/tests/cable/xlrd_cells.py '" + path + "' 2>&1";
+  std::vector<std::string> lines;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return lines;
+  std::string line;
+  for (int c; (c = fgetc(pipe)) != EOF;) {
+    if (c == '\n') {
+      lines.push_back(line);
+      line.clear();
+    } else {
+      line += static_cast<char>(c);
+    }
+  }
+  pclose(pipe);
+  return lines;
+}
+
+CableRecord SampleCable() {
+  CableRecord cable;
+  cable.set_name("МАГИСТРАЛЬ 1");
+  cable.set_type_name("ТПП'10");
+  cable.set_pair_count(2);
+  cable.set_length(1500);
+  cable.set_section_count(1);
+  cable.set_temperature(20.5f);
+  cable.set_zone(3);
+  cable.set_notebook_line(0, "ОТ АТС");
+  cable.set_notebook_line(1, "ДО ШКАФА");
+  cable.set_shortening_factor(1.5f);
+  cable.set_armour_reference(0.25f);
+  cable.set_condition(1);
+  CableSection s;
+  s.set_length(250);
+  s.set_core_diameter(0.4f);
+  s.set_core_resistance(148);
+  s.set_capacitance(45);
+  s.set_temperature_factor(0.004f);
+  cable.set_section(0, s);
+  return cable;
+}
+
+TEST(ExcelStatements, ParametersAsTheExportBuildsThem) {
+  const auto statements = CableParameterStatements(SampleCable());
+  ASSERT_EQ(statements.size(), 1u + 10u + 6u);
+  EXPECT_EQ(statements[0], "CREATE TABLE Cab_Param (Cab_Name TEXT,Cab_Value TEXT)");
+  EXPECT_EQ(statements[1],
+            "INSERT INTO Cab_Param (Cab_Name,Cab_Value) VALUES ('ТИП КАБЕЛЯ                    "
+            "','ТПП''10                        ')");
+  EXPECT_EQ(statements[2],
+            "INSERT INTO Cab_Param (Cab_Name,Cab_Value) VALUES ('КОЛ-ВО ПАР                    "
+            "','2')");
+  EXPECT_EQ(statements[5],
+            "INSERT INTO Cab_Param (Cab_Name,Cab_Value) VALUES ('ТЕМПЕРАТУРА                   "
+            "','20.5')");
+  EXPECT_EQ(statements[7],
+            "INSERT INTO Cab_Param (Cab_Name,Cab_Value) VALUES ('БЛОКНОТ ИЗМЕРИТЕЛЯ            "
+            "','ОТ АТСДО ШКАФА')");
+  EXPECT_EQ(statements[11],
+            "INSERT INTO Cab_Param (Cab_Name,Cab_Value) VALUES ('УЧАСТОК                        "
+            "1','')");
+  EXPECT_EQ(statements[12],
+            "INSERT INTO Cab_Param (Cab_Name,Cab_Value) VALUES ('                         длина"
+            "','250')");
+  EXPECT_EQ(statements[14],
+            "INSERT INTO Cab_Param (Cab_Name,Cab_Value) VALUES ('погонное сопротивление ТПЖ(ом/"
+            "','148')");
+  EXPECT_EQ(statements[16],
+            "INSERT INTO Cab_Param (Cab_Name,Cab_Value) VALUES ('     температурный коэффициент"
+            "','0.004')");
+}
+
+TEST(ExcelStatements, PlannedRowsCarryMarkersAsStored) {
+  CableRecord cable = SampleCable();
+  PlannedDatabase planned;
+  planned.EnsureSlots()[0].set_pair(1);
+  planned.slots[0].set_capacitance_ab(kPairNotMeasured);
+  planned.slots[1].set_pair(2);
+  planned.slots[1].set_insulation_ac(31000000.0f);
+  const auto statements = PlannedStatements(cable, planned);
+  ASSERT_EQ(statements.size(), 3u);
+  EXPECT_EQ(statements[1],
+            "INSERT INTO Cab_Plan_Izm (Para,EM_AB,EM_BC,EM_AC,IZ_AB,IZ_BC,IZ_AC) VALUES ( "
+            "1,-2.85e+09,0,0,0,0,0)");
+  EXPECT_EQ(statements[2],
+            "INSERT INTO Cab_Plan_Izm (Para,EM_AB,EM_BC,EM_AC,IZ_AB,IZ_BC,IZ_AC) VALUES ( "
+            "2,0,0,0,0,0,3.1e+07)");
+}
+
+TEST(ExcelSql, ParsesTheStatementsAndRefusesWhatDoesNotFit) {
+  testing::TempDir dir;
+  ExcelSqlConnection c;
+  EXPECT_FALSE(c.Open("DRIVER={OTHER};DBQ=" + dir.File("a.xls")));
+  EXPECT_FALSE(c.Open(ExcelConnectionString(dir.File("missing/a.xls"))));
+  ASSERT_TRUE(c.Open(ExcelConnectionString(dir.File("a.xls"))));
+  EXPECT_FALSE(c.Execute("INSERT INTO T (A) VALUES ('x')"));  // no table yet
+  ASSERT_TRUE(c.Execute("CREATE TABLE T (A TEXT,B NUMBER)"));
+  EXPECT_FALSE(c.Execute("CREATE TABLE U (A TEXT)"));
+  EXPECT_TRUE(c.Execute("INSERT INTO T (B,A) VALUES ( 1.5e+02,'it''s, (x)')"));
+  EXPECT_FALSE(c.Execute("INSERT INTO T (A,B) VALUES ('it's',1)"));
+  EXPECT_FALSE(c.Execute("INSERT INTO T (A,B) VALUES ('x',abc)"));
+  EXPECT_FALSE(c.Execute("INSERT INTO T (A,C) VALUES ('x',1)"));
+  EXPECT_FALSE(c.Execute("INSERT INTO T (A,B) VALUES ('x')"));
+  ASSERT_EQ(c.rows().size(), 1u);
+  EXPECT_EQ(std::get<std::string>(c.rows()[0][0]), "it's, (x)");
+  EXPECT_EQ(std::get<double>(c.rows()[0][1]), 150.0);
+  EXPECT_EQ(ExcelConnectionString("/d/a.xls"),
+            "DRIVER={MICROSOFT EXCEL DRIVER (*.XLS)};DSN='';FIRSTROWHASNAMES=1;READONLY=FALSE;"
+            "CREATE_DB=\"/d/a.xls\";DBQ=/d/a.xls");
+}
+
+class ExcelExportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    base_.header.set_cable_count(1);
+    base_.cables[0] = SampleCable();
+    base_.planned[0].date = {9, 12, 26};
+    auto& slots = base_.planned[0].EnsureSlots();
+    slots[0].set_pair(1);
+    slots[0].set_capacitance_ab(45.5f);
+    slots[0].set_insulation_ac(kInsulationAboveRange);
+    slots[1].set_pair(2);
+    slots[1].set_capacitance_ab(kPairNotMeasured);
+  }
+  // The scripted folder choice (a plain string would call the dialog itself).
+  void PickFolder(const std::string& folder) {
+    screen_.ChooseFolder(std::optional<std::string>(folder));
+  }
+  std::string CableFolder() const { return dir_.File("МАГИСТРАЛЬ 1"); }
+
+  testing::ScriptedScreen screen_;
+  testing::TempDir dir_;
+  CableBase base_;
+};
+
+TEST_F(ExcelExportTest, ParametersWorkbookReadsBackWithXlrd) {
+  PickFolder(dir_.path().string());
+  ASSERT_TRUE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
+  const auto cells = XlrdCells(CableFolder() + "/Параметры кабеля.xls");
+  ASSERT_EQ(cells.size(), 1u + 2u * 17u) << (cells.empty() ? "" : cells[0]);
+  EXPECT_EQ(cells[0], "size 17 2");
+  EXPECT_EQ(cells[1], "0 0 text Cab_Name");
+  EXPECT_EQ(cells[2], "0 1 text Cab_Value");
+  EXPECT_EQ(cells[3], "1 0 text ТИП КАБЕЛЯ                    ");
+  EXPECT_EQ(cells[4], "1 1 text ТПП'10                        ");
+  EXPECT_EQ(cells[6], "2 1 text 2");
+  EXPECT_EQ(cells[22], "10 1 text 1");  // УСЛОВИЕ, the tenth property
+  EXPECT_EQ(cells[23], "11 0 text УЧАСТОК                        1");
+  EXPECT_EQ(cells[26], "12 1 text 250");
+  EXPECT_EQ(cells[28], "13 1 text 0.4");
+  EXPECT_TRUE(screen_.messages().empty());
+}
+
+TEST_F(ExcelExportTest, SectionCountZeroGivesTheTenPropertyRowsOnly) {
+  base_.cables[0].set_section_count(0);
+  PickFolder(dir_.path().string() + "/");
+  ASSERT_TRUE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
+  const auto cells = XlrdCells(CableFolder() + "/Параметры кабеля.xls");
+  ASSERT_FALSE(cells.empty());
+  EXPECT_EQ(cells[0], "size 11 2");
+}
+
+TEST_F(ExcelExportTest, PlannedWorkbookHasNumbersUnderTheColumnNames) {
+  std::filesystem::create_directories(CableFolder() + "/Плановые измерения");
+  const std::string path = CableFolder() + "/Плановые измерения/p_09_12_26.xls";
+  testing::WriteAll(path, std::vector<uint8_t>(5000, 1));  // replaced
+  PickFolder(dir_.path().string());
+  ASSERT_TRUE(ExportCableToExcel(screen_, base_, 0, kExportPlanned));
+  const auto cells = XlrdCells(path);
+  ASSERT_EQ(cells.size(), 1u + 3u * 7u);
+  EXPECT_EQ(cells[0], "size 3 7");
+  const char* names[] = {"Para", "EM_AB", "EM_BC", "EM_AC", "IZ_AB", "IZ_BC", "IZ_AC"};
+  for (int c = 0; c < 7; ++c)
+    EXPECT_EQ(cells[1 + c], "0 " + std::to_string(c) + " text " + names[c]);
+  EXPECT_EQ(cells[8], "1 0 number 1.0");
+  EXPECT_EQ(cells[9], "1 1 number 45.5");
+  EXPECT_EQ(cells[14], "1 6 number 31000000.0");
+  EXPECT_EQ(cells[15], "2 0 number 2.0");
+  EXPECT_EQ(cells[16], "2 1 number -2850000000.0");
+}
+
+TEST_F(ExcelExportTest, CableWithoutPairsGivesTheHeaderRowOnly) {
+  base_.cables[0].set_pair_count(0);
+  PickFolder(dir_.path().string());
+  ASSERT_TRUE(ExportCableToExcel(screen_, base_, 0, kExportPlanned));
+  const auto cells = XlrdCells(CableFolder() + "/Плановые измерения/p_09_12_26.xls");
+  ASSERT_EQ(cells.size(), 8u);
+  EXPECT_EQ(cells[0], "size 1 7");
+}
+
+TEST_F(ExcelExportTest, RefusalsCancelAndMissingFolder) {
+  EXPECT_FALSE(ExportCableToExcel(screen_, base_, 0, kExportReflectograms));
+  EXPECT_FALSE(ExportCableToExcel(screen_, base_, 0, 7));
+  EXPECT_EQ(screen_.MessageLines(), (std::vector<std::string>{"Warning: Данная функция недоступна",
+                                                              "Error: Неверный номер БД"}));
+  screen_.ClearShown();
+  screen_.ChooseFolder(std::nullopt);
+  EXPECT_FALSE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
+  PickFolder(dir_.File("absent/deeper"));
+  EXPECT_FALSE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
+  EXPECT_TRUE(screen_.messages().empty());
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("absent")));
+  ASSERT_EQ(screen_.shown().size(), 2u);
+  EXPECT_EQ(screen_.shown()[0].text, "Создание файла MS Excel");
+}
+
+TEST_F(ExcelExportTest, CableNameCannotLeaveTheChosenFolder) {
+  const std::string inner = dir_.File("inner");
+  std::filesystem::create_directory(inner);
+  base_.cables[0].set_name("..");
+  PickFolder(inner);
+  ASSERT_TRUE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
+  EXPECT_TRUE(std::filesystem::exists(inner + "/_/Параметры кабеля.xls"));
+  base_.cables[0].set_name("../../x");
+  PickFolder(inner);
+  ASSERT_TRUE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
+  EXPECT_TRUE(std::filesystem::exists(inner + "/.._.._x/Параметры кабеля.xls"));
+}
+
+TEST_F(ExcelExportTest, TypeTableWorkbook) {
+  CableTypeTable table;
+  table.types.resize(2);
+  table.types[0].set_name("ТПП'Э");
+  table.types[0].set_specific_resistance(28.5f);
+  table.types[0].set_temperature_factor(0.004f);
+  const std::string path = dir_.File("types.xls");
+  screen_.ChooseFile(path, 1);
+  ASSERT_TRUE(ExportCableTypesToExcel(screen_, table));
+  EXPECT_FALSE(screen_.wait_cursor());
+  EXPECT_EQ(screen_.wait_cursor_changes(), 2);
+  const auto cells = XlrdCells(path);
+  ASSERT_EQ(cells.size(), 10u);
+  EXPECT_EQ(cells[0], "size 3 3");
+  EXPECT_EQ(cells[1], "0 0 text Cable_Type");
+  EXPECT_EQ(cells[4], "1 0 text ТПП'Э           ");
+  EXPECT_EQ(cells[5], "1 1 number 28.5");
+  EXPECT_EQ(cells[6], "1 2 number 0.004");
+  EXPECT_EQ(cells[7], "2 0 text                 ");
+  EXPECT_EQ(cells[8], "2 1 number 0.0");
+}
+
+}  // namespace
+}  // namespace telvane
