@@ -1,0 +1,19 @@
+// The pages of the cable-parameter meters that the main window shows: the
+// cable-type page of kind 2, the database, cable and size pages of kind 6, the
+// compact cable page of kind 7 and the planned-measurement page of kinds 4 and
+// 7.
+#ifndef TELVANE_CABLE_PAGES_CABLE_PAGES_H_
+#define TELVANE_CABLE_PAGES_CABLE_PAGES_H_
+
+#include <memory>
+
+#include "app/instrument_page.h"
+
+namespace telvane {
+
+// The page of `id`, or nullptr when it is not one of these.
+std::unique_ptr<InstrumentPage> MakeCablePage(PageId id, PageContext& context);
+
+}  // namespace telvane
+
+#endif  // TELVANE_CABLE_PAGES_CABLE_PAGES_H_

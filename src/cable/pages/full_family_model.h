@@ -1,0 +1,58 @@
+// What the three pages of the full family (kind 6) share: the cable database
+// with its planned measurements, one check mark per cable, the selected cable
+// and the database choice. The database page, the cable page and the size page
+// of one window hold the same model.
+#ifndef TELVANE_CABLE_PAGES_FULL_FAMILY_MODEL_H_
+#define TELVANE_CABLE_PAGES_FULL_FAMILY_MODEL_H_
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/instrument_page.h"
+#include "cable/cable_database.h"
+
+namespace telvane {
+
+// The database choice of the database page, in list order.
+enum class FullDatabase { kParameters = 0, kPlanned = 1, kReflectograms = 2 };
+inline constexpr int kFullDatabaseCount = 3;
+const char* FullDatabaseName(int index);
+
+class FullFamilyModel {
+ public:
+  FullFamilyModel();
+
+  // The model of the window behind `context`, created with the first page.
+  static std::shared_ptr<FullFamilyModel> For(PageContext& context);
+
+  CableBase base;
+  // One mark per cable slot, initially set.
+  std::vector<bool> checks = std::vector<bool>(kMaxCables, true);
+  int database = 0;
+
+  // Cables that take part in a transfer and that the lists show: the current
+  // count or the maximum, whichever is smaller.
+  int Count() const;
+  // The selected cable, 0 when the remembered one exceeds the maximum.
+  int selected() const;
+  void Select(int cable);
+  CableRecord* SelectedCable();
+
+  // Clears the database, the marks and the selection.
+  void Reset();
+
+  // Every page of the model redraws when one changes it.
+  void AddListener(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+  void Notify();
+
+ private:
+  int selected_ = 0;
+  std::vector<std::function<void()>> listeners_;
+};
+
+}  // namespace telvane
+
+#endif  // TELVANE_CABLE_PAGES_FULL_FAMILY_MODEL_H_

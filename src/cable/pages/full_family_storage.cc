@@ -1,0 +1,69 @@
+#include "cable/pages/full_family_storage.h"
+
+#include <algorithm>
+
+#include "storage/db/db_session.h"
+#include "storage/db/legacy_schema.h"
+
+namespace telvane {
+
+bool SaveParametersToLegacyA(Screen& screen, const CableRecord& cable) {
+  if (screen.AskYesNo(Icon::kQuestion, "Вопрос", kUpdateLegacyQuestion) != Answer::kYes) {
+    return false;
+  }
+  const auto path = ChooseDatabaseFile(screen);
+  if (!path) return false;
+  WaitCursor wait(screen);
+  return WriteLegacyA(screen, *path, {cable});
+}
+
+DbCable FullFamilyDbCable(const CableBase& base, int index) {
+  const CableRecord& cable = base.cables[static_cast<size_t>(index)];
+  const PlannedDatabase& planned = base.planned[static_cast<size_t>(index)];
+  DbCable out;
+  out.name = cable.name();
+  out.nlist = index;
+  out.pairs = cable.pair_count();
+  out.temperature = cable.temperature();
+  // The three date bytes in stored order: day, month, year - 2000.
+  out.plan_date = DbPlanDate{planned.date[0], planned.date[1], planned.date[2]};
+  const int sections = std::min<int>(cable.section_count(), CableRecord::kSections);
+  for (int k = 0; k < sections; ++k) {
+    const CableSection section = cable.section(k);
+    DbFrame frame;
+    frame.type.name = cable.type_name();
+    frame.type.diameter = section.core_diameter();
+    frame.type.specific_capacity = section.capacitance();
+    frame.type.contraction = section.temperature_factor();
+    frame.type.r_conductor = section.core_resistance();
+    frame.length = section.length();
+    frame.specific_capacity = section.capacitance();
+    out.frames.push_back(frame);
+  }
+  std::vector<DbPlanPair> pairs;
+  const int pair_count = std::min<int>(cable.pair_count(), static_cast<int>(planned.slots.size()));
+  for (int p = 0; p < pair_count; ++p) {
+    const PlannedMeasurement& m = planned.slots[static_cast<size_t>(p)];
+    DbPlanPair pair;
+    pair.pair_number = m.pair();
+    pair.cap_ac = m.capacitance_ac();
+    pair.cap_bc = m.capacitance_bc();
+    pair.cap_ab = m.capacitance_ab();
+    pair.ins_ac = m.insulation_ac();
+    pair.ins_bc = m.insulation_bc();
+    pair.ins_ab = m.insulation_ab();
+    pairs.push_back(pair);
+  }
+  out.plan = std::move(pairs);
+  return out;
+}
+
+bool SavePlannedToCurrentSchema(Screen& screen, const CableBase& base, int cable) {
+  if (cable < 0 || cable >= kMaxCables) return false;
+  const auto path = ChooseDatabaseFile(screen);
+  if (!path) return false;
+  WaitCursor wait(screen);
+  return WriteCables(screen, *path, {FullFamilyDbCable(base, cable)});
+}
+
+}  // namespace telvane
