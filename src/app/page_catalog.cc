@@ -3,6 +3,7 @@
 #include "app/info_page.h"
 #include "app/text_planned_page.h"
 #include "app/translatable.h"
+#include "cable/pages/cable_pages.h"
 
 namespace telvane {
 
@@ -82,6 +83,7 @@ std::unique_ptr<InstrumentPage> MakePage(PageId id, PageContext& context) {
     case PageId::kTextPlanned:
       return std::make_unique<TextPlannedPage>(context);
     default:
+      if (auto page = MakeCablePage(id, context)) return page;
       return std::make_unique<EmptyPage>(context, id, PageTitle(id));
   }
 }

@@ -30,6 +30,7 @@ void RegisterLinkCommands(CommandTable& table);
 void RegisterCableCommands(CommandTable& table);
 void RegisterStorageCommands(CommandTable& table);
 void RegisterTesterCommands(CommandTable& table);
+void RegisterCablePagesCommands(CommandTable& table);
 
 // Takes "--name VALUE" out of args; returns the value or `fallback`.
 std::string TakeOption(std::vector<std::string>& args, const std::string& name,

@@ -55,6 +55,7 @@ int Main(int argc, char** argv) {
   RegisterCableCommands(table);
   RegisterStorageCommands(table);
   RegisterTesterCommands(table);
+  RegisterCablePagesCommands(table);
 
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || TakeFlag(args, "--help") || TakeFlag(args, "-h")) {

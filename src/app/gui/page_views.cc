@@ -1,10 +1,12 @@
 // The view of every page. A page with a view of its own gets a case here (see
 // app/page_catalog.h); every other page shows its title.
 #include "app/gui/page_view.h"
+#include "cable/pages/cable_pages_view.h"
 
 namespace telvane {
 
 PageView* MakePageView(InstrumentPage& page, QWidget* parent) {
+  if (PageView* view = MakeCablePageView(page, parent)) return view;
   if (auto* info = dynamic_cast<InfoPage*>(&page)) return new InfoPageView(*info, parent);
   if (auto* planned = dynamic_cast<TextPlannedPage*>(&page)) {
     return new TextPlannedPageView(*planned, parent);

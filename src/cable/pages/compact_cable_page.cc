@@ -367,8 +367,9 @@ std::vector<CompactCableRecord> CompactCablePage::BuildImage(bool& left_out) {
 }
 
 bool CompactCablePage::Send() {
-  if (screen().AskYesNo(Icon::kWarning, kWarningCaption,
-                        "База данных параметров кабелей в приборе будет изменена!\r\nПродолжить?") !=
+  if (screen().AskYesNo(
+          Icon::kWarning, kWarningCaption,
+          "База данных параметров кабелей в приборе будет изменена!\r\nПродолжить?") !=
       Answer::kYes) {
     return false;
   }
@@ -388,8 +389,9 @@ bool CompactCablePage::Send() {
     return false;
   }
   if (!session.transfer().SendCompactImage(image)) return false;
-  const auto copied = std::count_if(image.begin(), image.end(),
-                                    [](const CompactCableRecord& slot) { return !slot.IsEmptySlot(); });
+  const auto copied = std::count_if(image.begin(), image.end(), [](const CompactCableRecord& slot) {
+    return !slot.IsEmptySlot();
+  });
   model_->base.counts.cables = static_cast<uint8_t>(copied);
   Changed();
   return true;

@@ -36,7 +36,7 @@ class PlannedBasePage : public InstrumentPage {
   bool can_transfer();
 
   void Select(PlannedSide side, int cable);
-  bool Receive();       // "Принять"
+  bool Receive();         // "Принять"
   void CopyToComputer();  // instrument -> computer, every cable
   // CSV export of the shown side's selected cable, or of all its cables.
   bool ExportSelected();

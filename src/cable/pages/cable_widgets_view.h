@@ -1,0 +1,41 @@
+// What the Qt views of the cable pages share: translated captions, text
+// conversions and named widgets (the names let the tests find them).
+#ifndef TELVANE_CABLE_PAGES_CABLE_WIDGETS_VIEW_H_
+#define TELVANE_CABLE_PAGES_CABLE_WIDGETS_VIEW_H_
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <string>
+
+namespace telvane {
+namespace cable_view {
+
+inline QString Tr(const char* text) { return QCoreApplication::translate("CablePages", text); }
+inline QString Q(const std::string& text) { return QString::fromStdString(text); }
+inline std::string S(const QString& text) { return text.toStdString(); }
+
+// A button named `name` (for tests) with a translated caption.
+inline QPushButton* Button(QWidget* parent, const char* caption, const char* name) {
+  auto* button = new QPushButton(Tr(caption), parent);
+  button->setObjectName(name);
+  return button;
+}
+
+inline QLineEdit* Edit(QWidget* parent, const char* name) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  return edit;
+}
+
+// Sets the text without moving the cursor of a field being typed in.
+inline void SetText(QLineEdit* edit, const std::string& text) {
+  const QString value = Q(text);
+  if (edit->text() != value) edit->setText(value);
+}
+
+}  // namespace cable_view
+}  // namespace telvane
+
+#endif  // TELVANE_CABLE_PAGES_CABLE_WIDGETS_VIEW_H_
