@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/cp1251.h"
-#include "cable/posix_file.h"
-#include "cable/sprintf.h"
+#include "app/posix_file.h"
+#include "app/sprintf.h"
 
 namespace telvane {
 namespace {

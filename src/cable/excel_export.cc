@@ -4,8 +4,9 @@
 #include <unistd.h>
 
 #include "app/cp1251.h"
+#include "app/sprintf.h"
 #include "cable/excel_sql.h"
-#include "cable/sprintf.h"
+#include "cable/folder_names.h"
 
 namespace telvane {
 namespace {
@@ -39,21 +40,6 @@ std::string NotebookText(const CableRecord& cable) {
 }
 
 double D(float v) { return static_cast<double>(v); }
-
-// A cable name as one folder name: no separator, not "." or "..".
-std::string SafeFolderName(const std::string& name) {
-  std::string out = name;
-  for (char& c : out) {
-    if (c == '/') c = '_';
-  }
-  if (out == "." || out == "..") out = "_";
-  return out;
-}
-
-std::string Join(const std::string& folder, const std::string& name) {
-  if (!folder.empty() && folder.back() == '/') return folder + name;
-  return folder + "/" + name;
-}
 
 }  // namespace
 
@@ -144,7 +130,7 @@ bool WriteExcelWorkbook(const std::string& path, const std::vector<std::string>&
 
 std::string PrepareCableExportPath(const std::string& folder, const CableRecord& cable,
                                    const PlannedDatabase& planned, int database_number) {
-  std::string path = Join(folder, SafeFolderName(cable.name()));
+  std::string path = JoinPath(folder, SafeFolderName(cable.name()));
   ::mkdir(path.c_str(), 0755);
   if (database_number == kExportParameters) return path + "/Параметры кабеля.xls";
   path += "/Плановые измерения";

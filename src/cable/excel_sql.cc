@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "cable/sprintf.h"
+#include "app/sprintf.h"
 #include "storage/worksheet_writer.h"
 
 namespace telvane {

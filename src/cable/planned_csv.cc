@@ -3,9 +3,9 @@
 #include <array>
 
 #include "app/cp1251.h"
+#include "app/posix_file.h"
+#include "app/sprintf.h"
 #include "app/values.h"
-#include "cable/posix_file.h"
-#include "cable/sprintf.h"
 
 namespace telvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "cable/sprintf.h"
+#include "app/sprintf.h"
 
 #include <cstdarg>
 #include <cstdio>

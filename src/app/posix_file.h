@@ -1,7 +1,7 @@
 // A file descriptor that is closed when the object goes, with whole-buffer
 // reads and writes.
-#ifndef TELVANE_CABLE_POSIX_FILE_H_
-#define TELVANE_CABLE_POSIX_FILE_H_
+#ifndef TELVANE_APP_POSIX_FILE_H_
+#define TELVANE_APP_POSIX_FILE_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -40,4 +40,4 @@ class PosixFile {
 
 }  // namespace telvane
 
-#endif  // TELVANE_CABLE_POSIX_FILE_H_
+#endif  // TELVANE_APP_POSIX_FILE_H_

@@ -1,4 +1,4 @@
-#include "cable/posix_file.h"
+#include "app/posix_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,0 +1,34 @@
+// The serial port as the cable transfers use it: one byte at a time, with the
+// queue sizes, purge, event mask and read time-out each transfer sets. The
+// session port of the link implements it through an adapter; tests use a
+// scripted port.
+#ifndef TELVANE_CABLE_CABLE_PORT_H_
+#define TELVANE_CABLE_CABLE_PORT_H_
+
+#include <cstddef>
+#include <cstdint>
+
+namespace telvane {
+
+class CablePort {
+ public:
+  enum class Read { kByte, kTimeout, kError };
+
+  virtual ~CablePort() = default;
+
+  // Input and output queue sizes.
+  virtual bool SetQueues(size_t input, size_t output) = 0;
+  // Discards what is queued in both directions.
+  virtual bool Purge() = 0;
+  // Wakes reads on every received character.
+  virtual bool SetEventMask() = 0;
+  // A read returns at once when a byte is there, otherwise after at most
+  // `milliseconds` with no byte.
+  virtual bool SetReadTimeout(int milliseconds) = 0;
+  virtual bool WriteByte(uint8_t byte) = 0;
+  virtual Read ReadByte(uint8_t& byte) = 0;
+};
+
+}  // namespace telvane
+
+#endif  // TELVANE_CABLE_CABLE_PORT_H_

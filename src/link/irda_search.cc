@@ -1,0 +1,152 @@
+#include "link/irda_search.h"
+
+#include <algorithm>
+
+#include "link/irda_frame.h"
+
+namespace telvane {
+
+namespace {
+
+constexpr Wait kIdentifyWait{0, 180000};
+constexpr Wait kSyncWait{5, 0};
+constexpr uint8_t kFirstCode = 9;
+constexpr uint8_t kLastCode = 19;
+
+constexpr char kUnknownName[] = "Неизвестный прибор";
+
+// The speed byte of the identification: 1 to 6 through an adapter, 9 to 14 by
+// cable; false for any other value.
+bool AnnouncedBaud(uint8_t code, uint32_t& baud) {
+  static constexpr uint32_t kRates[] = {9600, 19200, 28800, 57600, 115200, 38400};
+  if (code >= 1 && code <= 6) {
+    baud = kRates[code - 1];
+    return true;
+  }
+  if (code >= 9 && code <= 14) {
+    baud = kRates[code - 9];
+    return true;
+  }
+  baud = 9600;
+  return false;
+}
+
+}  // namespace
+
+std::string IrdaCatalogueName(uint8_t kind, const std::string& device_name) {
+  static const char* const kNames[] = {
+      /*  1 */ "КВР-ПРО-6.40О (базовая модель Опора)",
+      /*  2 */ "КВР-ПРО-6.40Н (модификация Нива)",
+      /*  3 */ "КВР-ПРО-6.40М (модификация Мост)",
+      /*  4 */ "КВР-ПРО-8.3ХХ",
+      /*  5 */ "Керван-ПРО",
+      /*  6 */ "КВР-ПРО ПЛЮС",
+      /*  7 */ "КВР-ПРО-8.36",
+      /*  8 */ "Ленсограф",
+      /*  9 */ nullptr,
+      /* 10 */ "Кабельный рефлектометр ТАВРА-ПРО",
+      /* 11 */ "Кабельный прибор КВР-ПРО-ТАВРА",
+      /* 12 */ "Кабельный прибор КВР-ПРО-ТАВРА(E)",
+      /* 13 */ nullptr,
+      /* 14 */ "КВР-ПРО КЕРВАН",
+      /* 15 */ "Dataflash reader",
+      /* 16 */ "КВР-ПРО-'30'",
+      /* 17 */ "Керван-ПРО DSL",
+      /* 18 */ "КВР-ПРО Ветра",
+      /* 19 */ "VS-E1",
+      /* 20 */ "Неизвестный прибор",
+  };
+  if (kind == 9 || kind == 13) return device_name;
+  if (kind >= 1 && kind <= 20) return kNames[kind - 1];
+  return kUnknownName;
+}
+
+InstrumentInfo IrdaSearch(IrdaLink& link, LinkKind& link_kind, uint32_t& baud) {
+  Screen& screen = link.screen();
+  InstrumentInfo info;
+  link_kind = LinkKind::kSerial;
+
+  uint8_t identification[9];
+  for (uint8_t code = kFirstCode;; ++code) {
+    if (screen.IsEscapeDown() &&
+        screen.AskYesNo(Icon::kQuestion, "Поиск устройств", "Прервать поиск?") == Answer::kYes) {
+      info.status = SearchStatus::kCancelled;
+      return info;
+    }
+    if (link.Send(&code, 1) != 1) {
+      link.ShowSocketError("Передача данных прервана. Ошибка: %d");
+      return info;
+    }
+    if (link.WaitSocket(kIdentifyWait, WaitMode::kReadable)) break;
+    if (code == kLastCode) return info;
+  }
+
+  const long got = link.Receive(identification, sizeof(identification));
+  if (got < 0) {
+    link.ShowSocketError("Ошибка приема данных. Ошибка: %d");
+    return info;
+  }
+  if (got != static_cast<long>(sizeof(identification))) {
+    link.ShowError("Ошибка", "Некорректная информация об устройстве");
+    return info;
+  }
+  if (FrameSum(identification, 8) != identification[8]) {
+    link.ShowError("Ошибка", "Ошибка внутренней КС");
+    return info;
+  }
+
+  info.kind = identification[0];
+  info.SetSerial(identification + 1);
+  if (!AnnouncedBaud(identification[7], baud)) {
+    screen.ShowMessage(Icon::kWarning, "Warning",
+                       "Неопознанный байт IrDA_BR\r\nIsIrDA=true; BaudRate=9600");
+  }
+  info.name = IrdaCatalogueName(info.kind, link.ChosenDeviceName());
+
+  if (!IrdaSynchronize(link, info)) {
+    link.ShowError("Ошибка", "Неудачная синхронизация\r\nПрибор: " + info.name +
+                                 "\r\nS/N:" + info.SerialText());
+    info.Clear();
+    link.CloseIrda();
+    info.status = SearchStatus::kSyncFailed;
+    return info;
+  }
+  link_kind = LinkKind::kIrda;
+  info.status = SearchStatus::kEnded;
+  return info;
+}
+
+bool IrdaSynchronize(IrdaLink& link, const InstrumentInfo& info) {
+  const Address address = info.address();
+  uint8_t frame[8];
+  std::copy(address.begin(), address.end(), frame);
+  frame[7] = FrameSum(frame, 7);
+  if (link.Send(frame, sizeof(frame)) != static_cast<long>(sizeof(frame))) {
+    link.ShowSocketError("Передача данных прервана. Ошибка: %d");
+    return false;
+  }
+  if (!link.WaitSocket(kSyncWait, WaitMode::kReadable)) return false;
+
+  uint8_t reply[14];
+  const long got = link.Receive(reply, sizeof(reply));
+  if (got < 0) {
+    link.ShowSocketError("Прием данных невозможен. Ошибка: %d");
+    return false;
+  }
+  if (got != static_cast<long>(sizeof(reply))) {
+    link.ShowError("Ошибка", "Некорректная информация об устройстве");
+    return false;
+  }
+  if (FrameSum(reply, 13) != reply[13]) {
+    link.ShowError("Ошибка", "Ошибка внутренней КС");
+    return false;
+  }
+  if (reply[0] != address[0]) return false;
+  for (int i = 1; i <= 6; ++i) {
+    if (reply[i] != address[i]) return false;
+    if (reply[i + 6] != static_cast<uint8_t>(~address[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace telvane
