@@ -192,6 +192,32 @@ TEST_F(SimWindowTest, SearchEndsTheSessionAndFindsTheInstrumentAgain) {
   EXPECT_EQ(link_.info().kind, 20);
 }
 
+TEST_F(SimWindowTest, Firmware8027AddsTheXdslTabAfterTheLastOne) {
+  SimProcess& sim = Sim(11, {"--firmware", "8.027"});
+  Open();
+  EXPECT_TRUE(screen_.messages().empty()) << sim.Log();
+  EXPECT_NE(sim.Log().find(CommandFrame(11, 0x60)), std::string::npos) << sim.Log();
+  EXPECT_EQ(sim.Log().find("database information confirmed"), std::string::npos) << sim.Log();
+  EXPECT_EQ(TabTexts(window_->tab_bar()),
+            (QStringList{"Информация о приборе", "Информация о БД", "БД параметров кабелей",
+                         "БД рефлектограмм", "БД плановых измерений", "БД типов кабелей", "xDSL"}));
+  auto* rows = window_->view(PageId::kDbInfo11)->findChild<QListWidget*>("InfoRows");
+  ASSERT_NE(rows, nullptr);
+  ASSERT_GE(rows->count(), 1);
+  EXPECT_EQ(rows->item(0)->text(), "Версия ПО: 8.027");
+  // Below 10.001 the catalogue name stays.
+  EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Name")->text(),
+            "Кабельный прибор КВР-ПРО-ТАВРА");
+}
+
+TEST_F(SimWindowTest, Firmware10001IsTheXdslTester) {
+  Sim(11, {"--firmware", "10.001"});
+  Open();
+  EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Name")->text(),
+            "Tester xDSL");
+  EXPECT_EQ(window_->tab_bar()->count(), 7);
+}
+
 // Three windows as PNG files under the build tree, for a person to look at.
 TEST_F(SimWindowTest, ScreenshotsOfThreeKinds) {
   for (int kind : {7, 11, 19}) {
