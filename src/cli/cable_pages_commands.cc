@@ -1,5 +1,5 @@
 // The cable pages without a window: each command opens a session with a known
-// instrument (--session KIND:SERIAL:PORT[:BAUD], no search), runs the page's
+// instrument (--session KIND:SERIAL:PORT, no search), runs the page's
 // first transfer and reception, prints what the page shows and then does the
 // asked operations in the order given. Questions, dialogs and messages go
 // through the command line's person at the screen (--yes, --file).
@@ -37,7 +37,7 @@ class PageRun {
     const std::string text = TakeOption(in.args, "--session");
     KnownInstrument instrument;
     if (!ParseKnownInstrument(text, instrument) || instrument.kind != kind) {
-      std::fprintf(stderr, "telvane-cli: --session %d:SERIAL:PORT[:BAUD] is required\n", kind);
+      std::fprintf(stderr, "telvane-cli: --session %d:SERIAL:PORT is required\n", kind);
       return false;
     }
     return OpenKnownSession(link_, instrument);

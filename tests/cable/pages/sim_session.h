@@ -32,7 +32,7 @@ class SimSession {
     args.insert(args.end(), extra.begin(), extra.end());
     sim_ = std::make_unique<SimProcess>(dir_.path(), 3, args);
     if (!open) return;
-    opened_ = sim_->ready() && OpenKnownSession(link_, {kind, kSimSerial, "COM3", 9600});
+    opened_ = sim_->ready() && OpenKnownSession(link_, {kind, kSimSerial, "COM3"});
   }
   ~SimSession() { link_.ClosePort(); }
 

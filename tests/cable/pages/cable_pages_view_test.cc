@@ -1,0 +1,168 @@
+// The Qt views of the cable pages, offscreen, each filled from a database that
+// telvane-sim sent: an edit through the widget reaches the record, and a PNG
+// of the page is written under the build tree.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <filesystem>
+
+#include "cable/pages/cable_type_page_view.h"
+#include "cable/pages/compact_cable_page_view.h"
+#include "cable/pages/full_family_view.h"
+#include "cable/pages/planned_base_page_view.h"
+#include "page_screenshot.h"
+#include "sim_session.h"
+
+namespace telvane {
+namespace {
+
+using testing::SimSession;
+
+template <typename W>
+W* Find(QWidget& view, const char* name) {
+  W* widget = view.findChild<W*>(name);
+  EXPECT_NE(widget, nullptr) << name;
+  return widget;
+}
+
+void Type(QLineEdit* edit, const QString& text) {
+  edit->clear();
+  QTest::keyClicks(edit, text);
+}
+
+class CablePageViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::PagesQtApp(); }
+  void ExpectScreenshot(QWidget& view, const std::string& name) {
+    const std::string path = testing::SavePageScreenshot(view, name);
+    EXPECT_GT(std::filesystem::file_size(path), 1000u) << path;
+  }
+};
+
+TEST_F(CablePageViewTest, CableTypePage) {
+  SimSession session(2);
+  ASSERT_TRUE(session.opened()) << session.Log();
+  CableTypePage page(session.context());
+  CableTypePageView view(page, nullptr);
+  ASSERT_TRUE(page.ReadStatus());
+  Find<QPushButton>(view, "Receive")->click();
+  auto* list = Find<QListWidget>(view, "TypeList");
+  ASSERT_EQ(list->count(), 63);
+  EXPECT_EQ(list->item(1)->text(), "ТПП-0.4");
+  EXPECT_EQ(list->item(11)->checkState(), Qt::Checked);
+  EXPECT_EQ(list->item(12)->foreground().color(), QColor(128, 128, 128));
+  EXPECT_EQ(Find<QLabel>(view, "Current")->text(), "12");
+  EXPECT_EQ(Find<QLabel>(view, "Maximum")->text(), "63");
+
+  list->setCurrentRow(1);
+  EXPECT_EQ(Find<QLineEdit>(view, "Resistance")->text(), "27.25");
+  Type(Find<QLineEdit>(view, "TypeName"), "МАГИСТРАЛЬНЫЙ");
+  Type(Find<QLineEdit>(view, "Resistance"), "41.5");
+  EXPECT_EQ(page.display()[1].name(), "МАГИСТРАЛЬНЫЙ");
+  EXPECT_FLOAT_EQ(page.display()[1].specific_resistance(), 41.5f);
+  EXPECT_EQ(list->item(1)->text(), "МАГИСТРАЛЬНЫЙ");
+  list->item(3)->setCheckState(Qt::Unchecked);
+  EXPECT_FALSE(page.checked(3));
+  ExpectScreenshot(view, "cable_type_page");
+}
+
+TEST_F(CablePageViewTest, FullFamilyPages) {
+  SimSession session(6);
+  ASSERT_TRUE(session.opened()) << session.Log();
+  auto model = FullFamilyModel::For(session.context());
+  CableSizePage size(session.context(), model);
+  CableBasePage base(session.context(), model);
+  CableEditPage cable(session.context(), model);
+  CableSizePageView size_view(size, nullptr);
+  CableBasePageView base_view(base, nullptr);
+  CableEditPageView cable_view(cable, nullptr);
+  size.Start();
+  auto* sizes = Find<QTableWidget>(size_view, "Sizes");
+  EXPECT_EQ(sizes->item(0, 0)->text(), "3");
+  EXPECT_EQ(sizes->item(0, 1)->text(), "50");
+  Find<QPushButton>(base_view, "Receive")->click();
+  auto* list = Find<QListWidget>(base_view, "CableList");
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(2)->text(), "Кабель-3");
+  list->setCurrentRow(2);
+  EXPECT_EQ(Find<QLabel>(cable_view, "Position")->text(), "№ 3 из 3");
+
+  // Field 0 is the name, field 3 the length; section fields follow the notebook.
+  Type(Find<QLineEdit>(cable_view, "Field0"), "ПОДВОД");
+  Type(Find<QLineEdit>(cable_view, "Field3"), "4321");
+  EXPECT_EQ(model->base.cables[2].name(), "ПОДВОД");
+  EXPECT_EQ(model->base.cables[2].length(), 4321);
+  EXPECT_EQ(list->item(2)->text(), "ПОДВОД");
+  auto* sections = Find<QListWidget>(cable_view, "Sections");
+  ASSERT_EQ(sections->count(), 3);
+  EXPECT_EQ(sections->item(2)->text(), "Участок 3");
+  sections->setCurrentRow(2);
+  Type(Find<QLineEdit>(cable_view, "Field11"), "555");
+  EXPECT_EQ(model->base.cables[2].section(2).length(), 555);
+  qobject_cast<QAbstractButton*>(Find<QWidget>(cable_view, "Move0"))->click();
+  EXPECT_EQ(Find<QLineEdit>(cable_view, "Field0")->text(), "Кабель-1");
+  ExpectScreenshot(base_view, "full_family_database_page");
+  ExpectScreenshot(cable_view, "full_family_cable_page");
+  ExpectScreenshot(size_view, "full_family_size_page", 500, 240);
+}
+
+TEST_F(CablePageViewTest, CompactCablePage) {
+  SimSession session(7);
+  ASSERT_TRUE(session.opened()) << session.Log();
+  CompactCablePage page(session.context(), CompactModel::For(session.context()));
+  CompactCablePageView view(page, nullptr);
+  page.Start();
+  Find<QPushButton>(view, "Receive")->click();
+  auto* list = Find<QListWidget>(view, "CableList");
+  ASSERT_EQ(list->count(), 12);
+  list->setCurrentRow(1);
+  auto* name = Find<QLineEdit>(view, "Name");
+  Type(name, "qwerty");
+  EXPECT_EQ(name->text(), "ЙЦУКЕН");
+  EXPECT_EQ(page.cables()[1].name(), "ЙЦУКЕН");
+  EXPECT_EQ(list->item(1)->text(), "ЙЦУКЕН");
+  Find<QListWidget>(view, "Sections")->setCurrentRow(1);
+  Type(Find<QLineEdit>(view, "Length"), "99990");
+  EXPECT_EQ(Find<QLabel>(view, "Total")->text(), "99999");
+  Find<QComboBox>(view, "Type")->setCurrentIndex(2);
+  EXPECT_EQ(page.cables()[1].section(1).type_index, 2);
+  EXPECT_EQ(Find<QLabel>(view, "Diameter")->text(), "0.52");
+  list->item(0)->setCheckState(Qt::Checked);
+  EXPECT_TRUE(page.marked(0));
+  session.screen().Answer(Answer::kYes, "Выделить все?");
+  QTest::keyClick(list, Qt::Key_Plus);
+  EXPECT_EQ(page.marked_count(), 12);
+  EXPECT_TRUE(session.screen().ScriptDone());
+  ExpectScreenshot(view, "compact_cable_page", 900, 560);
+}
+
+TEST_F(CablePageViewTest, PlannedBasePage) {
+  SimSession session(7);
+  ASSERT_TRUE(session.opened()) << session.Log();
+  PlannedBasePage page(session.context(), CompactModel::For(session.context()));
+  PlannedBasePageView view(page, nullptr);
+  page.Start();
+  Find<QPushButton>(view, "Receive")->click();
+  auto* instrument = Find<QListWidget>(view, "InstrumentList");
+  ASSERT_EQ(instrument->count(), 12);
+  Find<QPushButton>(view, "Copy")->click();
+  auto* computer = Find<QListWidget>(view, "ComputerList");
+  ASSERT_EQ(computer->count(), 12);
+  computer->setCurrentRow(4);
+  EXPECT_EQ(page.shown_side(), PlannedSide::kComputer);
+  EXPECT_EQ(page.selected(PlannedSide::kComputer), 4);
+  auto* pairs = Find<QTableWidget>(view, "Pairs");
+  ASSERT_EQ(pairs->rowCount(), 20);
+  EXPECT_EQ(pairs->item(3, 1)->text(), "НЕТ ИЗМЕРЕНИЙ");
+  ExpectScreenshot(view, "planned_base_page", 900, 560);
+}
+
+}  // namespace
+}  // namespace telvane
