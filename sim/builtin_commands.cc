@@ -1,0 +1,124 @@
+// The commands that the program's search sends right after the
+// synchronisation (the initial transfers of kinds 4, 6, 7 and 9), and the
+// data-flash reader's one big record, with generated but plausible contents.
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "registry.h"
+#include "session.h"
+
+namespace sim {
+namespace {
+
+void PutLe16(uint8_t* out, unsigned v) {
+  out[0] = static_cast<uint8_t>(v);
+  out[1] = static_cast<uint8_t>(v >> 8);
+}
+void PutLe32(uint8_t* out, unsigned long v) {
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+void PutBe16(uint8_t* out, unsigned v) {
+  out[0] = static_cast<uint8_t>(v >> 8);
+  out[1] = static_cast<uint8_t>(v);
+}
+
+// CP1251 text, written as bytes: "Кабель-" and "РФГ-".
+constexpr uint8_t kCable[] = {0xCA, 0xE0, 0xE1, 0xE5, 0xEB, 0xFC, '-'};
+constexpr uint8_t kReflectogram[] = {0xD0, 0xD4, 0xC3, '-'};
+
+template <size_t N>
+void PutName(uint8_t* out, const uint8_t (&prefix)[N], int number) {
+  std::memcpy(out, prefix, N);
+  std::snprintf(reinterpret_cast<char*>(out + N), 12, "%d", number);
+}
+
+void Report(const char* what, std::optional<uint8_t> confirmation, uint8_t expected) {
+  if (!confirmation) {
+    std::fprintf(stderr, "sim: %s not confirmed\n", what);
+  } else if (*confirmation != expected) {
+    std::fprintf(stderr, "sim: %s confirmed with %02X, expected %02X\n", what, *confirmation,
+                 expected);
+  }
+}
+
+// Kind 6, code 0x10: database header, then the cable and reflectogram tables.
+void FullDatabase(Session& s) {
+  const int cables = s.config().cables;
+  const int reflectograms = s.config().reflectograms;
+  std::array<uint8_t, 48> header{};
+  for (int i = 0; i < 20; ++i) header[i] = static_cast<uint8_t>(0x30 + i);
+  header[20] = static_cast<uint8_t>(cables);
+  header[21] = 50;
+  PutLe16(&header[22], static_cast<unsigned>(reflectograms));
+  PutLe16(&header[24], 100);
+  PutLe32(&header[26], static_cast<unsigned long>(cables) * 10);
+  PutLe32(&header[30], 2000);
+  PutLe32(&header[34], static_cast<unsigned long>(reflectograms) * 1024);
+  PutLe32(&header[38], 65536);
+  Report("database header", s.SendRecord(header), static_cast<uint8_t>(~header[20]));
+  for (int i = 0; i < cables; ++i) {
+    std::array<uint8_t, 25> entry{};
+    PutName(entry.data(), kCable, i + 1);
+    PutLe16(&entry[21], 10 + 10 * static_cast<unsigned>(i));
+    PutLe16(&entry[23], 250 + 100 * static_cast<unsigned>(i));
+    const uint8_t n = static_cast<uint8_t>(i);
+    Report("cable entry", s.SendRecord(entry, n), static_cast<uint8_t>(~n));
+  }
+  for (int i = 0; i < reflectograms; ++i) {
+    std::array<uint8_t, 65> entry{};
+    PutName(entry.data(), kReflectogram, i + 1);
+    for (size_t j = 24; j < entry.size(); ++j) entry[j] = static_cast<uint8_t>(i * 13 + j);
+    const uint8_t n = static_cast<uint8_t>(i);
+    Report("reflectogram entry", s.SendRecord(entry, n), static_cast<uint8_t>(~n));
+  }
+}
+
+// Kind 4, code 0x20: maximum and current number of planned-measurement
+// entries, and a third byte.
+void PlannedCounters(Session& s) {
+  const uint8_t data[3] = {200, static_cast<uint8_t>(s.config().cables * 12), 5};
+  Report("counters", s.SendRecord(data), static_cast<uint8_t>(~data[1]));
+}
+
+// Kind 7, code 0x20: the compact database header.
+void CompactHeader(Session& s) {
+  const uint8_t data[6] = {100, static_cast<uint8_t>(s.config().cables), 8, 0, 1, 0};
+  Report("compact header", s.SendRecord(data), static_cast<uint8_t>(~data[1]));
+}
+
+// Kind 9, code 0x30: the database parameters (16-bit values high byte first).
+void DatabaseParameters(Session& s) {
+  const unsigned max_cables = 64 + 2;
+  const unsigned sections = 5;
+  const unsigned first_free = max_cables * (9 * sections + 33) + 41;
+  uint8_t data[15] = {};
+  data[0] = 2;  // 32 KiB chip
+  PutBe16(&data[1], max_cables);
+  PutBe16(&data[3], static_cast<unsigned>(s.config().cables));
+  data[5] = 12;
+  PutBe16(&data[6], (32768 - first_free) / 26);
+  PutBe16(&data[8], 48);
+  PutBe16(&data[10], 1);
+  data[12] = static_cast<uint8_t>(sections);
+  PutBe16(&data[13], first_free);
+  Report("database parameters", s.SendRecord(data), static_cast<uint8_t>(~data[3]));
+}
+
+// Kind 15, code 1: the whole 1 MiB flash image in one record, confirmed with
+// the complement of 254.
+void FlashImage(Session& s) {
+  std::vector<uint8_t> image(1048576);
+  for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 7 + (i >> 11));
+  Report("flash image", s.SendRecord(image), static_cast<uint8_t>(~254));
+}
+
+const CommandRegistrar kFull(6, 0x10, FullDatabase);
+const CommandRegistrar kPlanned(4, 0x20, PlannedCounters);
+const CommandRegistrar kCompact(7, 0x20, CompactHeader);
+const CommandRegistrar kParameters(9, 0x30, DatabaseParameters);
+const CommandRegistrar kFlash(15, 0x01, FlashImage);
+
+}  // namespace
+}  // namespace sim

@@ -1,0 +1,58 @@
+// What the simulated instrument is and which faults it plays, from the
+// command line.
+#ifndef TELVANE_SIM_CONFIG_H_
+#define TELVANE_SIM_CONFIG_H_
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace sim {
+
+enum class SyncFault { kNone, kKind, kSerial, kInvert, kSum, kSilent };
+
+struct Faults {
+  // Records sent with a wrong sum: the record numbered `bad_sum_record`
+  // (0-based, counting every record sent after the synchronisation), on its
+  // first `bad_sum_times` sends.
+  long bad_sum_record = -1;
+  int bad_sum_times = 1;
+  // Every frame after the synchronisation carries another serial number.
+  bool foreign_serial = false;
+  // Only records do (confirmations stay correct).
+  bool foreign_serial_records = false;
+  // A wrong control sum in the identification.
+  bool bad_id_sum = false;
+  // Echo every byte back and nothing else.
+  bool echo = false;
+  // Never send anything.
+  bool silent = false;
+  // Synchronisation answers wrongly (or not at all).
+  SyncFault sync = SyncFault::kNone;
+  // Numbered records carry a slot number beyond the table.
+  bool bad_slot = false;
+  // Text protocol: the reply ends without its trailer.
+  bool no_trailer = false;
+  // Stop sending after this many bytes.
+  long silence_after = -1;
+};
+
+struct Config {
+  int kind = 0;  // 1..20, or 255 for the text-protocol instrument
+  std::array<uint8_t, 6> serial{};
+  uint8_t baud_code = 13;  // the IrDA_BR byte announced
+  long pace = 0;
+  bool trace = false;
+  Faults faults;
+  // Generated data.
+  int cables = 3;
+  int reflectograms = 2;
+  int text_records = 12;
+  // Text protocol: total reply length (0: as long as the records make it).
+  size_t text_size = 0;
+};
+
+}  // namespace sim
+
+#endif  // TELVANE_SIM_CONFIG_H_

@@ -1,0 +1,117 @@
+#include "session.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace sim {
+
+uint8_t Sum(std::span<const uint8_t> bytes) {
+  unsigned sum = 0;
+  for (uint8_t b : bytes) sum += b;
+  return static_cast<uint8_t>(sum);
+}
+
+Session::Session(Channel& channel, const Config& config) : channel_(channel), config_(config) {}
+
+Address Session::address() const {
+  Address a{static_cast<uint8_t>(config_.kind)};
+  std::copy(config_.serial.begin(), config_.serial.end(), a.begin() + 1);
+  return a;
+}
+
+Address Session::reply_address(bool record) const {
+  Address a = address();
+  if (config_.faults.foreign_serial || (record && config_.faults.foreign_serial_records)) {
+    a[6] = static_cast<uint8_t>(a[6] ^ 0x5A);
+  }
+  return a;
+}
+
+bool Session::ReadByte(uint8_t& byte, int timeout_ms) {
+  return channel_.ReadByte(byte, timeout_ms) == Got::kByte;
+}
+
+bool Session::ReadBytes(uint8_t* out, size_t length, int timeout_ms) {
+  size_t got = 0;
+  while (got < length && ReadByte(out[got], timeout_ms)) ++got;
+  channel_.Trace("<-", std::span<const uint8_t>(out, got));
+  return got == length;
+}
+
+void Session::Write(std::span<const uint8_t> bytes) {
+  channel_.Trace("->", bytes);
+  channel_.Write(bytes);
+}
+
+void Session::SendConfirmation(uint8_t byte) {
+  const Address a = reply_address(false);
+  std::array<uint8_t, 9> frame{};
+  std::copy(a.begin(), a.end(), frame.begin());
+  frame[7] = byte;
+  frame[8] = Sum(std::span<const uint8_t>(frame.data(), 8));
+  Write(frame);
+}
+
+std::optional<uint8_t> Session::SendRecord(std::span<const uint8_t> data,
+                                           std::optional<uint8_t> number, int max_sends) {
+  const Address a = reply_address(true);
+  std::vector<uint8_t> frame(a.begin(), a.end());
+  if (number) {
+    uint8_t n = *number;
+    if (config_.faults.bad_slot) n = 0xFE;
+    frame.push_back(n);
+  }
+  frame.insert(frame.end(), data.begin(), data.end());
+  const uint8_t sum = Sum(frame);
+  frame.push_back(sum);
+  const long index = records_sent_++;
+  for (int send = 0; send < max_sends; ++send) {
+    const bool spoil =
+        index == config_.faults.bad_sum_record && send < config_.faults.bad_sum_times;
+    frame.back() = spoil ? static_cast<uint8_t>(sum + 1) : sum;
+    Write(frame);
+    std::array<uint8_t, 9> reply{};
+    if (!ReadBytes(reply.data(), reply.size())) return std::nullopt;
+    if (reply[8] != Sum(std::span<const uint8_t>(reply.data(), 8))) {
+      std::fprintf(stderr, "sim: record confirmation with a wrong sum\n");
+    }
+    if (reply[7] != 0) return reply[7];
+  }
+  return 0;
+}
+
+std::optional<std::vector<uint8_t>> Session::ReceiveRecord(
+    size_t length, const std::function<uint8_t(const std::vector<uint8_t>&)>& confirm,
+    int max_attempts) {
+  const Address own = address();
+  for (int attempt = 0; attempt < max_attempts; ++attempt) {
+    std::vector<uint8_t> frame(length + 8);
+    if (!ReadBytes(frame.data(), frame.size())) return std::nullopt;
+    const bool sum_ok = Sum(std::span<const uint8_t>(frame.data(), length + 7)) == frame.back();
+    const bool address_ok = std::equal(own.begin(), own.end(), frame.begin());
+    std::vector<uint8_t> data(frame.begin() + 7, frame.end() - 1);
+    if (sum_ok && address_ok) {
+      SendConfirmation(confirm(data));
+      return data;
+    }
+    SendConfirmation(0);
+  }
+  return std::nullopt;
+}
+
+std::optional<uint8_t> Session::SendBlock(std::span<const uint8_t> data) {
+  Write(data);
+  uint8_t answer = 0;
+  if (!ReadBytes(&answer, 1)) return std::nullopt;
+  return answer;
+}
+
+std::optional<std::vector<uint8_t>> Session::ReceiveBlock(size_t length, uint8_t confirm) {
+  std::vector<uint8_t> data(length);
+  if (!ReadBytes(data.data(), length)) return std::nullopt;
+  const uint8_t answer[1] = {confirm};
+  Write(answer);
+  return data;
+}
+
+}  // namespace sim

@@ -1,0 +1,33 @@
+#include "link/initial_data.h"
+
+#include <algorithm>
+
+#include "app/values.h"
+
+namespace telvane {
+
+uint16_t Kind6Database::current_reflectograms() const { return LoadLe16(&header[22]); }
+
+std::string Kind6Database::CableName(size_t i) const {
+  if (i >= cables.size()) return {};
+  const CableEntry& entry = cables[i];
+  const auto end = std::find(entry.begin(), entry.begin() + 20, 0);
+  return std::string(entry.begin(), end);
+}
+
+Kind9Parameters Kind9Parameters::FromWire(const uint8_t* data) {
+  Kind9Parameters p;
+  p.chip_type = data[0];
+  p.maximum_cables = UnpackBe16(data + 1);
+  p.current_cables = UnpackBe16(data + 3);
+  p.cable_types = data[5];
+  p.maximum_pairs = UnpackBe16(data + 6);
+  p.current_pairs = UnpackBe16(data + 8);
+  p.working_cable = UnpackBe16(data + 10);
+  p.maximum_sections = data[12];
+  p.first_free_byte = UnpackBe16(data + 13);
+  p.capacity = p.chip_type == 1 ? 2048 : p.chip_type == 2 ? 32768 : 0;
+  return p;
+}
+
+}  // namespace telvane
