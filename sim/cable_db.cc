@@ -9,11 +9,11 @@ namespace sim {
 namespace {
 
 // CP1251 letters used in generated names.
-constexpr uint8_t kKabel[] = {0xCA, 0xE0, 0xE1, 0xE5, 0xEB, 0xFC, '-'};          // "Кабель-"
-constexpr uint8_t kTPP[] = {0xD2, 0xCF, 0xCF};                                    // "ТПП"
-constexpr uint8_t kLinia[] = {0xCB, 0xC8, 0xCD, 0xC8, 0xDF, ' '};                 // "ЛИНИЯ "
-constexpr uint8_t kNote[] = {0xD8, 0xCA, 0xC0, 0xD4, ' '};                        // "ШКАФ "
-const char* const kTypeNames[] = {"-0.32", "-0.4", "-0.5", "-0.64", "-0.7", "-0.9",
+constexpr uint8_t kKabel[] = {0xCA, 0xE0, 0xE1, 0xE5, 0xEB, 0xFC, '-'};  // "Кабель-"
+constexpr uint8_t kTPP[] = {0xD2, 0xCF, 0xCF};                           // "ТПП"
+constexpr uint8_t kLinia[] = {0xCB, 0xC8, 0xCD, 0xC8, 0xDF, ' '};        // "ЛИНИЯ "
+constexpr uint8_t kNote[] = {0xD8, 0xCA, 0xC0, 0xD4, ' '};               // "ШКАФ "
+const char* const kTypeNames[] = {"-0.32", "-0.4",  "-0.5",  "-0.64", "-0.7", "-0.9",
                                   "-1.2",  "-0.4E", "-0.5E", "-1.0",  "-0.8", "-0.6"};
 
 template <size_t N>

@@ -187,9 +187,8 @@ void SendCompactCables(Session& s) {
 }
 
 bool IsEmptySlot(const CompactCable& slot) {
-  return slot[44] == 255 && std::all_of(slot.begin(), slot.begin() + 44, [](uint8_t b) {
-           return b == 0;
-         });
+  return slot[44] == 255 &&
+         std::all_of(slot.begin(), slot.begin() + 44, [](uint8_t b) { return b == 0; });
 }
 
 // The whole image: as many slots as the meter's maximum; the cables are the
@@ -212,15 +211,12 @@ void ReceiveCompactImage(Session& s) {
 }
 
 const CommandRegistrar kRegistrars[] = {
-    {2, 0x00, TypeStatus},         {2, 0x01, ReceiveOneType},
-    {2, 0x02, ReceiveAllTypes},    {2, 0x05, SendAllTypes},
-    {6, 0x00, TypeStatus},         {6, 0x01, ReceiveOneType},
-    {6, 0x02, ReceiveAllTypes},    {6, 0x05, SendAllTypes},
-    {6, 0x11, ReceiveOneCable},    {6, 0x12, ReceiveAllCables},
-    {6, 0x14, SendOneCable},       {6, 0x15, SendAllCables},
-    {6, 0x16, SendPlanned},        {4, 0x21, SendCompactPlanned},
-    {7, 0x21, SendCompactPlanned}, {7, 0x22, SendCompactTypes},
-    {7, 0x23, SendCompactCables},  {7, 0x24, ReceiveCompactImage},
+    {2, 0x00, TypeStatus},       {2, 0x01, ReceiveOneType},     {2, 0x02, ReceiveAllTypes},
+    {2, 0x05, SendAllTypes},     {6, 0x00, TypeStatus},         {6, 0x01, ReceiveOneType},
+    {6, 0x02, ReceiveAllTypes},  {6, 0x05, SendAllTypes},       {6, 0x11, ReceiveOneCable},
+    {6, 0x12, ReceiveAllCables}, {6, 0x14, SendOneCable},       {6, 0x15, SendAllCables},
+    {6, 0x16, SendPlanned},      {4, 0x21, SendCompactPlanned}, {7, 0x21, SendCompactPlanned},
+    {7, 0x22, SendCompactTypes}, {7, 0x23, SendCompactCables},  {7, 0x24, ReceiveCompactImage},
 };
 
 }  // namespace
