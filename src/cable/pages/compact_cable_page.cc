@@ -401,7 +401,6 @@ bool CompactCablePage::CreateDatabase() {
   const auto path = ChooseDatabaseToCreate(screen());
   if (!path) return false;
   UpdateChecksums();
-  WaitCursor wait(screen());
   return ExportLegacyB(screen(), *path, cables_, model_->base.types);
 }
 

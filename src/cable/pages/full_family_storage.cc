@@ -13,7 +13,6 @@ bool SaveParametersToLegacyA(Screen& screen, const CableRecord& cable) {
   }
   const auto path = ChooseDatabaseFile(screen);
   if (!path) return false;
-  WaitCursor wait(screen);
   return WriteLegacyA(screen, *path, {cable});
 }
 
@@ -62,7 +61,6 @@ bool SavePlannedToCurrentSchema(Screen& screen, const CableBase& base, int cable
   if (cable < 0 || cable >= kMaxCables) return false;
   const auto path = ChooseDatabaseFile(screen);
   if (!path) return false;
-  WaitCursor wait(screen);
   return WriteCables(screen, *path, {FullFamilyDbCable(base, cable)});
 }
 

@@ -98,7 +98,7 @@ TEST_F(MainWindowViewTest, KindSixTabsMenuAndEndOfSession) {
   EXPECT_EQ(window_->shown_view()->findChild<QLineEdit*>("Serial")->text(), "600123");
 
   window_->tab_bar()->setCurrentIndex(2);
-  EXPECT_EQ(ShownTitle(), "База кабелей");
+  EXPECT_EQ(window_->shown_view()->page().title(), "База кабелей");
 
   window_->end_button()->click();
   EXPECT_EQ(link_.log.back(), "command 0xff");

@@ -5,12 +5,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
 #include <filesystem>
 
 #include "cable/pages/cable_type_page_view.h"
@@ -32,16 +32,25 @@ W* Find(QWidget& view, const char* name) {
   return widget;
 }
 
+// Key presses as the keyboard delivers them, one character each.
+void Press(QWidget* widget, int key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &release);
+}
+
 void Type(QLineEdit* edit, const QString& text) {
-  edit->clear();
-  QTest::keyClicks(edit, text);
+  edit->selectAll();
+  Press(edit, Qt::Key_Backspace, QString());
+  for (const QChar c : text) Press(edit, 0, QString(c));
 }
 
 class CablePageViewTest : public ::testing::Test {
  protected:
   void SetUp() override { testing::PagesQtApp(); }
-  void ExpectScreenshot(QWidget& view, const std::string& name) {
-    const std::string path = testing::SavePageScreenshot(view, name);
+  void ExpectScreenshot(QWidget& view, const std::string& name, int width = 760, int height = 520) {
+    const std::string path = testing::SavePageScreenshot(view, name, width, height);
     EXPECT_GT(std::filesystem::file_size(path), 1000u) << path;
   }
 };
@@ -118,7 +127,7 @@ TEST_F(CablePageViewTest, CompactCablePage) {
   ASSERT_TRUE(session.opened()) << session.Log();
   CompactCablePage page(session.context(), CompactModel::For(session.context()));
   CompactCablePageView view(page, nullptr);
-  page.Start();
+  CompactModel::For(session.context())->base.counts = {12, 8, 12, 20, 30};
   Find<QPushButton>(view, "Receive")->click();
   auto* list = Find<QListWidget>(view, "CableList");
   ASSERT_EQ(list->count(), 12);
@@ -137,7 +146,7 @@ TEST_F(CablePageViewTest, CompactCablePage) {
   list->item(0)->setCheckState(Qt::Checked);
   EXPECT_TRUE(page.marked(0));
   session.screen().Answer(Answer::kYes, "Выделить все?");
-  QTest::keyClick(list, Qt::Key_Plus);
+  Press(list, Qt::Key_Plus, "+");
   EXPECT_EQ(page.marked_count(), 12);
   EXPECT_TRUE(session.screen().ScriptDone());
   ExpectScreenshot(view, "compact_cable_page", 900, 560);
@@ -148,7 +157,7 @@ TEST_F(CablePageViewTest, PlannedBasePage) {
   ASSERT_TRUE(session.opened()) << session.Log();
   PlannedBasePage page(session.context(), CompactModel::For(session.context()));
   PlannedBasePageView view(page, nullptr);
-  page.Start();
+  CompactModel::For(session.context())->base.counts = {12, 8, 12, 20, 30};
   Find<QPushButton>(view, "Receive")->click();
   auto* instrument = Find<QListWidget>(view, "InstrumentList");
   ASSERT_EQ(instrument->count(), 12);

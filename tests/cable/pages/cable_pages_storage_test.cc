@@ -1,0 +1,146 @@
+// Where the cable pages store their data besides files: the full family's
+// "Сохранить..." (Excel workbook, then the parameters into the older Cyrillic
+// table or the planned measurements into the current tables), and the compact
+// family's "Создать БД..." with the import that reads it back.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+
+#include "cable/pages/cable_base_page.h"
+#include "cable/pages/cable_size_page.h"
+#include "cable/pages/compact_cable_page.h"
+#include "cable/pages/full_family_storage.h"
+#include "sim_session.h"
+#include "storage/db/create_database.h"
+#include "storage/db/legacy_schema.h"
+#include "support/temp_dir.h"
+
+namespace telvane {
+namespace {
+
+using testing::SimSession;
+
+// One number from a query on the database at `path`.
+long long QueryNumber(const std::string& path, const std::string& sql) {
+  sqlite3* db = nullptr;
+  long long value = -1;
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+      value = sqlite3_column_int64(statement, 0);
+    }
+    sqlite3_finalize(statement);
+  }
+  sqlite3_close(db);
+  return value;
+}
+
+void CreateLegacyA(const std::string& path) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, LegacyASchemaSql(), nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+}
+
+class FullFamilySaveTest : public ::testing::Test {
+ protected:
+  FullFamilySaveTest()
+      : model_(FullFamilyModel::For(session_.context())),
+        size_(session_.context(), model_),
+        base_(session_.context(), model_) {}
+  void SetUp() override {
+    ASSERT_TRUE(session_.opened()) << session_.Log();
+    size_.Start();
+    ASSERT_TRUE(base_.Receive());
+    session_.screen().ClearShown();
+  }
+
+  SimSession session_{6};
+  std::shared_ptr<FullFamilyModel> model_;
+  CableSizePage size_;
+  CableBasePage base_;
+  testing::TempDir dir_;
+};
+
+TEST_F(FullFamilySaveTest, ParametersGoToExcelAndAfterTheQuestionToTheOlderTable) {
+  const std::string mdb = dir_.File("cables.mdb");
+  CreateLegacyA(mdb);
+  base_.Select(1);
+  session_.screen().ChooseFolder(std::optional<std::string>(dir_.path().string()));
+  session_.screen().Answer(Answer::kYes, kUpdateLegacyQuestion);
+  session_.screen().ChooseFile(mdb);
+  base_.Save();
+  EXPECT_TRUE(session_.screen().ScriptDone());
+  EXPECT_TRUE(std::filesystem::exists(dir_.path() / "Кабель-2" / "Параметры кабеля.xls"));
+  const auto stored = ReadLegacyA(session_.screen(), mdb);
+  ASSERT_TRUE(stored.has_value());
+  ASSERT_EQ(stored->size(), 1u);
+  EXPECT_EQ((*stored)[0].name(), "Кабель-2");
+  EXPECT_EQ((*stored)[0].pair_count(), 20);
+
+  // No to the question leaves the database alone.
+  base_.Select(2);
+  session_.screen().ChooseFolder(std::optional<std::string>(dir_.path().string()));
+  session_.screen().Answer(Answer::kNo, kUpdateLegacyQuestion);
+  base_.Save();
+  EXPECT_EQ(ReadLegacyA(session_.screen(), mdb)->size(), 1u);
+  EXPECT_TRUE(session_.screen().ScriptDone());
+}
+
+TEST_F(FullFamilySaveTest, PlannedMeasurementsGoToTheCurrentTables) {
+  const std::string mdb = dir_.File("plan.mdb");
+  ASSERT_TRUE(CreateCurrentDatabase(session_.screen(), mdb));
+  base_.ChooseDatabase(static_cast<int>(FullDatabase::kPlanned));
+  for (int i = 0; i < 3; ++i) base_.SetChecked(i, i == 1);
+  ASSERT_TRUE(base_.Receive());
+  base_.Select(1);
+  session_.screen().ChooseFolder(std::optional<std::string>(dir_.path().string()));
+  session_.screen().ChooseFile(mdb);
+  base_.Save();
+  EXPECT_TRUE(session_.screen().ScriptDone());
+  EXPECT_TRUE(
+      std::filesystem::exists(dir_.path() / "Кабель-2" / "Плановые измерения" / "p_02_12_26.xls"));
+  EXPECT_EQ(QueryNumber(mdb, "SELECT COUNT(*) FROM tbl_PlanMeasures WHERE CableName='Кабель-2'"),
+            20);
+  EXPECT_EQ(QueryNumber(mdb, "SELECT NumberOfPairs FROM tbl_CableParams"), 20);
+  // Cable 2 has two sections of type "ТПП-0.4".
+  EXPECT_EQ(QueryNumber(mdb, "SELECT COUNT(*) FROM tbl_Frames"), 2);
+  EXPECT_EQ(QueryNumber(mdb, "SELECT COUNT(*) FROM tbl_CableTypes WHERE TypeName='ТПП-0.4'"), 1);
+}
+
+TEST_F(FullFamilySaveTest, ReflectogramsAreRefusedWithoutTouchingADatabase) {
+  base_.ChooseDatabase(static_cast<int>(FullDatabase::kReflectograms));
+  EXPECT_FALSE(base_.Save());
+  EXPECT_EQ(session_.screen().MessageLines(),
+            std::vector<std::string>{"Warning: Данная функция недоступна"});
+}
+
+TEST(CompactDatabaseTest, CreatedDatabaseReadsBack) {
+  SimSession session(7);
+  ASSERT_TRUE(session.opened()) << session.Log();
+  auto model = CompactModel::For(session.context());
+  model->base.counts = {12, 8, 12, 20, 30};
+  CompactCablePage page(session.context(), model);
+  ASSERT_TRUE(page.Receive());
+  page.Select(3);
+  page.EditName("ВОСТОК 3");
+  testing::TempDir dir;
+  const std::string mdb = dir.File("compact.mdb");
+  session.screen().ChooseFile(mdb);
+  ASSERT_TRUE(page.HandleMenu(MenuCommand::kCreateDatabase));
+  EXPECT_EQ(QueryNumber(mdb, "SELECT COUNT(*) FROM \"tbl_ПараметрыКабеля04\""), 12);
+
+  CompactCablePage other(session.context(), model);
+  session.screen().ChooseFile(mdb);
+  ASSERT_TRUE(other.ImportDatabase());
+  ASSERT_EQ(other.size(), 12);
+  EXPECT_EQ(other.cables()[3].name(), "ВОСТОК 3");
+  EXPECT_EQ(other.cables()[5].section_count(), page.cables()[5].section_count());
+  EXPECT_EQ(other.cables()[5].section(1), page.cables()[5].section(1));
+  EXPECT_FALSE(other.HasUnsavedData());
+}
+
+}  // namespace
+}  // namespace telvane
