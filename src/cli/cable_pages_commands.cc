@@ -11,6 +11,7 @@
 #include "app/sprintf.h"
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
+#include "cable/pages/cable_session.h"
 #include "cable/pages/cable_size_page.h"
 #include "cable/pages/cable_type_page.h"
 #include "cable/pages/compact_cable_page.h"
@@ -27,8 +28,10 @@ class PageRun {
  public:
   explicit PageRun(CliScreen& screen)
       : link_(screen), adapter_(link_), context_{screen, adapter_, options_, facts_} {}
+  // Ends the session with the cable meters' own end command.
   ~PageRun() {
-    if (IsBinaryInstrument(link_.info().kind)) link_.Disconnect();
+    CableSession session(context_);
+    if (session.open()) session.transfer().EndSession();
     link_.ClosePort();
   }
 
