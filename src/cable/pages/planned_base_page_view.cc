@@ -42,6 +42,7 @@ PlannedBasePageView::PlannedBasePageView(PlannedBasePage& page, QWidget* parent)
                                      Tr("Изоляция AB")});
   pairs_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   pairs_->verticalHeader()->hide();
+  pairs_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   layout->addWidget(pairs_, 2);
 
   auto* buttons = new QHBoxLayout;
