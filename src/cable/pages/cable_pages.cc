@@ -5,6 +5,7 @@
 #include "cable/pages/cable_size_page.h"
 #include "cable/pages/cable_type_page.h"
 #include "cable/pages/compact_cable_page.h"
+#include "cable/pages/full_planned_page.h"
 #include "cable/pages/planned_base_page.h"
 
 namespace telvane {
@@ -19,6 +20,8 @@ std::unique_ptr<InstrumentPage> MakeCablePage(PageId id, PageContext& context) {
       return std::make_unique<CableBasePage>(context, FullFamilyModel::For(context));
     case PageId::kCableParams6:
       return std::make_unique<CableEditPage>(context, FullFamilyModel::For(context));
+    case PageId::kPlanned6:
+      return std::make_unique<FullPlannedPage>(context, FullFamilyModel::For(context));
     case PageId::kCompactCables7:
       return std::make_unique<CompactCablePage>(context, CompactModel::For(context));
     case PageId::kPlannedBase47:

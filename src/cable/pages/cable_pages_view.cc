@@ -12,6 +12,7 @@ PageView* MakeCablePageView(InstrumentPage& page, QWidget* parent) {
   if (auto* p = dynamic_cast<CableBasePage*>(&page)) return new CableBasePageView(*p, parent);
   if (auto* p = dynamic_cast<CableEditPage*>(&page)) return new CableEditPageView(*p, parent);
   if (auto* p = dynamic_cast<CableSizePage*>(&page)) return new CableSizePageView(*p, parent);
+  if (auto* p = dynamic_cast<FullPlannedPage*>(&page)) return new FullPlannedPageView(*p, parent);
   if (auto* p = dynamic_cast<CompactCablePage*>(&page)) return new CompactCablePageView(*p, parent);
   if (auto* p = dynamic_cast<PlannedBasePage*>(&page)) return new PlannedBasePageView(*p, parent);
   return nullptr;

@@ -208,4 +208,44 @@ void CableSizePageView::Refresh() {
   }
 }
 
+// --- Planned measurements ------------------------------------------------------------
+
+FullPlannedPageView::FullPlannedPageView(FullPlannedPage& page, QWidget* parent)
+    : PageView(page, parent), planned_(page) {
+  auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  cable_ = new QLabel(this);
+  cable_->setObjectName("Cable");
+  date_ = new QLabel(this);
+  date_->setObjectName("Date");
+  top->addWidget(cable_);
+  top->addStretch();
+  top->addWidget(date_);
+  layout->addLayout(top);
+  pairs_ = new QTableWidget(this);
+  pairs_->setObjectName("Pairs");
+  pairs_->setColumnCount(7);
+  pairs_->setHorizontalHeaderLabels({Tr("Пара"), Tr("Емкость AB"), Tr("Емкость BC"),
+                                     Tr("Емкость AC"), Tr("Изоляция AB"), Tr("Изоляция BC"),
+                                     Tr("Изоляция AC")});
+  pairs_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  pairs_->verticalHeader()->hide();
+  pairs_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  layout->addWidget(pairs_);
+  Refresh();
+}
+
+void FullPlannedPageView::Refresh() {
+  cable_->setText(Q(planned_.CableText()));
+  date_->setText(Q(planned_.DateText()));
+  const auto rows = planned_.Rows();
+  pairs_->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    for (int c = 0; c < 7; ++c) {
+      pairs_->setItem(
+          r, c, new QTableWidgetItem(Q(rows[static_cast<size_t>(r)][static_cast<size_t>(c)])));
+    }
+  }
+}
+
 }  // namespace telvane

@@ -1,4 +1,5 @@
-// The Qt views of the full family's database page, cable page and size page.
+// The Qt views of the full family's database page, cable page, size page and
+// planned-measurement page.
 #ifndef TELVANE_CABLE_PAGES_FULL_FAMILY_VIEW_H_
 #define TELVANE_CABLE_PAGES_FULL_FAMILY_VIEW_H_
 
@@ -20,6 +21,7 @@
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
 #include "cable/pages/cable_size_page.h"
+#include "cable/pages/full_planned_page.h"
 #pragma pop_macro("slots")
 
 namespace telvane {
@@ -70,6 +72,20 @@ class CableSizePageView : public PageView {
  private:
   CableSizePage& size_;
   QTableWidget* table_;
+};
+
+class FullPlannedPageView : public PageView {
+  Q_OBJECT
+
+ public:
+  FullPlannedPageView(FullPlannedPage& page, QWidget* parent);
+  void Refresh() override;
+
+ private:
+  FullPlannedPage& planned_;
+  QLabel* cable_;
+  QLabel* date_;
+  QTableWidget* pairs_;
 };
 
 }  // namespace telvane

@@ -120,6 +120,16 @@ TEST_F(CablePageViewTest, FullFamilyPages) {
   ExpectScreenshot(base_view, "full_family_database_page");
   ExpectScreenshot(cable_view, "full_family_cable_page");
   ExpectScreenshot(size_view, "full_family_size_page", 500, 240);
+
+  FullPlannedPage planned(session.context(), model);
+  FullPlannedPageView planned_view(planned, nullptr);
+  base.ChooseDatabase(static_cast<int>(FullDatabase::kPlanned));
+  for (int i = 0; i < 3; ++i) list->item(i)->setCheckState(i == 2 ? Qt::Checked : Qt::Unchecked);
+  Find<QPushButton>(base_view, "Receive")->click();
+  list->setCurrentRow(2);
+  EXPECT_EQ(Find<QTableWidget>(planned_view, "Pairs")->rowCount(), 30);
+  EXPECT_EQ(Find<QLabel>(planned_view, "Date")->text(), "03.12.2026");
+  ExpectScreenshot(planned_view, "full_family_planned_page");
 }
 
 TEST_F(CablePageViewTest, CompactCablePage) {

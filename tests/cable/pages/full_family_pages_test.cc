@@ -6,6 +6,7 @@
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
 #include "cable/pages/cable_size_page.h"
+#include "cable/pages/full_planned_page.h"
 #include "sim_session.h"
 #include "support/temp_dir.h"
 
@@ -124,6 +125,20 @@ TEST_F(FullFamilyTest, PlannedMeasurementsOfTheCheckedCables) {
   ASSERT_GE(planned.slots.size(), 20u);
   EXPECT_EQ(planned.slots[19].pair(), 20);
   EXPECT_TRUE(model_->base.planned[0].slots.empty());
+
+  // The planned-measurement page shows the selected cable's pairs.
+  FullPlannedPage page(session_.context(), model_);
+  EXPECT_EQ(page.DateText(), "");
+  EXPECT_TRUE(page.Rows().empty());
+  base_.Select(1);
+  EXPECT_EQ(page.CableText(), "Кабель-2");
+  EXPECT_EQ(page.DateText(), "02.12.2026");
+  const auto rows = page.Rows();
+  ASSERT_EQ(rows.size(), 20u);
+  EXPECT_EQ(rows[19][0], "20");
+  // Pair 6 is not measured; the others have every value.
+  for (size_t v = 1; v <= 6; ++v) EXPECT_EQ(rows[5][v], "НЕТ ИЗМЕРЕНИЙ");
+  for (size_t v = 1; v <= 6; ++v) EXPECT_NE(rows[4][v], "НЕТ ИЗМЕРЕНИЙ");
 }
 
 TEST_F(FullFamilyTest, PlannedMeasurementsOfACableWithoutPairsStopTheSeries) {
