@@ -60,8 +60,7 @@ class Screen {
   // A modal question with Yes and No; never returns kCancel.
   virtual Answer AskYesNo(Icon icon, const std::string& caption, const std::string& text) = 0;
   // A modal question with Yes, No and Cancel.
-  virtual Answer AskYesNoCancel(Icon icon, const std::string& caption,
-                                const std::string& text) = 0;
+  virtual Answer AskYesNoCancel(Icon icon, const std::string& caption, const std::string& text) = 0;
 
   // Standard file dialogs; nullopt when the user cancelled.
   virtual std::optional<FileChoice> ChooseOpenFile(const FileDialog& dialog) = 0;

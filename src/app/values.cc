@@ -91,9 +91,7 @@ uint32_t UnpackBe32(const uint8_t* in) {
          (static_cast<uint32_t>(in[2]) << 8) | in[3];
 }
 
-uint16_t UnpackBe16(const uint8_t* in) {
-  return static_cast<uint16_t>((in[0] << 8) | in[1]);
-}
+uint16_t UnpackBe16(const uint8_t* in) { return static_cast<uint16_t>((in[0] << 8) | in[1]); }
 
 uint16_t LoadLe16(const uint8_t* in) { return static_cast<uint16_t>(in[0] | (in[1] << 8)); }
 

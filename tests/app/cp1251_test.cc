@@ -13,8 +13,7 @@ TEST(Cp1251, CyrillicAlphabetMapsToItsBlock) {
 
 TEST(Cp1251, SpecialCharactersOfTheUpperHalf) {
   // Hand-picked from the code page chart.
-  EXPECT_EQ(Utf8ToCp1251("Ёё№€–—«»°±"),
-            std::string("\xA8\xB8\xB9\x88\x96\x97\xAB\xBB\xB0\xB1"));
+  EXPECT_EQ(Utf8ToCp1251("Ёё№€–—«»°±"), std::string("\xA8\xB8\xB9\x88\x96\x97\xAB\xBB\xB0\xB1"));
   EXPECT_EQ(Cp1251ToUtf8("\x80\x81\x8A\xA1\xA5\xB4\xBF"), "ЂЃЉЎҐґї");
 }
 

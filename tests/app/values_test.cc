@@ -45,9 +45,7 @@ TEST(FormatMeasurement, ReturnsCharacterCountOrKindMinusOne) {
   EXPECT_TRUE(text.empty());
 }
 
-TEST(Markers, BitPatterns) {
-  EXPECT_EQ(std::bit_cast<uint32_t>(kPairNotMeasured), 0xCF29DF8Du);
-}
+TEST(Markers, BitPatterns) { EXPECT_EQ(std::bit_cast<uint32_t>(kPairNotMeasured), 0xCF29DF8Du); }
 
 TEST(Crc16Check, CatalogueCheckValue) {
   const char* text = "123456789";

@@ -1,0 +1,59 @@
+#include "app/gui/page_view.h"
+
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+namespace telvane {
+
+PageView::PageView(InstrumentPage& page, QWidget* parent) : QWidget(parent), page_(page) {
+  page_.SetChangedHook([this] { Refresh(); });
+}
+
+PageView::~PageView() { page_.SetChangedHook(nullptr); }
+
+EmptyPageView::EmptyPageView(InstrumentPage& page, QWidget* parent) : PageView(page, parent) {
+  auto* layout = new QVBoxLayout(this);
+  auto* title = new QLabel(QCoreApplication::translate("Tabs", page.title().c_str()), this);
+  title->setObjectName("PageTitle");
+  title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  QFont font = title->font();
+  font.setBold(true);
+  title->setFont(font);
+  layout->addWidget(title);
+  layout->addStretch();
+}
+
+InfoPageView::InfoPageView(InfoPage& page, QWidget* parent) : PageView(page, parent), info_(page) {
+  auto* layout = new QFormLayout(this);
+  name_ = new QLineEdit(this);
+  name_->setObjectName("Name");
+  name_->setReadOnly(true);
+  serial_ = new QLineEdit(this);
+  serial_->setObjectName("Serial");
+  serial_->setReadOnly(true);
+  layout->addRow(QCoreApplication::translate("InfoPage", "Наименование"), name_);
+  layout->addRow(QCoreApplication::translate("InfoPage", "Серийный номер"), serial_);
+  Refresh();
+}
+
+void InfoPageView::Refresh() {
+  name_->setText(QString::fromStdString(info_.name()));
+  serial_->setText(QString::fromStdString(info_.serial()));
+}
+
+TextPlannedPageView::TextPlannedPageView(TextPlannedPage& page, QWidget* parent)
+    : PageView(page, parent), planned_(page) {
+  auto* layout = new QVBoxLayout(this);
+  list_ = new QListWidget(this);
+  list_->setObjectName("PlannedList");
+  layout->addWidget(list_);
+  Refresh();
+}
+
+void TextPlannedPageView::Refresh() {
+  list_->clear();
+  for (const std::string& line : planned_.Lines()) list_->addItem(QString::fromStdString(line));
+}
+
+}  // namespace telvane

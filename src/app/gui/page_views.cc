@@ -1,0 +1,15 @@
+// The view of every page. A page with a view of its own gets a case here (see
+// app/page_catalog.h); every other page shows its title.
+#include "app/gui/page_view.h"
+
+namespace telvane {
+
+PageView* MakePageView(InstrumentPage& page, QWidget* parent) {
+  if (auto* info = dynamic_cast<InfoPage*>(&page)) return new InfoPageView(*info, parent);
+  if (auto* planned = dynamic_cast<TextPlannedPage*>(&page)) {
+    return new TextPlannedPageView(*planned, parent);
+  }
+  return new EmptyPageView(page, parent);
+}
+
+}  // namespace telvane

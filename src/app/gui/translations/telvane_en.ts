@@ -1,0 +1,222 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Telvane, версия %1</source>
+        <translation>Telvane, version %1</translation>
+    </message>
+    <message>
+        <source>О программе Telvane</source>
+        <translation>About Telvane</translation>
+    </message>
+</context>
+<context>
+    <name>InfoPage</name>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Серийный номер</source>
+        <translation>Serial Number</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Поиск</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Конец связи</source>
+        <translation>End Session</translation>
+    </message>
+    <message>
+        <source>ИК связь</source>
+        <translation>IR link</translation>
+    </message>
+    <message>
+        <source>&amp;О программе Telvane...</source>
+        <translation>&amp;About Telvane...</translation>
+    </message>
+    <message>
+        <source>Поиск совместимых устройств</source>
+        <translation>Search for compatible devices</translation>
+    </message>
+    <message>
+        <source>Прекращение сеанса связи</source>
+        <translation>End the communication session</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Открыть базу...</source>
+        <translation>&amp;Open Database...</translation>
+    </message>
+    <message>
+        <source>Открыть тек&amp;ст...</source>
+        <translation>Open Te&amp;xt...</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить базу...</source>
+        <translation>&amp;Save Database...</translation>
+    </message>
+    <message>
+        <source>Сохранить как &amp;текст...</source>
+        <translation>Save as &amp;Text...</translation>
+    </message>
+    <message>
+        <source>Сохранить в формате EXCEL...</source>
+        <translation>Save in EXCEL Format...</translation>
+    </message>
+    <message>
+        <source>Вы&amp;ход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Открыть базу...</source>
+        <translation>Open Database...</translation>
+    </message>
+    <message>
+        <source>Сохранить базу...</source>
+        <translation>Save Database...</translation>
+    </message>
+    <message>
+        <source>Сохранить как текст...</source>
+        <translation>Save as Text...</translation>
+    </message>
+    <message>
+        <source>&amp;Создать БД...</source>
+        <translation>&amp;Create Database...</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Справка</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Справка: Telvane   F1</source>
+        <translation>&amp;Help: Telvane   F1</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;About</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSplash</name>
+    <message>
+        <source>Идет поиск совместимых устройств</source>
+        <translation>Searching for compatible devices</translation>
+    </message>
+</context>
+<context>
+    <name>Tabs</name>
+    <message>
+        <source>Информация о приборе</source>
+        <translation>Instrument Information</translation>
+    </message>
+    <message>
+        <source>Информация о БД</source>
+        <translation>Database Information</translation>
+    </message>
+    <message>
+        <source>БД параметров кабелей</source>
+        <translation>Cable Parameters DB</translation>
+    </message>
+    <message>
+        <source>БД рефлектограмм</source>
+        <translation>Reflectograms DB</translation>
+    </message>
+    <message>
+        <source>БД плановых измерений</source>
+        <translation>Planned Measurements DB</translation>
+    </message>
+    <message>
+        <source>БД типов кабелей</source>
+        <translation>Cable Types DB</translation>
+    </message>
+    <message>
+        <source>xDSL</source>
+        <translation>xDSL</translation>
+    </message>
+    <message>
+        <source>БД Измерений</source>
+        <translation>Measurements DB</translation>
+    </message>
+    <message>
+        <source>База плановых измерений</source>
+        <translation>Planned Measurements Database</translation>
+    </message>
+    <message>
+        <source>Информация о базе данных</source>
+        <translation>Database Information</translation>
+    </message>
+    <message>
+        <source>База параметров кабелей</source>
+        <translation>Cable Parameters Database</translation>
+    </message>
+    <message>
+        <source>Список частот</source>
+        <translation>Frequency List</translation>
+    </message>
+    <message>
+        <source>База данных</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>База кабелей</source>
+        <translation>Cable Database</translation>
+    </message>
+    <message>
+        <source>Параметры кабеля</source>
+        <translation>Cable Parameters</translation>
+    </message>
+    <message>
+        <source>Плановые измерения</source>
+        <translation>Planned Measurements</translation>
+    </message>
+    <message>
+        <source>Рефлектограммы</source>
+        <translation>Reflectograms</translation>
+    </message>
+    <message>
+        <source>База измерений</source>
+        <translation>Measurements Database</translation>
+    </message>
+    <message>
+        <source>БД измерений (Керван)</source>
+        <translation>Measurements DB (Kervan)</translation>
+    </message>
+    <message>
+        <source>Частотные измерения</source>
+        <translation>Frequency Measurements</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Файлы</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Маски xDSL</source>
+        <translation>xDSL Masks</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,222 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="ru">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Telvane, версия %1</source>
+        <translation>Telvane, версия %1</translation>
+    </message>
+    <message>
+        <source>О программе Telvane</source>
+        <translation>О программе Telvane</translation>
+    </message>
+</context>
+<context>
+    <name>InfoPage</name>
+    <message>
+        <source>Наименование</source>
+        <translation>Наименование</translation>
+    </message>
+    <message>
+        <source>Серийный номер</source>
+        <translation>Серийный номер</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Поиск</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Конец связи</source>
+        <translation>Конец связи</translation>
+    </message>
+    <message>
+        <source>ИК связь</source>
+        <translation>ИК связь</translation>
+    </message>
+    <message>
+        <source>&amp;О программе Telvane...</source>
+        <translation>&amp;О программе Telvane...</translation>
+    </message>
+    <message>
+        <source>Поиск совместимых устройств</source>
+        <translation>Поиск совместимых устройств</translation>
+    </message>
+    <message>
+        <source>Прекращение сеанса связи</source>
+        <translation>Прекращение сеанса связи</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Открыть базу...</source>
+        <translation>&amp;Открыть базу...</translation>
+    </message>
+    <message>
+        <source>Открыть тек&amp;ст...</source>
+        <translation>Открыть тек&amp;ст...</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить базу...</source>
+        <translation>&amp;Сохранить базу...</translation>
+    </message>
+    <message>
+        <source>Сохранить как &amp;текст...</source>
+        <translation>Сохранить как &amp;текст...</translation>
+    </message>
+    <message>
+        <source>Сохранить в формате EXCEL...</source>
+        <translation>Сохранить в формате EXCEL...</translation>
+    </message>
+    <message>
+        <source>Вы&amp;ход</source>
+        <translation>Вы&amp;ход</translation>
+    </message>
+    <message>
+        <source>Открыть базу...</source>
+        <translation>Открыть базу...</translation>
+    </message>
+    <message>
+        <source>Сохранить базу...</source>
+        <translation>Сохранить базу...</translation>
+    </message>
+    <message>
+        <source>Сохранить как текст...</source>
+        <translation>Сохранить как текст...</translation>
+    </message>
+    <message>
+        <source>&amp;Создать БД...</source>
+        <translation>&amp;Создать БД...</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Справка</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Справка: Telvane   F1</source>
+        <translation>&amp;Справка: Telvane   F1</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;О программе</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSplash</name>
+    <message>
+        <source>Идет поиск совместимых устройств</source>
+        <translation>Идет поиск совместимых устройств</translation>
+    </message>
+</context>
+<context>
+    <name>Tabs</name>
+    <message>
+        <source>Информация о приборе</source>
+        <translation>Информация о приборе</translation>
+    </message>
+    <message>
+        <source>Информация о БД</source>
+        <translation>Информация о БД</translation>
+    </message>
+    <message>
+        <source>БД параметров кабелей</source>
+        <translation>БД параметров кабелей</translation>
+    </message>
+    <message>
+        <source>БД рефлектограмм</source>
+        <translation>БД рефлектограмм</translation>
+    </message>
+    <message>
+        <source>БД плановых измерений</source>
+        <translation>БД плановых измерений</translation>
+    </message>
+    <message>
+        <source>БД типов кабелей</source>
+        <translation>БД типов кабелей</translation>
+    </message>
+    <message>
+        <source>xDSL</source>
+        <translation>xDSL</translation>
+    </message>
+    <message>
+        <source>БД Измерений</source>
+        <translation>БД Измерений</translation>
+    </message>
+    <message>
+        <source>База плановых измерений</source>
+        <translation>База плановых измерений</translation>
+    </message>
+    <message>
+        <source>Информация о базе данных</source>
+        <translation>Информация о базе данных</translation>
+    </message>
+    <message>
+        <source>База параметров кабелей</source>
+        <translation>База параметров кабелей</translation>
+    </message>
+    <message>
+        <source>Список частот</source>
+        <translation>Список частот</translation>
+    </message>
+    <message>
+        <source>База данных</source>
+        <translation>База данных</translation>
+    </message>
+    <message>
+        <source>База кабелей</source>
+        <translation>База кабелей</translation>
+    </message>
+    <message>
+        <source>Параметры кабеля</source>
+        <translation>Параметры кабеля</translation>
+    </message>
+    <message>
+        <source>Плановые измерения</source>
+        <translation>Плановые измерения</translation>
+    </message>
+    <message>
+        <source>Рефлектограммы</source>
+        <translation>Рефлектограммы</translation>
+    </message>
+    <message>
+        <source>База измерений</source>
+        <translation>База измерений</translation>
+    </message>
+    <message>
+        <source>БД измерений (Керван)</source>
+        <translation>БД измерений (Керван)</translation>
+    </message>
+    <message>
+        <source>Частотные измерения</source>
+        <translation>Частотные измерения</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Измерения</translation>
+    </message>
+    <message>
+        <source>Файлы</source>
+        <translation>Файлы</translation>
+    </message>
+    <message>
+        <source>Маски xDSL</source>
+        <translation>Маски xDSL</translation>
+    </message>
+</context>
+</TS>

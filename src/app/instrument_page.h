@@ -1,0 +1,107 @@
+// The UI-neutral controller of one page of the main window.
+//
+// The main window creates every page once, at start, for all kinds, and only
+// shows and hides them (see page_registry.h). A page owns its received-data
+// buffers and the user's selection; it reaches the instrument only through the
+// link's Exchange, reads the kind and serial number from InstrumentInfo, and
+// talks to the person at the screen only through Screen. Its Qt view (a
+// PageView, gui/page_view.h) subscribes to Changed() and redraws from the
+// page's accessors.
+#ifndef TELVANE_APP_INSTRUMENT_PAGE_H_
+#define TELVANE_APP_INSTRUMENT_PAGE_H_
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/link_control.h"
+#include "app/options.h"
+#include "app/page_id.h"
+#include "app/screen.h"
+
+namespace telvane {
+
+// What the pages of the current session learnt from the instrument and the main
+// window needs for its tabs: the version that the kind's first page read (the
+// firmware of kinds 11, 12 and 16, the sheet version of kind 13, the instrument
+// version of kinds 17 and 18). Cleared when a session ends or a search starts.
+struct SessionFacts {
+  std::optional<float> version;
+};
+
+// Everything a page may use, shared by all pages of the window.
+struct PageContext {
+  Screen& screen;
+  LinkControl& link;
+  const AppOptions& options;
+  SessionFacts& facts;
+};
+
+// Commands of the main window's menus that reach a page.
+enum class MenuCommand {
+  kOpenBase,
+  kOpenText,
+  kSaveBase,
+  kSaveAsText,
+  kSaveExcel,
+  kCreateDatabase,
+  kExit,
+  kClose,
+  kHelp,
+  kAbout,
+};
+
+class InstrumentPage {
+ public:
+  // `title` is the page's own title, a source text for translation.
+  InstrumentPage(PageContext& context, PageId id, std::string title);
+  virtual ~InstrumentPage() = default;
+  InstrumentPage(const InstrumentPage&) = delete;
+  InstrumentPage& operator=(const InstrumentPage&) = delete;
+
+  PageId id() const { return id_; }
+  const std::string& title() const { return title_; }
+
+  // Frees what was received from the instrument (at start and when a session
+  // ends).
+  virtual void ClearBuffers() {}
+  // The page's part of its kind's first transfer (first_transfer.h): run once
+  // the window is visible and after every successful search.
+  virtual void Start() {}
+  // Forgets a reading in progress ("Конец связи" resets the kind 9 page).
+  virtual void Reset() {}
+  // A file-menu or database-menu command; false when the page has none.
+  virtual bool HandleMenu(MenuCommand command) { return false; }
+  // Edits not yet stored (asked about before a search, "Конец связи" and
+  // closing), saving them, and marking them stored.
+  virtual bool HasUnsavedData() const { return false; }
+  virtual void SaveData() {}
+  virtual void MarkSaved() {}
+
+  // The view's redraw; called by the page whenever what it shows changed.
+  void SetChangedHook(std::function<void()> hook) { changed_ = std::move(hook); }
+
+ protected:
+  void Changed() {
+    if (changed_) changed_();
+  }
+  PageContext& context() { return context_; }
+  Screen& screen() { return context_.screen; }
+  LinkControl& link() { return context_.link; }
+
+ private:
+  PageContext& context_;
+  PageId id_;
+  std::string title_;
+  std::function<void()> changed_;
+};
+
+// A page of a later part of the program that today shows only its title.
+class EmptyPage : public InstrumentPage {
+ public:
+  using InstrumentPage::InstrumentPage;
+};
+
+}  // namespace telvane
+
+#endif  // TELVANE_APP_INSTRUMENT_PAGE_H_

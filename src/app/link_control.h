@@ -1,0 +1,57 @@
+// What the main window needs of the process-wide link: the start-up search, the
+// text-protocol attempt, ending the session and closing everything, and the
+// descriptor and exchange that the pages use. The application object adapts the
+// real link to it; tests put a scripted link behind it.
+#ifndef TELVANE_APP_LINK_CONTROL_H_
+#define TELVANE_APP_LINK_CONTROL_H_
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/screen.h"
+#include "link/exchange.h"
+#include "link/instrument_info.h"
+
+namespace telvane {
+
+// One planned-measurement record of the text-protocol instrument: the two
+// numbers as one byte each, then six little-endian floats.
+using TextPlannedRecord = std::array<uint8_t, 26>;
+
+// Called once while the text-protocol instrument starts to answer, with the
+// name to show on the information page and the speed text for the label.
+using TextReceivingHook = std::function<void(const std::string& name, const std::string& speed)>;
+
+class LinkControl {
+ public:
+  virtual ~LinkControl() = default;
+
+  virtual InstrumentInfo& info() = 0;
+  virtual LinkKind link_kind() const = 0;
+  virtual Exchange& exchange() = 0;
+
+  // The start-up order: IrDA first, then the serial ports, with the initial
+  // transfers of the kinds that have one. Leaves the link open.
+  virtual void Search(Screen& screen) = 0;
+  // Tries the text-protocol instrument on every port; on success the
+  // descriptor holds kind 255 and `records` the received planned measurements.
+  virtual bool TryTextInstrument(Screen& screen, const TextReceivingHook& receiving,
+                                 std::vector<TextPlannedRecord>& records) = 0;
+  // Ends the session (command 0xFF over the link in use). The descriptor is
+  // cleared when the instrument confirmed.
+  virtual void EndSession(Screen& screen) = 0;
+  // Closes the session port and the socket.
+  virtual void Close() = 0;
+
+  // The link speed for the label, and the IrDA-adapter flag of the serial link.
+  virtual unsigned long baud_rate() const = 0;
+  virtual void ResetBaudRate() = 0;
+  virtual bool irda_adapter() const = 0;
+};
+
+}  // namespace telvane
+
+#endif  // TELVANE_APP_LINK_CONTROL_H_

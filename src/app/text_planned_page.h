@@ -1,0 +1,31 @@
+// The page of the text-protocol instrument: the planned measurements that the
+// instrument sent, one line per record.
+#ifndef TELVANE_APP_TEXT_PLANNED_PAGE_H_
+#define TELVANE_APP_TEXT_PLANNED_PAGE_H_
+
+#include <string>
+#include <vector>
+
+#include "app/instrument_page.h"
+
+namespace telvane {
+
+class TextPlannedPage : public InstrumentPage {
+ public:
+  explicit TextPlannedPage(PageContext& context);
+
+  void SetRecords(std::vector<TextPlannedRecord> records);
+  const std::vector<TextPlannedRecord>& records() const { return records_; }
+  // One line per record: the two numbers, then the six values as the program
+  // formats measurements ("-" for a value not measured).
+  std::vector<std::string> Lines() const;
+
+  void ClearBuffers() override;
+
+ private:
+  std::vector<TextPlannedRecord> records_;
+};
+
+}  // namespace telvane
+
+#endif  // TELVANE_APP_TEXT_PLANNED_PAGE_H_
