@@ -1,8 +1,61 @@
 #!/usr/bin/env bash
-# Builds the program and starts it. Usage: scripts/run.sh [program options]
+# Builds the program and starts it with telvane-sim playing an instrument on a
+# pseudo-terminal, so the search finds it on COM1 within a second.
+#
+# Usage: scripts/run.sh [--kind K] [--no-demo] [program options such as /i9:3]
+#   --kind K    the instrument kind the simulator plays (default 7; also
+#               TELVANE_DEMO_KIND); 255 is the text-protocol instrument
+#   --no-demo   no simulator: the program searches the machine's own ports
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+kind="${TELVANE_DEMO_KIND:-7}"
+demo=1
+program_args=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --kind) kind="$2"; shift 2 ;;
+    --kind=*) kind="${1#--kind=}"; shift ;;
+    --no-demo) demo=0; shift ;;
+    *) program_args+=("$1"); shift ;;
+  esac
+done
+
 scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target telvane telvane-sim telvane-cli
-exec build/src/telvane "$@"
+cmake --build build --target telvane telvane-sim
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "run: no display; start it from a desktop session or under xvfb-run" >&2
+fi
+
+if [ "$demo" -eq 0 ]; then
+  exec build/src/telvane "${program_args[@]}"
+fi
+
+port_dir="$(mktemp -d "${TMPDIR:-/tmp}/telvane-demo-XXXXXX")"
+sim_pid=""
+cleanup() {
+  if [ -n "$sim_pid" ]; then
+    kill "$sim_pid" 2>/dev/null || true
+    wait "$sim_pid" 2>/dev/null || true
+  fi
+  rm -rf "$port_dir"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+build/sim/telvane-sim --kind "$kind" --serial "D00042" --port-dir "$port_dir" --com 1 \
+  --cables 12 --reflectograms 4 &
+sim_pid=$!
+for _ in $(seq 1 100); do
+  [ -e "$port_dir/COM1" ] && break
+  if ! kill -0 "$sim_pid" 2>/dev/null; then
+    echo "run: telvane-sim did not start (kind $kind)" >&2
+    exit 1
+  fi
+  sleep 0.05
+done
+
+echo "run: telvane-sim plays kind $kind on COM1 ($port_dir); answer Yes to use it"
+TELVANE_PORT_DIR="$port_dir" build/src/telvane "${program_args[@]}"

@@ -49,6 +49,9 @@ struct Config {
   int cables = 3;
   int reflectograms = 2;
   int text_records = 12;
+  // Firmware version reported in the database information of kinds 11, 12
+  // and 16.
+  float firmware = 8.0f;
   // Text protocol: total reply length (0: as long as the records make it).
   size_t text_size = 0;
 };

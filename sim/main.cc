@@ -33,6 +33,7 @@ constexpr char kUsage[] =
     "  --reflectograms N  reflectograms in the generated database (default 2)\n"
     "  --text-records N   records of the text reply (default 12)\n"
     "  --text-size N      pad the text reply to N bytes in all\n"
+    "  --firmware V       firmware version of kinds 11, 12 and 16 (default 8.0)\n"
     "  --trace            log every frame to stderr in hex\n"
     "  --fault F          (repeatable) one of:\n"
     "      bad-sum:I[:N]        record I (0-based, since synchronisation) with a wrong sum,\n"
@@ -155,6 +156,10 @@ int Main(int argc, char** argv) {
     } else if (arg == "--text-size") {
       if (!numeric || number < 0) return Fail("bad --text-size");
       config.text_size = static_cast<size_t>(number);
+    } else if (arg == "--firmware") {
+      char* end = nullptr;
+      config.firmware = std::strtof(value, &end);
+      if (end == value || *end != '\0') return Fail("bad --firmware");
     } else if (arg == "--fault") {
       if (!ParseFault(value, config.faults)) return Fail(std::string("unknown fault ") + value);
     } else {

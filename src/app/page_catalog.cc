@@ -1,5 +1,6 @@
 #include "app/page_catalog.h"
 
+#include "app/family435_info_page.h"
 #include "app/info_page.h"
 #include "app/text_planned_page.h"
 #include "app/translatable.h"
@@ -81,6 +82,8 @@ std::unique_ptr<InstrumentPage> MakePage(PageId id, PageContext& context) {
       return std::make_unique<InfoPage>(context);
     case PageId::kTextPlanned:
       return std::make_unique<TextPlannedPage>(context);
+    case PageId::kDbInfo11:
+      return std::make_unique<Family435InfoPage>(context);
     default:
       return std::make_unique<EmptyPage>(context, id, PageTitle(id));
   }

@@ -6,6 +6,7 @@
 
 #include "app/dataflash_reader.h"
 #include "app/fake_link.h"
+#include "app/family435_info_page.h"
 #include "app/first_transfer.h"
 #include "app/values.h"
 #include "support/scripted_screen.h"
@@ -494,6 +495,45 @@ TEST(DataflashWrite, AFullDeviceIsAWriteFailure) {
   screen.ChooseFile("/dev/full", 1);
   EXPECT_FALSE(ReadDataflash(screen, link, Address{15, 1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(screen.MessageLines(), (std::vector<std::string>{"Error: WriteFile()"}));
+}
+
+TEST_F(MainControllerTest, Family435InformationRecordGivesTheVersionAndCounters) {
+  Found(16, "КВР-ПРО-'30'");
+  link_.receive = [](uint8_t* d, size_t n) {
+    if (n != kDatabaseInfoSize435) return false;
+    std::fill(d, d + n, 0);
+    StoreLeFloat(8.03f, d);
+    StoreLe16(17, d + 4);
+    StoreLe16(300, d + 6);
+    StoreLe16(5, d + 8);
+    StoreLe16(1999, d + 10);
+    StoreLe16(63, d + 12);
+    return true;
+  };
+  Start();
+  EXPECT_EQ(link_.log, (std::vector<std::string>{"search", "command 0x60 wait 11",
+                                                 "receive 24 confirm 0 wait 11"}));
+  auto& page = static_cast<Family435InfoPage&>(controller_->pages().page(PageId::kDbInfo11));
+  using Row = std::pair<std::string, std::string>;
+  EXPECT_EQ(page.Rows(), (std::vector<Row>{{"Версия ПО", "8.030"},
+                                           {"Кабелей", "17 / 300"},
+                                           {"Рефлектограмм", "5"},
+                                           {"Пар плановых измерений", "1999"},
+                                           {"Типов кабелей", "63"}}));
+  EXPECT_EQ(controller_->tabs().size(), 6u);
+  // The end of the session forgets the reading and the version.
+  controller_->EndSession();
+  EXPECT_TRUE(page.Rows().empty());
+  EXPECT_EQ(controller_->tabs().size(), 1u);
+}
+
+TEST_F(MainControllerTest, FailedFamily435ReadingKeepsTheTabsOfUnknownVersion) {
+  Found(12, "Кабельный прибор КВР-ПРО-ТАВРА(E)");
+  link_.receive = [](uint8_t*, size_t) { return false; };
+  Start();
+  EXPECT_EQ(screen_.MessageLines(), (std::vector<std::string>{"Ошибка: Ошибка при приеме записи"}));
+  EXPECT_EQ(controller_->tabs().size(), 6u);  // no "xDSL"
+  EXPECT_EQ(controller_->pages().info().name(), "Кабельный прибор КВР-ПРО-ТАВРА(E)");
 }
 
 }  // namespace

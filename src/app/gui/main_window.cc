@@ -97,7 +97,7 @@ MainWindow::MainWindow(MainController& controller, QtScreen* screen, QWidget* pa
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, &MainWindow::OnTick);
 
-  resize(640, 520);
+  resize(900, 600);
   controller_.Initialize();
 
   // Tooltips.

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QWidget>
 
+#include "app/family435_info_page.h"
 #include "app/info_page.h"
 #include "app/instrument_page.h"
 #include "app/text_planned_page.h"
@@ -68,6 +69,19 @@ class TextPlannedPageView : public PageView {
  private:
   TextPlannedPage& planned_;
   QListWidget* list_;
+};
+
+// The database information of the 435-byte family: one row per value.
+class Family435InfoPageView : public PageView {
+  Q_OBJECT
+
+ public:
+  Family435InfoPageView(Family435InfoPage& page, QWidget* parent);
+  void Refresh() override;
+
+ private:
+  Family435InfoPage& info_;
+  QListWidget* rows_;
 };
 
 // The view of `page` (page_views.cc): the page's own when one is registered,

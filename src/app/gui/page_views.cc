@@ -9,6 +9,9 @@ PageView* MakePageView(InstrumentPage& page, QWidget* parent) {
   if (auto* planned = dynamic_cast<TextPlannedPage*>(&page)) {
     return new TextPlannedPageView(*planned, parent);
   }
+  if (auto* info = dynamic_cast<Family435InfoPage*>(&page)) {
+    return new Family435InfoPageView(*info, parent);
+  }
   return new EmptyPageView(page, parent);
 }
 

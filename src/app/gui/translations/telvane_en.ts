@@ -118,6 +118,29 @@
     </message>
 </context>
 <context>
+    <name>Pages</name>
+    <message>
+        <source>Версия ПО</source>
+        <translation>Firmware Version</translation>
+    </message>
+    <message>
+        <source>Кабелей</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Рефлектограмм</source>
+        <translation>Reflectograms</translation>
+    </message>
+    <message>
+        <source>Пар плановых измерений</source>
+        <translation>Planned Measurement Pairs</translation>
+    </message>
+    <message>
+        <source>Типов кабелей</source>
+        <translation>Cable Types</translation>
+    </message>
+</context>
+<context>
     <name>StartupSplash</name>
     <message>
         <source>Идет поиск совместимых устройств</source>

@@ -118,6 +118,29 @@
     </message>
 </context>
 <context>
+    <name>Pages</name>
+    <message>
+        <source>Версия ПО</source>
+        <translation>Версия ПО</translation>
+    </message>
+    <message>
+        <source>Кабелей</source>
+        <translation>Кабелей</translation>
+    </message>
+    <message>
+        <source>Рефлектограмм</source>
+        <translation>Рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Пар плановых измерений</source>
+        <translation>Пар плановых измерений</translation>
+    </message>
+    <message>
+        <source>Типов кабелей</source>
+        <translation>Типов кабелей</translation>
+    </message>
+</context>
+<context>
     <name>StartupSplash</name>
     <message>
         <source>Идет поиск совместимых устройств</source>

@@ -1,0 +1,25 @@
+#include "app/link_adapter.h"
+
+#include "link/startup.h"
+
+namespace telvane {
+
+void LinkAdapter::Search(Screen&) { RunStartupSearch(link_); }
+
+bool LinkAdapter::TryTextInstrument(Screen&, const TextReceivingHook&,
+                                    std::vector<TextPlannedRecord>&) {
+  return false;
+}
+
+void LinkAdapter::EndSession(Screen&) {
+  // Disconnect goes over the link in use and clears the descriptor when the
+  // instrument confirmed; its faults are shown by the link.
+  link_.Disconnect();
+}
+
+void LinkAdapter::Close() {
+  link_.ClosePort();
+  link_.DetachIrda();
+}
+
+}  // namespace telvane

@@ -1,0 +1,241 @@
+// The program's window against telvane-sim playing instruments on
+// pseudo-terminals (TELVANE_PORT_DIR), with the scripted person at the screen.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "app/gui/main_window.h"
+#include "app/gui/qt_app.h"
+#include "app/link_adapter.h"
+#include "link/link.h"
+#include "support/scripted_screen.h"
+#include "support/sim_process.h"
+
+namespace telvane {
+namespace {
+
+using testing::ScriptedScreen;
+using testing::SimPortDir;
+using testing::SimProcess;
+
+constexpr char kSerial[] = "T40001";
+
+QStringList TabTexts(QTabBar* bar) {
+  QStringList out;
+  for (int i = 0; i < bar->count(); ++i) out << bar->tabText(i);
+  return out;
+}
+
+QStringList FileMenu(QMenuBar* bar) {
+  QStringList out;
+  for (QAction* item : bar->actions().front()->menu()->actions()) out << item->text();
+  return out;
+}
+
+// The command frame `code` sent to the instrument, as the simulator traces it.
+std::string CommandFrame(int kind, uint8_t code) {
+  char frame[64];
+  std::snprintf(frame, sizeof frame, "<- %02X 54 34 30 30 30 31 %02X", kind, code);
+  return frame;
+}
+
+class SimWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::QtApp(); }
+  void TearDown() override {
+    window_.reset();
+    controller_.reset();
+  }
+
+  SimProcess& Sim(int kind, std::vector<std::string> more = {}) {
+    std::vector<std::string> args = {"--kind", std::to_string(kind), "--serial", kSerial,
+                                     "--trace"};
+    args.insert(args.end(), more.begin(), more.end());
+    sim_ = std::make_unique<SimProcess>(ports_.path(), 1, args);
+    EXPECT_TRUE(sim_->ready());
+    // The person accepts the instrument the search offers.
+    screen_.Answer(Answer::kYes, "Использовать этот порт?");
+    return *sim_;
+  }
+  void Open() {
+    controller_ = std::make_unique<MainController>(screen_, adapter_, options_);
+    window_ = std::make_unique<MainWindow>(*controller_, nullptr);
+    window_->show();
+    ASSERT_TRUE(testing::ProcessUntil([this] { return window_->started(); }));
+  }
+
+  SimPortDir ports_;
+  ScriptedScreen screen_;
+  Link link_{screen_};
+  LinkAdapter adapter_{link_};
+  AppOptions options_;
+  std::unique_ptr<SimProcess> sim_;
+  std::unique_ptr<MainController> controller_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(SimWindowTest, NoInstrumentGivesOneWarningAfterTheWindowIsShown) {
+  controller_ = std::make_unique<MainController>(screen_, adapter_, options_);
+  window_ = std::make_unique<MainWindow>(*controller_, nullptr);
+  // The search has run; what it reported about the ports is the link's, and
+  // the warning is not among it.
+  const size_t before_show = screen_.shown().size();
+  EXPECT_FALSE(screen_.HasMessage("Совместимые устройства не найдены"));
+  window_->show();
+  ASSERT_TRUE(testing::ProcessUntil([this] { return window_->started(); }));
+  ASSERT_EQ(screen_.shown().size(), before_show + 1);
+  EXPECT_EQ(screen_.MessageLines().back(),
+            "Telvane: Совместимые устройства не найдены\r\nПереподключите прибор и попробуйте "
+            "снова...");
+  EXPECT_EQ(screen_.shown().back().icon, Icon::kWarning);
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(TabTexts(window_->tab_bar()), QStringList{"Информация о приборе"});
+  EXPECT_FALSE(window_->end_button()->isEnabled());
+  EXPECT_EQ(FileMenu(window_->menu_bar()), QStringList{"&Закрыть"});
+}
+
+struct KindCase {
+  int kind;
+  QStringList tabs;  // after "Информация о приборе"
+  QStringList file_menu;
+};
+
+class SimKindTest : public SimWindowTest, public ::testing::WithParamInterface<KindCase> {};
+
+TEST_P(SimKindTest, FoundInstrumentShowsTheTabsAndMenuOfItsKind) {
+  const KindCase& c = GetParam();
+  SimProcess& sim = Sim(c.kind);
+  Open();
+  EXPECT_TRUE(screen_.messages().empty()) << sim.Log();
+  EXPECT_TRUE(screen_.ScriptDone());
+  EXPECT_EQ(TabTexts(window_->tab_bar()), QStringList{"Информация о приборе"} + c.tabs);
+  EXPECT_EQ(FileMenu(window_->menu_bar()), c.file_menu);
+  EXPECT_TRUE(window_->end_button()->isEnabled());
+  EXPECT_EQ(window_->speed_label()->text(), "115200 бит/сек");
+  EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Serial")->text(),
+            kSerial);
+  EXPECT_FALSE(
+      window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Name")->text().isEmpty());
+}
+
+const QStringList kCloseOnly = {"&Закрыть"};
+
+INSTANTIATE_TEST_SUITE_P(
+    ProbedKinds, SimKindTest,
+    ::testing::Values(
+        KindCase{2,
+                 {"База данных"},
+                 {"&Открыть базу...", "Открыть тек&ст...", "&Сохранить базу...",
+                  "Сохранить как &текст...", "Сохранить в формате EXCEL...", "Вы&ход"}},
+        KindCase{4, {"База плановых измерений"}, kCloseOnly},
+        KindCase{7,
+                 {"База плановых измерений", "База параметров кабелей"},
+                 {"&Создать БД...", "&Выход"}},
+        KindCase{9,
+                 {"Информация о базе данных", "База параметров кабелей", "База плановых измерений"},
+                 kCloseOnly},
+        KindCase{11,
+                 {"Информация о БД", "БД параметров кабелей", "БД рефлектограмм",
+                  "БД плановых измерений", "БД типов кабелей"},
+                 kCloseOnly},
+        KindCase{17,
+                 {"Информация о БД", "Частотные измерения", "Список частот", "Рефлектограммы"},
+                 kCloseOnly},
+        KindCase{20, {"БД Измерений"}, kCloseOnly}),
+    [](const ::testing::TestParamInfo<KindCase>& info) {
+      return "Kind" + std::to_string(info.param.kind);
+    });
+
+TEST_F(SimWindowTest, EndOfSessionSendsTheCommandAndLeavesTheInformationTab) {
+  SimProcess& sim = Sim(19);
+  Open();
+  ASSERT_EQ(window_->tab_bar()->count(), 2);
+  window_->tab_bar()->setCurrentIndex(1);
+  window_->end_button()->click();
+  EXPECT_NE(sim.Log().find(CommandFrame(19, 0xFF)), std::string::npos) << sim.Log();
+  EXPECT_TRUE(screen_.messages().empty()) << screen_.MessageLines()[0];
+  EXPECT_FALSE(window_->end_button()->isEnabled());
+  EXPECT_EQ(TabTexts(window_->tab_bar()), QStringList{"Информация о приборе"});
+  EXPECT_EQ(window_->shown_view(), window_->view(PageId::kInstrumentInfo));
+  EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Serial")->text(), "");
+  EXPECT_EQ(link_.info().kind, 0);
+}
+
+TEST_F(SimWindowTest, NoToTheEndQuestionClosesWithoutTheEndCommand) {
+  SimProcess& sim = Sim(19);
+  Open();
+  screen_.Answer(Answer::kNo, "Завершить сеанс связи?");
+  window_->close();
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_FALSE(link_.port().is_open());
+  const std::string log = sim.Log();
+  // The session was live (the synchronisation is in the trace), and no
+  // end-of-session frame followed it.
+  EXPECT_NE(log.find("<- 13 54 34 30 30 30 31"), std::string::npos) << log;
+  EXPECT_EQ(log.find(CommandFrame(19, 0xFF)), std::string::npos) << log;
+  EXPECT_TRUE(screen_.ScriptDone());
+}
+
+TEST_F(SimWindowTest, SearchEndsTheSessionAndFindsTheInstrumentAgain) {
+  SimProcess& sim = Sim(20);
+  Open();
+  screen_.Answer(Answer::kYes, "Завершить сеанс связи?");
+  screen_.Answer(Answer::kYes, "Использовать этот порт?");
+  window_->search_button()->click();
+  EXPECT_NE(sim.Log().find(CommandFrame(20, 0xFF)), std::string::npos) << sim.Log();
+  EXPECT_TRUE(screen_.ScriptDone());
+  EXPECT_EQ(TabTexts(window_->tab_bar()), (QStringList{"Информация о приборе", "БД Измерений"}));
+  EXPECT_TRUE(window_->end_button()->isEnabled());
+  EXPECT_EQ(link_.info().kind, 20);
+}
+
+TEST_F(SimWindowTest, Firmware8027AddsTheXdslTabAfterTheLastOne) {
+  SimProcess& sim = Sim(11, {"--firmware", "8.027"});
+  Open();
+  EXPECT_TRUE(screen_.messages().empty()) << sim.Log();
+  EXPECT_NE(sim.Log().find(CommandFrame(11, 0x60)), std::string::npos) << sim.Log();
+  EXPECT_EQ(sim.Log().find("database information confirmed"), std::string::npos) << sim.Log();
+  EXPECT_EQ(TabTexts(window_->tab_bar()),
+            (QStringList{"Информация о приборе", "Информация о БД", "БД параметров кабелей",
+                         "БД рефлектограмм", "БД плановых измерений", "БД типов кабелей", "xDSL"}));
+  auto* rows = window_->view(PageId::kDbInfo11)->findChild<QListWidget*>("InfoRows");
+  ASSERT_NE(rows, nullptr);
+  ASSERT_GE(rows->count(), 1);
+  EXPECT_EQ(rows->item(0)->text(), "Версия ПО: 8.027");
+  // Below 10.001 the catalogue name stays.
+  EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Name")->text(),
+            "Кабельный прибор КВР-ПРО-ТАВРА");
+}
+
+TEST_F(SimWindowTest, Firmware10001IsTheXdslTester) {
+  Sim(11, {"--firmware", "10.001"});
+  Open();
+  EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Name")->text(),
+            "Tester xDSL");
+  EXPECT_EQ(window_->tab_bar()->count(), 7);
+}
+
+// Three windows as PNG files under the build tree, for a person to look at.
+TEST_F(SimWindowTest, ScreenshotsOfThreeKinds) {
+  for (int kind : {7, 11, 19}) {
+    SCOPED_TRACE(kind);
+    TearDown();
+    Sim(kind);
+    Open();
+    window_->tab_bar()->setCurrentIndex(window_->tab_bar()->count() - 1);
+    const std::string path =
+        testing::SaveScreenshot(*window_, "main_window_kind" + std::to_string(kind));
+    QImage image(QString::fromStdString(path));
+    EXPECT_EQ(image.size(), window_->size());
+    // The window's close question and the sim for the next kind.
+    screen_.Answer(Answer::kNo, "Завершить сеанс связи?");
+    window_->close();
+    sim_.reset();
+  }
+}
+
+}  // namespace
+}  // namespace telvane
