@@ -2,6 +2,7 @@
 // end-to-end tests and the demo instrument.
 //
 //   telvane-sim --kind K --serial NNNNNN --port-dir DIR --com N [options]
+//   telvane-sim --kind K --serial NNNNNN --irda-dir DIR --name NAME [options]
 //
 // creates the pseudo-terminal, places the link DIR/COMN to it, serves until
 // SIGTERM or SIGINT, and removes the link.
@@ -17,15 +18,19 @@
 #include "channel.h"
 #include "config.h"
 #include "instruments.h"
+#include "irda_transport.h"
 
 namespace sim {
 namespace {
 
 constexpr char kUsage[] =
     "usage: telvane-sim --kind K --serial NNNNNN --port-dir DIR --com N [options]\n"
+    "       telvane-sim --kind K --serial NNNNNN --irda-dir DIR --name NAME [options]\n"
     "  --kind K           instrument kind 1..20, or 255 for the text-protocol instrument\n"
     "  --serial NNNNNN    the 6 serial-number characters\n"
     "  --port-dir DIR     folder that gets the link COMN to the pseudo-terminal\n"
+    "  --irda-dir DIR     serve as the IrDA device NAME: a Unix socket DIR/NAME\n"
+    "  --name NAME        the IrDA device name\n"
     "  --com N            port number 1..254\n"
     "  --baud-code B      IrDA_BR byte announced (default 13: 115200 baud by cable)\n"
     "  --pace BAUD        send at this line rate (default: as fast as possible)\n"
@@ -111,6 +116,8 @@ int Main(int argc, char** argv) {
   Config config;
   std::string port_dir;
   long com = 0;
+  std::string irda_dir;
+  std::string irda_name;
   bool have_serial = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -138,6 +145,10 @@ int Main(int argc, char** argv) {
     } else if (arg == "--com") {
       if (!numeric || number < 1 || number > 254) return Fail("bad --com");
       com = number;
+    } else if (arg == "--irda-dir") {
+      irda_dir = value;
+    } else if (arg == "--name") {
+      irda_name = value;
     } else if (arg == "--baud-code") {
       if (!numeric || number < 0 || number > 255) return Fail("bad --baud-code");
       config.baud_code = static_cast<uint8_t>(number);
@@ -166,7 +177,10 @@ int Main(int argc, char** argv) {
       return Fail("unknown option " + arg);
     }
   }
-  if (config.kind == 0 || port_dir.empty() || com == 0) {
+  if (!irda_dir.empty() && (config.kind == 0 || config.kind == 255 || irda_name.empty())) {
+    return Fail("--irda-dir takes --kind 1..20 and --name");
+  }
+  if (irda_dir.empty() && (config.kind == 0 || port_dir.empty() || com == 0)) {
     return Fail("--kind, --port-dir and --com are required");
   }
   if (!have_serial && config.kind != 255) return Fail("--serial is required");
@@ -176,6 +190,7 @@ int Main(int argc, char** argv) {
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
   std::signal(SIGPIPE, SIG_IGN);
+  if (!irda_dir.empty()) return ServeIrda(irda_dir, irda_name, config);
 
   PtyChannel channel;
   if (!channel.Create()) return Fail("cannot create a pseudo-terminal");

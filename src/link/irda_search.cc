@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "link/catalogue.h"
 #include "link/irda_frame.h"
 
 namespace telvane {
@@ -13,53 +14,7 @@ constexpr Wait kSyncWait{5, 0};
 constexpr uint8_t kFirstCode = 9;
 constexpr uint8_t kLastCode = 19;
 
-constexpr char kUnknownName[] = "Неизвестный прибор";
-
-// The speed byte of the identification: 1 to 6 through an adapter, 9 to 14 by
-// cable; false for any other value.
-bool AnnouncedBaud(uint8_t code, uint32_t& baud) {
-  static constexpr uint32_t kRates[] = {9600, 19200, 28800, 57600, 115200, 38400};
-  if (code >= 1 && code <= 6) {
-    baud = kRates[code - 1];
-    return true;
-  }
-  if (code >= 9 && code <= 14) {
-    baud = kRates[code - 9];
-    return true;
-  }
-  baud = 9600;
-  return false;
-}
-
 }  // namespace
-
-std::string IrdaCatalogueName(uint8_t kind, const std::string& device_name) {
-  static const char* const kNames[] = {
-      /*  1 */ "КВР-ПРО-6.40О (базовая модель Опора)",
-      /*  2 */ "КВР-ПРО-6.40Н (модификация Нива)",
-      /*  3 */ "КВР-ПРО-6.40М (модификация Мост)",
-      /*  4 */ "КВР-ПРО-8.3ХХ",
-      /*  5 */ "Керван-ПРО",
-      /*  6 */ "КВР-ПРО ПЛЮС",
-      /*  7 */ "КВР-ПРО-8.36",
-      /*  8 */ "Ленсограф",
-      /*  9 */ nullptr,
-      /* 10 */ "Кабельный рефлектометр ТАВРА-ПРО",
-      /* 11 */ "Кабельный прибор КВР-ПРО-ТАВРА",
-      /* 12 */ "Кабельный прибор КВР-ПРО-ТАВРА(E)",
-      /* 13 */ nullptr,
-      /* 14 */ "КВР-ПРО КЕРВАН",
-      /* 15 */ "Dataflash reader",
-      /* 16 */ "КВР-ПРО-'30'",
-      /* 17 */ "Керван-ПРО DSL",
-      /* 18 */ "КВР-ПРО Ветра",
-      /* 19 */ "VS-E1",
-      /* 20 */ "Неизвестный прибор",
-  };
-  if (kind == 9 || kind == 13) return device_name;
-  if (kind >= 1 && kind <= 20) return kNames[kind - 1];
-  return kUnknownName;
-}
 
 InstrumentInfo IrdaSearch(IrdaLink& link, LinkKind& link_kind, uint32_t& baud) {
   Screen& screen = link.screen();
@@ -97,11 +52,15 @@ InstrumentInfo IrdaSearch(IrdaLink& link, LinkKind& link_kind, uint32_t& baud) {
 
   info.kind = identification[0];
   info.SetSerial(identification + 1);
-  if (!AnnouncedBaud(identification[7], baud)) {
+  const LinkSpeed speed = SpeedFromIrdaBr(identification[7]);
+  baud = speed.baud;
+  if (!speed.known) {
     screen.ShowMessage(Icon::kWarning, "Warning",
                        "Неопознанный байт IrDA_BR\r\nIsIrDA=true; BaudRate=9600");
   }
-  info.name = IrdaCatalogueName(info.kind, link.ChosenDeviceName());
+  // Kinds 9 and 13 are named by the device list.
+  info.name = IrdaCatalogueName(info.kind);
+  if (info.name.empty()) info.name = link.ChosenDeviceName();
 
   if (!IrdaSynchronize(link, info)) {
     link.ShowError("Ошибка", "Неудачная синхронизация\r\nПрибор: " + info.name +

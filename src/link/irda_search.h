@@ -11,10 +11,6 @@
 
 namespace telvane {
 
-// The instrument name the IrDA search gives a kind; kinds 9 and 13 take the
-// name of the chosen device from the device list.
-std::string IrdaCatalogueName(uint8_t kind, const std::string& device_name);
-
 // Probes the kind codes 9 to 19 on the connected socket, identifies the
 // instrument and synchronises with it. On success the link is marked IrDA and
 // the kind is set; a failed synchronisation closes the socket and returns
