@@ -103,6 +103,16 @@ TEST_F(IrdaEndToEndTest, CancelledChoiceFallsThroughToTheSerialSearchSilently) {
   EXPECT_EQ(screen_.shown()[0].caption, "Выбор IrDA уствройства для попытки соединения");
 }
 
+TEST_F(IrdaEndToEndTest, SearchAfterTheSocketSideWasDetachedTriesIrdaAgain) {
+  auto sim = Device("dev", 12);
+  link_->DetachIrda();
+  screen_.ChooseListEntry(0);
+  RunStartupSearch(*link_);
+  EXPECT_EQ(link_->info().kind, 12);
+  EXPECT_EQ(link_->kind(), LinkKind::kIrda);
+  EXPECT_NE(link_->irda(), nullptr);
+}
+
 TEST_F(IrdaEndToEndTest, NoDeviceInRangeGoesStraightToTheSerialSearch) {
   RunStartupSearch(*link_);
   EXPECT_EQ(link_->info().kind, 0);
