@@ -1,49 +1,11 @@
 #include "app/dataflash_reader.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <memory>
 #include <new>
 #include <vector>
 
+#include "app/file_write.h"
+
 namespace telvane {
-namespace {
-
-// Closes the descriptor when the writer leaves.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  // Closes now; false when the system reported that data were not written.
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-bool WriteAllBytes(int fd, const uint8_t* data, size_t length) {
-  while (length > 0) {
-    const ssize_t n = ::write(fd, data, length);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    length -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
-}  // namespace
 
 bool ReadDataflash(Screen& screen, Exchange& exchange, const Address& address) {
   std::vector<uint8_t> buffer;
@@ -73,16 +35,17 @@ bool ReadDataflash(Screen& screen, Exchange& exchange, const Address& address) {
   dialog.filters = {{"All files", "*.*"}};
   const std::optional<FileChoice> choice = screen.ChooseSaveFile(dialog);
   if (!choice) return false;
-  FileDescriptor file(::open(choice->path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-  if (file.get() < 0) {
-    screen.ShowMessage(Icon::kError, "Ошибка создания файла", choice->path);
-    return false;
+  switch (WriteWholeFile(choice->path, buffer.data(), buffer.size())) {
+    case WriteResult::kWritten:
+      return true;
+    case WriteResult::kNotCreated:
+      screen.ShowMessage(Icon::kError, "Ошибка создания файла", choice->path);
+      return false;
+    case WriteResult::kNotWritten:
+      screen.ShowMessage(Icon::kError, "Error", "WriteFile()");
+      return false;
   }
-  if (!WriteAllBytes(file.get(), buffer.data(), buffer.size()) || !file.Close()) {
-    screen.ShowMessage(Icon::kError, "Error", "WriteFile()");
-    return false;
-  }
-  return true;
+  return false;
 }
 
 }  // namespace telvane

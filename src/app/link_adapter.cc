@@ -1,5 +1,6 @@
 #include "app/link_adapter.h"
 
+#include "link/irda_session.h"
 #include "link/startup.h"
 
 namespace telvane {
@@ -19,7 +20,7 @@ void LinkAdapter::EndSession(Screen&) {
 
 void LinkAdapter::Close() {
   link_.ClosePort();
-  link_.DetachIrda();
+  if (auto* irda = dynamic_cast<IrdaSession*>(link_.irda())) irda->socket().CloseIrda();
 }
 
 }  // namespace telvane

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/cp1251.h"
+#include "app/file_write.h"
 #include "app/translatable.h"
 #include "app/values.h"
 
@@ -45,6 +47,51 @@ std::vector<std::string> TextPlannedPage::Lines() const {
     lines.push_back(line);
   }
   return lines;
+}
+
+}  // namespace telvane
+
+namespace telvane {
+
+std::string TextPlannedPage::CsvText() const {
+  std::string text = "N1;N2;C1, нФ;C2, нФ;C3, нФ;R1, кОм;R2, кОм;R3, кОм\r\n";
+  for (const TextPlannedRecord& r : records_) {
+    text += std::to_string(r[0]) + ";" + std::to_string(r[1]);
+    for (int i = 0; i < 6; ++i) {
+      const float v = LoadLeFloat(r.data() + 2 + 4 * i);
+      char number[48];
+      if (v == kPairNotMeasured || v == kValueNotMeasured) {
+        std::snprintf(number, sizeof number, "-");
+      } else {
+        std::snprintf(number, sizeof number, "%.1f", v);
+      }
+      text += std::string(";") + number;
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+bool TextPlannedPage::Save() {
+  FileDialog dialog;
+  dialog.filters = {{"CSV (*.csv)", "*.csv"}};
+  dialog.default_extension = "csv";
+  dialog.default_name = "planned.csv";
+  const std::optional<FileChoice> choice = screen().ChooseSaveFile(dialog);
+  if (!choice) return false;
+  const std::string bytes = Utf8ToCp1251(CsvText());
+  switch (
+      WriteWholeFile(choice->path, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())) {
+    case WriteResult::kWritten:
+      return true;
+    case WriteResult::kNotCreated:
+      screen().ShowMessage(Icon::kError, "Ошибка создания файла", choice->path);
+      return false;
+    case WriteResult::kNotWritten:
+      screen().ShowMessage(Icon::kError, "Ошибка записи в файл", choice->path);
+      return false;
+  }
+  return false;
 }
 
 }  // namespace telvane

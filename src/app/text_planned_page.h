@@ -22,6 +22,13 @@ class TextPlannedPage : public InstrumentPage {
 
   void ClearBuffers() override;
 
+  // "Сохранить...": the records as a CSV text (CP1251, CR LF, ';'), to a file
+  // the user chooses. True when it was written.
+  bool Save();
+  // The CSV text that Save writes (UTF-8): a heading line, then one line per
+  // record with the values in nF and kOhm ("-" for a value not measured).
+  std::string CsvText() const;
+
  private:
   std::vector<TextPlannedRecord> records_;
 };

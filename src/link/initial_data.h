@@ -65,6 +65,12 @@ struct InitialData {
   // Kind 7: the 6-byte compact database header.
   std::optional<std::array<uint8_t, 6>> kind7_header;
   std::optional<Kind9Parameters> kind9;
+  // The text-protocol instrument: its whole reply as received (at most
+  // 139119 bytes), the planned-measurement records parsed from it (26 bytes
+  // each: two bytes, six little-endian floats) and the port that answered.
+  std::vector<uint8_t> text_reply;
+  std::vector<std::array<uint8_t, 26>> text_records;
+  std::string text_port;
 
   void Clear() { *this = InitialData{}; }
 };

@@ -168,6 +168,21 @@ TEST_F(MainControllerTest, TextInstrumentGetsItsTwoTabsAndRecords) {
   ASSERT_EQ(controller_->pages().text_planned().Lines().size(), 1u);
   EXPECT_TRUE(controller_->pages().text_planned().Lines()[0].starts_with("3, 1; -; 51.0 нФ;"))
       << controller_->pages().text_planned().Lines()[0];
+
+  // "Сохранить..." writes the records as CP1251 text with CR LF.
+  testing::TempDir dir;
+  screen_.ChooseFile(dir.File("p.csv"), 1);
+  ASSERT_TRUE(controller_->pages().text_planned().Save());
+  const std::vector<uint8_t> bytes = testing::ReadAll(dir.File("p.csv"));
+  const std::string text(bytes.begin(), bytes.end());
+  // "нФ" in CP1251 is ED D4; the record line has the six values.
+  EXPECT_EQ(text.substr(0, 12), std::string("N1;N2;C1, \xED\xD4"));
+  EXPECT_NE(text.find("\r\n3;1;-;51.0;0.0;0.0;0.0;0.0\r\n"), std::string::npos) << text;
+  EXPECT_EQ(screen_.shown().back().dialog.default_extension, "csv");
+  // A folder that does not exist: the file name under "Ошибка создания файла".
+  screen_.ChooseFile(dir.File("none/p.csv"), 1);
+  EXPECT_FALSE(controller_->pages().text_planned().Save());
+  EXPECT_EQ(screen_.MessageLines().back(), "Ошибка создания файла: " + dir.File("none/p.csv"));
 }
 
 TEST_F(MainControllerTest, TabsAndMenusOfEveryKind) {

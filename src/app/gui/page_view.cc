@@ -48,12 +48,18 @@ TextPlannedPageView::TextPlannedPageView(TextPlannedPage& page, QWidget* parent)
   list_ = new QListWidget(this);
   list_->setObjectName("PlannedList");
   layout->addWidget(list_);
+  save_ = new QPushButton(QCoreApplication::translate("Pages", "Сохранить..."), this);
+  save_->setObjectName("Save");
+  save_->setAutoDefault(false);
+  layout->addWidget(save_, 0, Qt::AlignRight);
+  connect(save_, &QPushButton::clicked, this, [this] { planned_.Save(); });
   Refresh();
 }
 
 void TextPlannedPageView::Refresh() {
   list_->clear();
   for (const std::string& line : planned_.Lines()) list_->addItem(QString::fromStdString(line));
+  save_->setEnabled(!planned_.records().empty());
 }
 
 }  // namespace telvane

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QWidget>
 
 #include "app/family435_info_page.h"
@@ -69,6 +70,7 @@ class TextPlannedPageView : public PageView {
  private:
   TextPlannedPage& planned_;
   QListWidget* list_;
+  QPushButton* save_;
 };
 
 // The database information of the 435-byte family: one row per value.

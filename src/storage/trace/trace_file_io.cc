@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -50,10 +51,11 @@ bool ReadWholeFile(Screen& screen, const std::string& path, size_t limit,
     return false;
   }
   size = static_cast<uint64_t>(info.st_size);
-  bytes.resize(limit);
+  const size_t want = static_cast<size_t>(std::min<uint64_t>(size, limit));
+  bytes.resize(want);
   size_t have = 0;
-  while (have < limit) {
-    const ssize_t n = ::read(fd.get(), bytes.data() + have, limit - have);
+  while (have < want) {
+    const ssize_t n = ::read(fd.get(), bytes.data() + have, want - have);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       bytes.clear();

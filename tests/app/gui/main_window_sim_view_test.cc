@@ -10,9 +10,12 @@
 #include "app/gui/main_window.h"
 #include "app/gui/qt_app.h"
 #include "app/link_adapter.h"
+#include "link/irda/irda_sim.h"
+#include "link/irda_session.h"
 #include "link/link.h"
 #include "support/scripted_screen.h"
 #include "support/sim_process.h"
+#include "support/temp_dir.h"
 
 namespace telvane {
 namespace {
@@ -216,6 +219,65 @@ TEST_F(SimWindowTest, Firmware10001IsTheXdslTester) {
   EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Name")->text(),
             "Tester xDSL");
   EXPECT_EQ(window_->tab_bar()->count(), 7);
+}
+
+// Kinds that only the IrDA search finds, on emulated IrDA devices.
+class IrdaWindowTest : public SimWindowTest {
+ protected:
+  testing::IrdaSimProcess& Device(int kind, const std::string& name,
+                                  std::vector<std::string> more = {}) {
+    std::vector<std::string> args = {"--kind", std::to_string(kind), "--serial", kSerial};
+    args.insert(args.end(), more.begin(), more.end());
+    device_ = std::make_unique<testing::IrdaSimProcess>(irda_dir_, name, args);
+    EXPECT_TRUE(device_->ready());
+    InstallIrda(link_);
+    screen_.ChooseListEntry(0);  // the device choice
+    return *device_;
+  }
+
+  testing::IrdaSimDir irda_dir_;
+  std::unique_ptr<testing::IrdaSimProcess> device_;
+};
+
+TEST_F(IrdaWindowTest, Kind16WithFirmware8027GetsXdslAfterTheFifthTab) {
+  testing::IrdaSimProcess& device = Device(16, "KVR-30", {"--firmware", "8.027"});
+  Open();
+  EXPECT_TRUE(screen_.messages().empty()) << device.Log();
+  EXPECT_EQ(link_.kind(), LinkKind::kIrda);
+  EXPECT_EQ(TabTexts(window_->tab_bar()),
+            (QStringList{"Информация о приборе", "Информация о БД", "БД параметров кабелей",
+                         "БД плановых измерений", "БД типов кабелей", "xDSL"}));
+  EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Name")->text(),
+            "КВР-ПРО-'30'");
+  // "Конец связи" over the socket.
+  window_->end_button()->click();
+  EXPECT_EQ(window_->tab_bar()->count(), 1);
+  EXPECT_FALSE(window_->end_button()->isEnabled());
+}
+
+TEST_F(IrdaWindowTest, Kind16BelowFirmware8027HasFiveTabs) {
+  Device(16, "KVR-30", {"--firmware", "8.026"});
+  Open();
+  EXPECT_EQ(window_->tab_bar()->count(), 5);
+}
+
+TEST_F(IrdaWindowTest, Kind15SavesTheWholeFlashImage) {
+  testing::TempDir out;
+  const std::string path = out.File("flash.bin");
+  screen_.ChooseFile(path, 1);
+  Device(15, "Dataflash");
+  Open();
+  EXPECT_TRUE(screen_.messages().empty()) << screen_.MessageLines()[0];
+  EXPECT_TRUE(screen_.ScriptDone());
+  const std::vector<uint8_t> image = testing::ReadAll(path);
+  ASSERT_EQ(image.size(), 1048576u);
+  // The simulator's image: byte i is i * 7 + i / 2048 (mod 256).
+  for (size_t i : {size_t{0}, size_t{1}, size_t{2047}, size_t{2048}, size_t{1048575}}) {
+    EXPECT_EQ(image[i], static_cast<uint8_t>(i * 7 + (i >> 11))) << i;
+  }
+  EXPECT_EQ(TabTexts(window_->tab_bar()), QStringList{"Информация о приборе"});
+  EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Name")->text(),
+            "Dataflash reader");
 }
 
 // Three windows as PNG files under the build tree, for a person to look at.

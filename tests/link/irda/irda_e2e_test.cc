@@ -23,7 +23,9 @@ class IrdaEndToEndTest : public ::testing::Test {
  protected:
   // Both folders exist before the link, so the link takes the emulated stack
   // and the serial search finds only the ports of the test.
-  IrdaEndToEndTest() : link_(std::make_unique<Link>(screen_)) { irda_ = &InstallIrda(*link_); }
+  IrdaEndToEndTest() : link_(std::make_unique<Link>(screen_)) {
+    irda_ = dynamic_cast<IrdaSession*>(link_->irda());
+  }
 
   std::unique_ptr<IrdaSimProcess> Device(const std::string& name, int kind,
                                          std::vector<std::string> faults = {}) {
@@ -52,6 +54,7 @@ struct KindCase {
 class IrdaOnlyKindTest : public IrdaEndToEndTest, public ::testing::WithParamInterface<KindCase> {};
 
 TEST_P(IrdaOnlyKindTest, IsIdentifiedAndServedOverTheSocket) {
+  ASSERT_NE(irda_, nullptr);
   const KindCase& c = GetParam();
   auto sim = Device("Прибор " + std::to_string(c.kind), c.kind);
   screen_.ChooseListEntry(0);
@@ -100,6 +103,16 @@ TEST_F(IrdaEndToEndTest, CancelledChoiceFallsThroughToTheSerialSearchSilently) {
   EXPECT_EQ(screen_.shown()[0].caption, "Выбор IrDA уствройства для попытки соединения");
 }
 
+TEST_F(IrdaEndToEndTest, SearchAfterTheSocketSideWasDetachedTriesIrdaAgain) {
+  auto sim = Device("dev", 12);
+  link_->DetachIrda();
+  screen_.ChooseListEntry(0);
+  RunStartupSearch(*link_);
+  EXPECT_EQ(link_->info().kind, 12);
+  EXPECT_EQ(link_->kind(), LinkKind::kIrda);
+  EXPECT_NE(link_->irda(), nullptr);
+}
+
 TEST_F(IrdaEndToEndTest, NoDeviceInRangeGoesStraightToTheSerialSearch) {
   RunStartupSearch(*link_);
   EXPECT_EQ(link_->info().kind, 0);
@@ -145,15 +158,6 @@ TEST_F(IrdaEndToEndTest, FailedSynchronisationClosesTheSocket) {
   }
 }
 
-TEST_F(IrdaEndToEndTest, SilentDeviceIsGivenUpAfterCodeNineteen) {
-  auto sim = Device("dev", 12, {"silent"});
-  screen_.ChooseListEntry(0);
-  RunStartupSearch(*link_);
-  EXPECT_EQ(link_->info().kind, 0);
-  EXPECT_FALSE(irda_->socket().connected());
-  EXPECT_EQ(screen_.MessageLines(), std::vector<std::string>{kNoSerialPort});
-}
-
 // The flash image of kind 15: one record of 1 MiB, confirmed with the
 // complement of 254.
 class FlashImageTest : public IrdaEndToEndTest {
@@ -179,14 +183,6 @@ class FlashImageTest : public IrdaEndToEndTest {
   }
   std::unique_ptr<IrdaSimProcess> sim_;
 };
-
-TEST_F(FlashImageTest, ArrivesWhole) {
-  Identify({});
-  std::vector<uint8_t> image;
-  EXPECT_TRUE(Receive(image));
-  EXPECT_TRUE(IsImage(image));
-  EXPECT_TRUE(screen_.messages().empty());
-}
 
 TEST_F(FlashImageTest, BadSumIsReceivedAgainUpToFiveAttempts) {
   Identify({"bad-sum:0:4"});

@@ -139,6 +139,10 @@
         <source>Типов кабелей</source>
         <translation>Cable Types</translation>
     </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Save...</translation>
+    </message>
 </context>
 <context>
     <name>StartupSplash</name>

@@ -139,6 +139,10 @@
         <source>Типов кабелей</source>
         <translation>Типов кабелей</translation>
     </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Сохранить...</translation>
+    </message>
 </context>
 <context>
     <name>StartupSplash</name>

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the trace reader fuzz targets with clang and runs each for a short
+# time (FUZZ_SECONDS, default 25) from the seed files in fuzz/seeds/<target>.
+# A crash or a sanitizer report fails the script.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${FUZZ_SECONDS:-25}"
+build="${FUZZ_BUILD_DIR:-build-fuzz}"
+
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DTELVANE_FUZZ=ON -DTELVANE_GUI=OFF \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j2 --target rfg_fuzz wv_fuzz tdr_fuzz
+
+work="$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+for target in rfg_fuzz wv_fuzz tdr_fuzz; do
+  mkdir -p "$work/$target"
+  cp fuzz/seeds/"$target"/* "$work/$target"/
+  echo "fuzz: $target for ${seconds}s"
+  TMPDIR="$work" "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
+    -max_len=8192 -print_final_stats=1 "$work/$target" 2>"$work/$target.log" || {
+    tail -n 60 "$work/$target.log"
+    echo "fuzz: $target failed"
+    exit 1
+  }
+  grep -E "^stat::number_of_executed_units" "$work/$target.log" || true
+done
+echo "fuzz: no crash"
