@@ -24,11 +24,26 @@ bool IrdaSession::StartupAttempt() {
   return true;
 }
 
-IrdaSession& InstallIrda(Link& link, std::unique_ptr<IrdaStack> stack) {
+namespace {
+
+IrdaSession& Attach(Link& link, std::unique_ptr<IrdaStack> stack) {
   auto session = std::make_unique<IrdaSession>(link, std::move(stack));
-  IrdaSession& installed = *session;
+  IrdaSession& attached = *session;
   link.AttachIrda(std::move(session));
-  link.SetIrdaStartup([&installed](Link&) { return installed.StartupAttempt(); });
+  return attached;
+}
+
+}  // namespace
+
+IrdaSession& InstallIrda(Link& link, std::unique_ptr<IrdaStack> stack) {
+  IrdaSession& installed = Attach(link, std::move(stack));
+  // The attempt looks the IrDA side up each time: closing the program's link
+  // detaches it, and a later search attaches a fresh one.
+  link.SetIrdaStartup([](Link& l) {
+    auto* session = dynamic_cast<IrdaSession*>(l.irda());
+    if (session == nullptr) session = &Attach(l, MakeIrdaStack());
+    return session->StartupAttempt();
+  });
   return installed;
 }
 

@@ -54,7 +54,8 @@ class IrdaSession : public Exchange {
 
 // Attaches an IrDA side to the link (the emulated stack when TELVANE_IRDA_DIR
 // is set, the system's otherwise) and installs its start-up attempt. The link
-// owns it; the reference stays valid until the link detaches it.
+// owns it; the reference stays valid until the link detaches it (closing the
+// socket), after which the next start-up attempt attaches a new one.
 IrdaSession& InstallIrda(Link& link, std::unique_ptr<IrdaStack> stack = MakeIrdaStack());
 
 }  // namespace telvane

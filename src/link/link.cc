@@ -1,11 +1,14 @@
 #include "link/link.h"
 
 #include "link/initial_transfer.h"
+#include "link/irda_session.h"
 
 namespace telvane {
 
 Link::Link(Screen& screen) : screen_(screen), serial_(port_, screen, info_) {
   InstallBuiltInInitialTransfers(*this);
+  // The IrDA socket of the session, tried first by the start-up search.
+  InstallIrda(*this);
 }
 
 Link::~Link() = default;

@@ -11,6 +11,7 @@
 // Seams for the other parts of the program:
 //  - AttachIrda() hands the link the IrDA exchange (it owns the socket); the
 //    IrDA exchange keeps a reference to the Link to reach info() and screen().
+//    The constructor attaches the IrDA side of irda_session.h.
 //  - SetIrdaStartup() installs the IrDA attempt that RunStartupSearch() makes
 //    before the serial search (see startup.h for its contract).
 //  - SetInitialTransfer() installs the initial transfer that the serial search

@@ -23,7 +23,9 @@ class IrdaEndToEndTest : public ::testing::Test {
  protected:
   // Both folders exist before the link, so the link takes the emulated stack
   // and the serial search finds only the ports of the test.
-  IrdaEndToEndTest() : link_(std::make_unique<Link>(screen_)) { irda_ = &InstallIrda(*link_); }
+  IrdaEndToEndTest() : link_(std::make_unique<Link>(screen_)) {
+    irda_ = dynamic_cast<IrdaSession*>(link_->irda());
+  }
 
   std::unique_ptr<IrdaSimProcess> Device(const std::string& name, int kind,
                                          std::vector<std::string> faults = {}) {
@@ -52,6 +54,7 @@ struct KindCase {
 class IrdaOnlyKindTest : public IrdaEndToEndTest, public ::testing::WithParamInterface<KindCase> {};
 
 TEST_P(IrdaOnlyKindTest, IsIdentifiedAndServedOverTheSocket) {
+  ASSERT_NE(irda_, nullptr);
   const KindCase& c = GetParam();
   auto sim = Device("Прибор " + std::to_string(c.kind), c.kind);
   screen_.ChooseListEntry(0);
@@ -98,6 +101,16 @@ TEST_F(IrdaEndToEndTest, CancelledChoiceFallsThroughToTheSerialSearchSilently) {
   EXPECT_TRUE(screen_.messages().empty()) << ::testing::PrintToString(screen_.MessageLines());
   EXPECT_TRUE(screen_.ScriptDone());
   EXPECT_EQ(screen_.shown()[0].caption, "Выбор IrDA уствройства для попытки соединения");
+}
+
+TEST_F(IrdaEndToEndTest, SearchAfterTheSocketSideWasDetachedTriesIrdaAgain) {
+  auto sim = Device("dev", 12);
+  link_->DetachIrda();
+  screen_.ChooseListEntry(0);
+  RunStartupSearch(*link_);
+  EXPECT_EQ(link_->info().kind, 12);
+  EXPECT_EQ(link_->kind(), LinkKind::kIrda);
+  EXPECT_NE(link_->irda(), nullptr);
 }
 
 TEST_F(IrdaEndToEndTest, NoDeviceInRangeGoesStraightToTheSerialSearch) {
