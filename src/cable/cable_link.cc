@@ -20,7 +20,7 @@ const TransferMessages kCompactMessages = {"Ошибка",
                                            "Время ожидания вышло!",
                                            "Время ожидания вышло!\r\n байт № %d"};
 
-void ProgressMeter::Show() {
+void TransferProgress::Show() {
   screen_.SetProgressRange(0, 100);
   screen_.SetProgress(0);
   screen_.ShowProgress(true);
@@ -28,7 +28,7 @@ void ProgressMeter::Show() {
   shown_ = true;
 }
 
-void ProgressMeter::Advance(size_t bytes) {
+void TransferProgress::Advance(size_t bytes) {
   done_ += bytes;
   if (!shown_ || total_ == 0) return;
   const int position = static_cast<int>(std::min<size_t>(done_, total_) * 100 / total_);
@@ -38,7 +38,7 @@ void ProgressMeter::Advance(size_t bytes) {
   }
 }
 
-void ProgressMeter::Hide() {
+void TransferProgress::Hide() {
   if (shown_) screen_.ShowProgress(false);
   shown_ = false;
 }
@@ -73,7 +73,7 @@ bool CableLink::Restore() {
   return true;
 }
 
-bool CableLink::Write(std::span<const uint8_t> bytes, ProgressMeter* progress) {
+bool CableLink::Write(std::span<const uint8_t> bytes, TransferProgress* progress) {
   for (const uint8_t b : bytes) {
     if (!port_.WriteByte(b)) {
       Error(messages_.write_failed);
@@ -173,7 +173,8 @@ bool CableLink::SendIndex(uint8_t index, bool report_sums) {
   return false;
 }
 
-bool CableLink::SendRecord(uint8_t number, std::span<const uint8_t> data, ProgressMeter* progress) {
+bool CableLink::SendRecord(uint8_t number, std::span<const uint8_t> data,
+                           TransferProgress* progress) {
   std::array<uint8_t, 8> header;
   std::copy(address_.begin(), address_.end(), header.begin());
   header[7] = number;
@@ -206,7 +207,7 @@ bool CableLink::SendRecord(uint8_t number, std::span<const uint8_t> data, Progre
 }
 
 bool CableLink::ReceiveRecord(const ReceiveSpec& spec, std::span<uint8_t> data, uint8_t* number,
-                              ProgressMeter* progress) {
+                              TransferProgress* progress) {
   const size_t head = spec.numbered ? 8 : 7;
   std::vector<uint8_t> frame(head + data.size() + 1);
   bool failed = false;

@@ -47,9 +47,9 @@ struct ReceiveSpec {
 };
 
 // Shares of bytes moved, pushed to the progress bar as 0..100.
-class ProgressMeter {
+class TransferProgress {
  public:
-  ProgressMeter(Screen& screen, size_t total) : screen_(screen), total_(total) {}
+  TransferProgress(Screen& screen, size_t total) : screen_(screen), total_(total) {}
   void Show();
   void Advance(size_t bytes = 1);
   void Hide();
@@ -81,19 +81,19 @@ class CableLink {
   // the received sum.
   bool SendIndex(uint8_t index, bool report_sums = false);
   // Sends a numbered record and checks its confirmation.
-  bool SendRecord(uint8_t number, std::span<const uint8_t> data, ProgressMeter* progress);
+  bool SendRecord(uint8_t number, std::span<const uint8_t> data, TransferProgress* progress);
   // Receives one record into `data` (a scratch buffer: the caller copies it
   // where it belongs only on success), checks it and confirms it. `number`
   // receives the record number of a numbered record.
   bool ReceiveRecord(const ReceiveSpec& spec, std::span<uint8_t> data, uint8_t* number,
-                     ProgressMeter* progress);
+                     TransferProgress* progress);
 
   void Error(const char* text);
   Screen& screen() { return screen_; }
   const Address& address() const { return address_; }
 
  private:
-  bool Write(std::span<const uint8_t> bytes, ProgressMeter* progress = nullptr);
+  bool Write(std::span<const uint8_t> bytes, TransferProgress* progress = nullptr);
   // Reads one byte; a time-out returns false without a message, a failed read
   // shows read_failed and sets `failed`.
   bool ReadOne(uint8_t& byte, bool& failed);

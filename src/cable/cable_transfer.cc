@@ -20,7 +20,7 @@ constexpr char kBadRecordNumber[] = "Неверный номер записи";
 
 }  // namespace
 
-bool CableTransfer::Finish(CableLink& link, ProgressMeter* progress, bool ok) {
+bool CableTransfer::Finish(CableLink& link, TransferProgress* progress, bool ok) {
   if (progress != nullptr) progress->Hide();
   const bool restored = link.Restore();
   return ok && restored;
@@ -62,7 +62,7 @@ bool CableTransfer::SendCableType(const CableTypeTable& table, int index) {
 bool CableTransfer::SendCableTypes(const CableTypeTable& table, int count) {
   count = std::clamp<int>(count, 0, std::min<int>(static_cast<int>(table.types.size()), 255));
   CableLink link = Link(kFullFamilyMessages);
-  ProgressMeter progress(screen_, static_cast<size_t>(count) * kCableTypeWireSize);
+  TransferProgress progress(screen_, static_cast<size_t>(count) * kCableTypeWireSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kSendTypes)) {
       return false;
@@ -82,7 +82,7 @@ bool CableTransfer::SendCableTypes(const CableTypeTable& table, int count) {
 bool CableTransfer::ReceiveCableTypes(CableTypeTable& table) {
   const int count = std::clamp(table.maximum, 0, 255);
   CableLink link = Link(kFullFamilyMessages);
-  ProgressMeter progress(screen_, static_cast<size_t>(count) * kCableTypeWireSize);
+  TransferProgress progress(screen_, static_cast<size_t>(count) * kCableTypeWireSize);
   std::vector<CableTypeRecord> received(static_cast<size_t>(count));
   auto run = [&] {
     if (!link.Prepare(256, 256, kTransferTimeout) || !link.SendCommand(cable_code::kReceiveTypes)) {
@@ -125,7 +125,7 @@ bool CableTransfer::SendCableRecord(CableBase& base, int index) {
 bool CableTransfer::SendCableRecords(const CableBase& base, int count) {
   count = std::clamp(count, 0, kMaxCables);
   CableLink link = Link(kFullFamilyMessages);
-  ProgressMeter progress(screen_, static_cast<size_t>(count) * CableRecord::kSize);
+  TransferProgress progress(screen_, static_cast<size_t>(count) * CableRecord::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kWholeBaseCommandTimeout)) return false;
     {
@@ -151,7 +151,7 @@ bool CableTransfer::ReceiveCableRecord(CableBase& base, int index) {
   if (index < 0 || index >= kMaxCables) return false;
   base.cables[static_cast<size_t>(index)].ClearTransferWord();
   CableLink link = Link(kFullFamilyMessages);
-  ProgressMeter progress(screen_, CableRecord::kSize);
+  TransferProgress progress(screen_, CableRecord::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kReceiveCable) ||
         !link.SendIndex(static_cast<uint8_t>(index))) {
@@ -176,7 +176,7 @@ bool CableTransfer::ReceiveCableRecord(CableBase& base, int index) {
 bool CableTransfer::ReceiveCableRecords(CableBase& base, int count) {
   count = std::clamp(count, 0, kMaxCables);
   CableLink link = Link(kFullFamilyMessages);
-  ProgressMeter progress(screen_, static_cast<size_t>(count) * CableRecord::kSize);
+  TransferProgress progress(screen_, static_cast<size_t>(count) * CableRecord::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kReceiveCables)) {
       return false;
@@ -211,7 +211,7 @@ bool CableTransfer::ReceivePlanned(CableBase& base, int index) {
   }
   PlannedDatabase& planned = base.planned[static_cast<size_t>(index)];
   CableLink link = Link(kFullFamilyMessages);
-  ProgressMeter progress(screen_, static_cast<size_t>(pairs) * PlannedMeasurement::kSize);
+  TransferProgress progress(screen_, static_cast<size_t>(pairs) * PlannedMeasurement::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kReceivePlanned) ||
         !link.SendIndex(static_cast<uint8_t>(index))) {
@@ -250,7 +250,7 @@ bool CableTransfer::ReceiveCompactPlanned(CompactBase& base) {
   const size_t total = static_cast<size_t>(cables) * static_cast<size_t>(pairs);
   base.planned.resize(total, CompactPlannedMeasurement::Cleared());
   CableLink link = Link(kCompactMessages);
-  ProgressMeter progress(screen_, total * CompactPlannedMeasurement::kSize);
+  TransferProgress progress(screen_, total * CompactPlannedMeasurement::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kCompactTimeout) ||
         !link.SendCommand(cable_code::kReceiveCompactPlanned)) {
@@ -272,7 +272,7 @@ bool CableTransfer::ReceiveCompactPlanned(CompactBase& base) {
 bool CableTransfer::ReceiveCompactTypes(CompactBase& base) {
   const int count = base.counts.types;
   CableLink link = Link(kCompactMessages);
-  ProgressMeter progress(screen_, static_cast<size_t>(count) * CompactCableType::kSize);
+  TransferProgress progress(screen_, static_cast<size_t>(count) * CompactCableType::kSize);
   std::vector<CompactCableType> received(static_cast<size_t>(count));
   auto run = [&] {
     if (!link.Prepare(256, 1, kCompactTimeout) ||
@@ -306,7 +306,7 @@ bool CableTransfer::ReceiveCompactCables(CompactBase& base) {
     return false;
   }
   CableLink link = Link(kCompactMessages);
-  ProgressMeter progress(screen_, static_cast<size_t>(count) * CompactCableRecord::kSize);
+  TransferProgress progress(screen_, static_cast<size_t>(count) * CompactCableRecord::kSize);
   std::vector<CompactCableRecord> received(static_cast<size_t>(count));
   auto run = [&] {
     if (!link.Prepare(256, 1, kCompactTimeout) ||
@@ -340,7 +340,7 @@ bool CableTransfer::SendCompactImage(const std::vector<CompactCableRecord>& imag
   }
   const size_t count = std::min<size_t>(image.size(), kMaxCables);
   CableLink link = Link(kCompactMessages);
-  ProgressMeter progress(screen_, count * CompactCableRecord::kSize);
+  TransferProgress progress(screen_, count * CompactCableRecord::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kCompactTimeout) ||
         !link.SendCommand(cable_code::kSendCompactCables)) {

@@ -92,7 +92,7 @@ class CableTransfer {
   }
   // Sets the time-out back and hides the progress bar; the result of the
   // exchange, false also when the time-out could not be restored.
-  static bool Finish(CableLink& link, ProgressMeter* progress, bool ok);
+  static bool Finish(CableLink& link, TransferProgress* progress, bool ok);
   void Complete();
 
   CablePort& port_;

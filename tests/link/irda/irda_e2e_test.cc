@@ -158,15 +158,6 @@ TEST_F(IrdaEndToEndTest, FailedSynchronisationClosesTheSocket) {
   }
 }
 
-TEST_F(IrdaEndToEndTest, SilentDeviceIsGivenUpAfterCodeNineteen) {
-  auto sim = Device("dev", 12, {"silent"});
-  screen_.ChooseListEntry(0);
-  RunStartupSearch(*link_);
-  EXPECT_EQ(link_->info().kind, 0);
-  EXPECT_FALSE(irda_->socket().connected());
-  EXPECT_EQ(screen_.MessageLines(), std::vector<std::string>{kNoSerialPort});
-}
-
 // The flash image of kind 15: one record of 1 MiB, confirmed with the
 // complement of 254.
 class FlashImageTest : public IrdaEndToEndTest {
@@ -192,14 +183,6 @@ class FlashImageTest : public IrdaEndToEndTest {
   }
   std::unique_ptr<IrdaSimProcess> sim_;
 };
-
-TEST_F(FlashImageTest, ArrivesWhole) {
-  Identify({});
-  std::vector<uint8_t> image;
-  EXPECT_TRUE(Receive(image));
-  EXPECT_TRUE(IsImage(image));
-  EXPECT_TRUE(screen_.messages().empty());
-}
 
 TEST_F(FlashImageTest, BadSumIsReceivedAgainUpToFiveAttempts) {
   Identify({"bad-sum:0:4"});

@@ -1,0 +1,223 @@
+// The cable-parameter meters (kinds 2, 4, 6 and 7): the cable-type database,
+// the full family's cable records and planned measurements, the compact
+// family's planned measurements, type list and cable parameters. Everything is
+// served from and stored into the simulator's one cable database (cable_db.h).
+//
+// Records sent by the meter: address, number byte (numbered records only),
+// data, sum; the program confirms with the complement of the number, or of the
+// first data byte of an unnumbered record (of the second, the database size,
+// for the type status). Records received are confirmed the same way.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "cable_db.h"
+#include "registry.h"
+#include "session.h"
+
+namespace sim {
+namespace {
+
+uint8_t Not(uint8_t b) { return static_cast<uint8_t>(~b); }
+
+uint8_t ConfirmFirst(const std::vector<uint8_t>& data) { return Not(data.empty() ? 0 : data[0]); }
+
+// Sends one record and tells whether the program confirmed it as expected.
+bool Send(Session& s, std::span<const uint8_t> data, std::optional<uint8_t> number,
+          uint8_t expected) {
+  const auto answer = s.SendRecord(data, number, 1);
+  if (!answer) {
+    std::fprintf(stderr, "sim: record not confirmed\n");
+    return false;
+  }
+  if (*answer != expected) {
+    std::fprintf(stderr, "sim: record confirmed with %02X, expected %02X\n", *answer, expected);
+    return false;
+  }
+  return true;
+}
+
+// A numbered record from the program: the number and `length` data bytes.
+std::optional<std::vector<uint8_t>> ReceiveNumbered(Session& s, size_t length) {
+  return s.ReceiveRecord(length + 1, ConfirmFirst, 1);
+}
+
+// The index block that precedes 0x14, 0x16 and 0x17: one byte, confirmed.
+std::optional<uint8_t> ReceiveIndex(Session& s) {
+  const auto block = s.ReceiveRecord(1, ConfirmFirst, 1);
+  if (!block) return std::nullopt;
+  return (*block)[0];
+}
+
+// --- Cable types (kinds 2 and 6) -----------------------------------------
+
+void TypeStatus(Session& s) {
+  CableDb& db = Db(s.config());
+  const uint8_t data[2] = {static_cast<uint8_t>(db.types_current),
+                           static_cast<uint8_t>(db.types.size())};
+  Send(s, data, std::nullopt, Not(data[1]));
+}
+
+void StoreType(CableDb& db, const std::vector<uint8_t>& record) {
+  const int slot = record[0] - 1;
+  if (slot < 0 || slot >= static_cast<int>(db.types.size())) {
+    std::fprintf(stderr, "sim: cable type number %u outside the table\n", record[0]);
+    return;
+  }
+  std::copy(record.begin() + 1, record.end(), db.types[static_cast<size_t>(slot)].begin());
+  db.types_current = std::max(db.types_current, slot + 1);
+}
+
+void ReceiveOneType(Session& s) {
+  CableDb& db = Db(s.config());
+  if (const auto record = ReceiveNumbered(s, 32)) StoreType(db, *record);
+}
+
+// The program sends as many types as the meter holds, or the whole table when
+// it holds none.
+void ReceiveAllTypes(Session& s) {
+  CableDb& db = Db(s.config());
+  const int count = db.types_current > 0 ? db.types_current : static_cast<int>(db.types.size());
+  for (int i = 0; i < count; ++i) {
+    const auto record = ReceiveNumbered(s, 32);
+    if (!record) return;
+    StoreType(db, *record);
+  }
+}
+
+void SendAllTypes(Session& s) {
+  CableDb& db = Db(s.config());
+  for (size_t i = 0; i < db.types.size(); ++i) {
+    const uint8_t n = static_cast<uint8_t>(i + 1);
+    if (!Send(s, db.types[i], n, Not(n))) return;
+  }
+}
+
+// --- Full family (kind 6) --------------------------------------------------
+
+int CableCount(const CableDb& db) {
+  return std::min<int>(static_cast<int>(db.cables.size()), db.max_cables);
+}
+
+void ReceiveOneCable(Session& s) {
+  CableDb& db = Db(s.config());
+  const auto record = ReceiveNumbered(s, 262);
+  if (!record) return;
+  FullCable cable;
+  std::copy(record->begin() + 1, record->end(), cable.begin());
+  // The meter files the cable under its name: replaced when it holds one of
+  // that name, added otherwise.
+  auto same_name = [&](const FullCable& c) { return std::memcmp(c.data(), cable.data(), 21) == 0; };
+  auto it = std::find_if(db.cables.begin(), db.cables.end(), same_name);
+  if (it != db.cables.end()) {
+    *it = cable;
+  } else if (static_cast<int>(db.cables.size()) < db.max_cables) {
+    db.cables.push_back(cable);
+    db.planned.emplace_back();
+  }
+}
+
+void ReceiveAllCables(Session& s) {
+  CableDb& db = Db(s.config());
+  const int count = CableCount(db);
+  for (int i = 0; i < count; ++i) {
+    const auto record = ReceiveNumbered(s, 262);
+    if (!record) return;
+    const uint8_t n = (*record)[0];
+    if (n >= db.cables.size()) {
+      std::fprintf(stderr, "sim: cable number %u outside the table\n", n);
+      continue;
+    }
+    std::copy(record->begin() + 1, record->end(), db.cables[n].begin());
+  }
+}
+
+void SendOneCable(Session& s) {
+  CableDb& db = Db(s.config());
+  const auto index = ReceiveIndex(s);
+  if (!index) return;
+  FullCable cable{};
+  if (*index < db.cables.size()) cable = db.cables[*index];
+  Send(s, cable, *index, Not(*index));
+}
+
+void SendAllCables(Session& s) {
+  CableDb& db = Db(s.config());
+  const int count = CableCount(db);
+  for (int i = 0; i < count; ++i) {
+    const uint8_t n = static_cast<uint8_t>(i);
+    if (!Send(s, db.cables[n], n, Not(n))) return;
+  }
+}
+
+void SendPlanned(Session& s) {
+  CableDb& db = Db(s.config());
+  const auto index = ReceiveIndex(s);
+  if (!index || *index >= db.planned.size()) return;
+  const FullPlanned& planned = db.planned[*index];
+  if (!Send(s, planned.date, std::nullopt, Not(planned.date[0]))) return;
+  for (const FullPair& pair : planned.pairs) {
+    if (!Send(s, pair, std::nullopt, Not(pair[0]))) return;
+  }
+}
+
+// --- Compact family (kinds 4 and 7) ---------------------------------------
+
+void SendCompactPlanned(Session& s) {
+  CableDb& db = Db(s.config());
+  for (const CompactPair& pair : db.compact_planned) {
+    if (!Send(s, pair, std::nullopt, Not(pair[0]))) return;
+  }
+}
+
+void SendCompactTypes(Session& s) {
+  CableDb& db = Db(s.config());
+  for (size_t i = 0; i < db.compact_types.size(); ++i) {
+    const uint8_t n = static_cast<uint8_t>(i);
+    if (!Send(s, db.compact_types[i], n, Not(n))) return;
+  }
+}
+
+void SendCompactCables(Session& s) {
+  CableDb& db = Db(s.config());
+  for (size_t i = 0; i < db.compact_cables.size(); ++i) {
+    const uint8_t n = static_cast<uint8_t>(i);
+    if (!Send(s, db.compact_cables[i], n, Not(n))) return;
+  }
+}
+
+bool IsEmptySlot(const CompactCable& slot) {
+  return slot[44] == 255 &&
+         std::all_of(slot.begin(), slot.begin() + 44, [](uint8_t b) { return b == 0; });
+}
+
+// The whole image: as many slots as the meter's maximum; the cables are the
+// slots before the first empty one.
+void ReceiveCompactImage(Session& s) {
+  CableDb& db = Db(s.config());
+  std::vector<CompactCable> image(static_cast<size_t>(db.compact_max));
+  for (int i = 0; i < db.compact_max; ++i) {
+    const auto record = ReceiveNumbered(s, 45);
+    if (!record) return;
+    const uint8_t n = (*record)[0];
+    if (n >= image.size()) return;
+    std::copy(record->begin() + 1, record->end(), image[n].begin());
+  }
+  db.compact_cables.clear();
+  for (const CompactCable& slot : image) {
+    if (IsEmptySlot(slot)) break;
+    db.compact_cables.push_back(slot);
+  }
+}
+
+const CommandRegistrar kRegistrars[] = {
+    {2, 0x00, TypeStatus},       {2, 0x01, ReceiveOneType},     {2, 0x02, ReceiveAllTypes},
+    {2, 0x05, SendAllTypes},     {6, 0x00, TypeStatus},         {6, 0x01, ReceiveOneType},
+    {6, 0x02, ReceiveAllTypes},  {6, 0x05, SendAllTypes},       {6, 0x11, ReceiveOneCable},
+    {6, 0x12, ReceiveAllCables}, {6, 0x14, SendOneCable},       {6, 0x15, SendAllCables},
+    {6, 0x16, SendPlanned},      {4, 0x21, SendCompactPlanned}, {7, 0x21, SendCompactPlanned},
+    {7, 0x22, SendCompactTypes}, {7, 0x23, SendCompactCables},  {7, 0x24, ReceiveCompactImage},
+};
+
+}  // namespace
+}  // namespace sim

@@ -1,0 +1,42 @@
+// The session serial port of the link as the cable transfers use it.
+#ifndef TELVANE_CABLE_SERIAL_CABLE_PORT_H_
+#define TELVANE_CABLE_SERIAL_CABLE_PORT_H_
+
+#include "cable/cable_port.h"
+#include "link/serial_port.h"
+
+namespace telvane {
+
+class SerialCablePort : public CablePort {
+ public:
+  explicit SerialCablePort(SerialPort& port) : port_(port) {}
+
+  bool SetQueues(size_t input, size_t output) override {
+    return port_.SetBufferSizes(input, output);
+  }
+  // Discards what has arrived. Output is not discarded: the last
+  // confirmation of the previous exchange may still be on its way, and
+  // dropping it would leave the instrument waiting for it.
+  bool Purge() override { return port_.Purge(true, false); }
+  bool SetEventMask() override { return port_.SetEventMaskRxChar(); }
+  bool SetReadTimeout(int milliseconds) override { return port_.SetReadTimeout(milliseconds); }
+  bool WriteByte(uint8_t byte) override { return port_.WriteByte(byte); }
+  Read ReadByte(uint8_t& byte) override {
+    switch (port_.ReadByte(byte)) {
+      case ReadResult::kByte:
+        return Read::kByte;
+      case ReadResult::kTimeout:
+        return Read::kTimeout;
+      case ReadResult::kError:
+        break;
+    }
+    return Read::kError;
+  }
+
+ private:
+  SerialPort& port_;
+};
+
+}  // namespace telvane
+
+#endif  // TELVANE_CABLE_SERIAL_CABLE_PORT_H_
