@@ -206,16 +206,16 @@ bool CableLink::SendRecord(uint8_t number, std::span<const uint8_t> data,
   return false;
 }
 
-bool CableLink::ReceiveRecord(const ReceiveSpec& spec, std::span<uint8_t> data, uint8_t* number,
+bool CableLink::ReceiveRecord(const ReceiveRules& rules, std::span<uint8_t> data, uint8_t* number,
                               TransferProgress* progress) {
-  const size_t head = spec.numbered ? 8 : 7;
+  const size_t head = rules.numbered ? 8 : 7;
   std::vector<uint8_t> frame(head + data.size() + 1);
   bool failed = false;
   for (size_t i = 0; i < frame.size(); ++i) {
     if (!ReadOne(frame[i], failed)) {
       if (failed) return false;
-      if (spec.timeout_text != nullptr) {
-        Error(spec.timeout_text);
+      if (rules.timeout_text != nullptr) {
+        Error(rules.timeout_text);
       } else {
         Error(Sprintf(messages_.record_timeout, static_cast<int>(i)).c_str());
       }
@@ -224,12 +224,12 @@ bool CableLink::ReceiveRecord(const ReceiveSpec& spec, std::span<uint8_t> data, 
     if (progress != nullptr && i >= head && i < head + data.size()) progress->Advance();
   }
   if (Sum8(std::span(frame).first(frame.size() - 1)) != frame.back()) {
-    Error(spec.sum_text != nullptr ? spec.sum_text
-          : spec.type_checks       ? "Неверная контрольная сумма"
-                             : "Неверная контрольная сумма записи");
+    Error(rules.sum_text != nullptr ? rules.sum_text
+          : rules.type_checks       ? "Неверная контрольная сумма"
+                              : "Неверная контрольная сумма записи");
     return false;
   }
-  if (spec.type_checks) {
+  if (rules.type_checks) {
     if (frame[0] != address_[0]) {
       Error("Неверный VendorID!");
       return false;
@@ -242,7 +242,7 @@ bool CableLink::ReceiveRecord(const ReceiveSpec& spec, std::span<uint8_t> data, 
     Error("Ошибка адреса");
     return false;
   }
-  const uint8_t code = spec.numbered ? frame[7] : frame[head + spec.confirm_data_index];
+  const uint8_t code = rules.numbered ? frame[7] : frame[head + rules.confirm_data_index];
   std::array<uint8_t, 9> confirm;
   std::copy(address_.begin(), address_.end(), confirm.begin());
   confirm[7] = static_cast<uint8_t>(~code);
@@ -250,7 +250,7 @@ bool CableLink::ReceiveRecord(const ReceiveSpec& spec, std::span<uint8_t> data, 
   if (!Write(confirm)) return false;
   std::copy(frame.begin() + static_cast<std::ptrdiff_t>(head),
             frame.begin() + static_cast<std::ptrdiff_t>(head + data.size()), data.begin());
-  if (number != nullptr && spec.numbered) *number = frame[7];
+  if (number != nullptr && rules.numbered) *number = frame[7];
   return true;
 }
 

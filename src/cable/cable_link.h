@@ -38,7 +38,7 @@ extern const TransferMessages kFullFamilyMessages;
 extern const TransferMessages kCompactMessages;
 
 // How a received record is checked.
-struct ReceiveSpec {
+struct ReceiveRules {
   bool numbered = false;          // a record-number byte follows the address
   size_t confirm_data_index = 0;  // unnumbered: the data byte whose complement confirms
   bool type_checks = false;  // VendorID / SerialNumber messages instead of "Ошибка адреса"
@@ -85,7 +85,7 @@ class CableLink {
   // Receives one record into `data` (a scratch buffer: the caller copies it
   // where it belongs only on success), checks it and confirms it. `number`
   // receives the record number of a numbered record.
-  bool ReceiveRecord(const ReceiveSpec& spec, std::span<uint8_t> data, uint8_t* number,
+  bool ReceiveRecord(const ReceiveRules& rules, std::span<uint8_t> data, uint8_t* number,
                      TransferProgress* progress);
 
   void Error(const char* text);

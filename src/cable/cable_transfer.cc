@@ -12,9 +12,9 @@ constexpr int kRecordSendTimeout = 15000;
 constexpr int kWholeBaseCommandTimeout = 300000;
 constexpr int kCompactTimeout = 1000;
 
-constexpr ReceiveSpec kTypeRecord = {.numbered = true, .type_checks = true};
-constexpr ReceiveSpec kNumberedRecord = {.numbered = true};
-constexpr ReceiveSpec kUnnumberedRecord = {.numbered = false, .confirm_data_index = 0};
+constexpr ReceiveRules kTypeRecord = {.numbered = true, .type_checks = true};
+constexpr ReceiveRules kNumberedRecord = {.numbered = true};
+constexpr ReceiveRules kUnnumberedRecord = {.numbered = false, .confirm_data_index = 0};
 
 constexpr char kBadRecordNumber[] = "Неверный номер записи";
 
@@ -35,8 +35,8 @@ bool CableTransfer::ReadTypeStatus(CableTypeTable& table) {
       return false;
     }
     std::array<uint8_t, 2> status;
-    const ReceiveSpec spec = {.confirm_data_index = 1, .type_checks = true};
-    if (!link.ReceiveRecord(spec, status, nullptr, nullptr)) return false;
+    const ReceiveRules rules = {.confirm_data_index = 1, .type_checks = true};
+    if (!link.ReceiveRecord(rules, status, nullptr, nullptr)) return false;
     table.current = status[0];
     table.maximum = status[1];
     table.types.resize(status[1]);
@@ -218,9 +218,9 @@ bool CableTransfer::ReceivePlanned(CableBase& base, int index) {
       return false;
     }
     std::array<uint8_t, 3> date;
-    const ReceiveSpec date_spec = {.timeout_text = "TIMEOUT адреса при попытке чтения даты!",
-                                   .sum_text = "Неверная контрольная сумма даты"};
-    if (!link.ReceiveRecord(date_spec, date, nullptr, nullptr)) return false;
+    const ReceiveRules date_rules = {.timeout_text = "TIMEOUT адреса при попытке чтения даты!",
+                                     .sum_text = "Неверная контрольная сумма даты"};
+    if (!link.ReceiveRecord(date_rules, date, nullptr, nullptr)) return false;
     planned.date = date;
     auto& slots = planned.EnsureSlots();
     progress.Show();

@@ -5,6 +5,7 @@
 // "--port COMn --kind K" (kind 6, which the search does not probe).
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <thread>
@@ -25,11 +26,22 @@ namespace {
 
 constexpr int kFailed = 1;
 
+// A whole number of an option; 0 (with a complaint) for anything else.
+int Number(const std::string& text) {
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || value < 0 || value > 100000) {
+    std::fprintf(stderr, "telvane-cli: not a number: '%s'\n", text.c_str());
+    return 0;
+  }
+  return static_cast<int>(value);
+}
+
 std::vector<int> ParseList(const std::string& text) {
   std::vector<int> out;
   std::stringstream in(text);
   for (std::string item; std::getline(in, item, ',');) {
-    if (!item.empty()) out.push_back(std::stoi(item));
+    if (!item.empty()) out.push_back(Number(item));
   }
   return out;
 }
@@ -45,7 +57,7 @@ class Meter {
   explicit Meter(Invocation& inv) : screen_(*inv.screen), link_(screen_) {
     port_name_ = TakeOption(inv.args, "--port");
     const std::string kind = TakeOption(inv.args, "--kind");
-    kind_ = kind.empty() ? 0 : std::stoi(kind);
+    kind_ = kind.empty() ? 0 : Number(kind);
   }
 
   // Connects; `kinds` are the kinds this command serves.
@@ -155,7 +167,7 @@ int BaseReceive(Invocation& inv) {
   if (meter.link().initial().kind6) TakeKind6Database(*meter.link().initial().kind6, base);
   const bool received = cable.empty()
                             ? meter.transfer().ReceiveCableRecords(base, base.CableCount())
-                            : meter.transfer().ReceiveCableRecord(base, std::stoi(cable) - 1);
+                            : meter.transfer().ReceiveCableRecord(base, Number(cable) - 1);
   bool ok = received;
   if (ok) {
     const auto choice = inv.screen->ChooseSaveFile(CableBaseFileDialog());
@@ -171,7 +183,7 @@ int BaseSend(Invocation& inv) {
   Meter meter(inv);
   if (!meter.Connect({6})) return kFailed;
   const bool ok = cable.empty() ? meter.transfer().SendCableRecords(base, base.CableCount())
-                                : meter.transfer().SendCableRecord(base, std::stoi(cable) - 1);
+                                : meter.transfer().SendCableRecord(base, Number(cable) - 1);
   return meter.End(ok);
 }
 
@@ -186,12 +198,11 @@ int BaseExcel(Invocation& inv) {
   const std::string cable = TakeOption(inv.args, "--cable", "1");
   CableBase base;
   if (!OpenBase(*inv.screen, base)) return kFailed;
-  return ExportCableToExcel(*inv.screen, base, std::stoi(cable) - 1, kExportParameters) ? 0
-                                                                                        : kFailed;
+  return ExportCableToExcel(*inv.screen, base, Number(cable) - 1, kExportParameters) ? 0 : kFailed;
 }
 
 int PlannedReceive(Invocation& inv) {
-  const int cable = std::stoi(TakeOption(inv.args, "--cable", "1")) - 1;
+  const int cable = Number(TakeOption(inv.args, "--cable", "1")) - 1;
   Meter meter(inv);
   if (!meter.Connect({6})) return kFailed;
   CableBase base;
@@ -228,7 +239,7 @@ int CompactPlannedCsv(Invocation& inv) {
   const bool ok = CompactCountsFor(counts, meter, base) &&
                   meter.transfer().ReceiveCompactPlanned(base) &&
                   ExportPlannedCsv(*inv.screen, base, meter.link().info(),
-                                   cable.empty() ? kAllCables : std::stoi(cable) - 1);
+                                   cable.empty() ? kAllCables : Number(cable) - 1);
   return meter.End(ok);
 }
 
@@ -247,7 +258,7 @@ int CompactCables(Invocation& inv) {
   if (ok && !keep.empty()) {
     std::vector<CompactCableRecord> image(base.counts.max_cables, CompactCableRecord::Empty());
     const size_t kept =
-        std::min<size_t>({static_cast<size_t>(std::stoi(keep)), base.cables.size(), image.size()});
+        std::min<size_t>({static_cast<size_t>(Number(keep)), base.cables.size(), image.size()});
     for (size_t i = 0; i < kept; ++i) {
       image[i] = base.cables[i];
       image[i].UpdateChecksum();

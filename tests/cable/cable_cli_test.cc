@@ -92,6 +92,30 @@ TEST_F(CableCliTest, TypeTableReceivedAsTextSentBackAndReadAgain) {
   EXPECT_EQ(bytes[49], 0xFC);
 }
 
+TEST_F(CableCliTest, ChosenTypesAreSentOneByOne) {
+  StartSim(2);
+  const std::string binary = dir_.File("types.bin");
+  CliRun run = Cli("--yes --file " + Quote(binary) + " cable types receive");
+  ASSERT_EQ(run.status, 0) << run.output;
+  auto bytes = testing::ReadAll(binary);
+  ASSERT_EQ(bytes.size(), 63u * 32u);
+  // Rename types 3 and 5 in the file; only 3 is sent.
+  bytes[2 * 32] = 'X';
+  bytes[4 * 32] = 'Y';
+  testing::WriteAll(binary, bytes);
+  run = Cli("--yes --file " + Quote(binary) + " cable types send --only 3");
+  ASSERT_EQ(run.status, 0) << run.output << sim_->Log();
+  EXPECT_NE(run.output.find("Info: Complete"), std::string::npos) << run.output;
+
+  const std::string again = dir_.File("again.bin");
+  run = Cli("--yes --file " + Quote(again) + " cable types receive");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto back = testing::ReadAll(again);
+  ASSERT_EQ(back.size(), bytes.size());
+  EXPECT_EQ(back[2 * 32], 'X');
+  EXPECT_NE(back[4 * 32], 'Y');
+}
+
 TEST_F(CableCliTest, CableBaseFileReportExcelAndSendBack) {
   StartSim(6);
   const std::string base = dir_.File("base.bin");
@@ -130,7 +154,7 @@ TEST_F(CableCliTest, CableBaseFileReportExcelAndSendBack) {
 TEST_F(CableCliTest, PlannedMeasurementsOfOneCableToExcel) {
   StartSim(6);
   const CliRun run = Cli("--folder " + Quote(dir_.path().string()) +
-                      " cable planned receive --cable 2 --port COM1 --kind 6");
+                         " cable planned receive --cable 2 --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << sim_->Log();
   EXPECT_TRUE(std::filesystem::exists(dir_.File("Кабель-2/Плановые измерения/p_02_12_26.xls")));
 }
