@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -76,6 +77,9 @@ void Channel::Write(std::span<const uint8_t> bytes) {
     return;
   }
   const double byte_time = 10.0 / static_cast<double>(pace_);
+  // Like a UART's receive FIFO, the line hands bytes over about once a
+  // millisecond rather than one by one; the rate stays exact.
+  const double batch = std::max(1.0, std::floor(0.001 / byte_time));
   next_due_ = std::max(next_due_, Now());
   size_t done = 0;
   while (done < length && !g_stop) {
@@ -86,7 +90,7 @@ void Channel::Write(std::span<const uint8_t> bytes) {
       ++ready;
     }
     if (ready == 0) {
-      SleepUntil(next_due_ + byte_time);
+      SleepUntil(next_due_ + byte_time * std::min(batch, static_cast<double>(length - done)));
       continue;
     }
     if (!RawWrite(data + done, ready)) return;

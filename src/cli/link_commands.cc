@@ -1,7 +1,9 @@
 // Link commands of telvane-cli: finding and identifying the instrument.
 #include <cstdio>
+#include <string>
 
 #include "cli/command.h"
+#include "link/irda_session.h"
 #include "link/link.h"
 #include "link/startup.h"
 #include "link/text_instrument.h"
@@ -12,13 +14,15 @@ namespace {
 constexpr char kNothingFound[] =
     "Совместимые устройства не найдены\r\nПереподключите прибор и попробуйте снова...";
 
-// The start-up search over the serial ports, then the text-protocol attempt;
+// The start-up search (the IrDA attempt when a stack is there, then the
+// serial ports), then the text-protocol attempt;
 // the first instrument offered is accepted. Prints what was found and ends
 // the session.
 int Identify(Invocation& invocation) {
   CliScreen& screen = *invocation.screen;
   screen.set_answer_yes(true);
   Link link(screen);
+  InstallIrda(link);
   RunStartupSearch(link);
   const bool binary = IsBinaryInstrument(link.info().kind);
   if (!binary && !TryTextInstrument(link)) {
@@ -32,11 +36,15 @@ int Identify(Invocation& invocation) {
   std::printf("link: %s\n", link.kind() == LinkKind::kIrda ? "irda"
                             : link.irda_adapter()          ? "serial (IrDA adapter)"
                                                            : "serial");
-  std::printf("port: %s\n", binary ? link.port_name().c_str() : link.initial().text_port.c_str());
+  const std::string port = link.kind() == LinkKind::kIrda ? "IrDA"
+                           : binary                       ? link.port_name()
+                                                          : link.initial().text_port;
+  std::printf("port: %s\n", port.c_str());
   std::printf("baud: %u\n", link.baud());
   std::fflush(stdout);
   if (binary) link.Disconnect();
   link.ClosePort();
+  link.DetachIrda();
   return 0;
 }
 
