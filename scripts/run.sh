@@ -57,5 +57,9 @@ for _ in $(seq 1 100); do
   sleep 0.05
 done
 
-echo "run: telvane-sim plays kind $kind on COM1 ($port_dir); answer Yes to use it"
+if [ "$kind" = 255 ]; then
+  echo "run: telvane-sim plays the text-protocol instrument on COM1 ($port_dir)"
+else
+  echo "run: telvane-sim plays kind $kind on COM1 ($port_dir); answer Yes to use it"
+fi
 TELVANE_PORT_DIR="$port_dir" build/src/telvane "${program_args[@]}"

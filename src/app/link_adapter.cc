@@ -7,9 +7,11 @@ namespace telvane {
 
 void LinkAdapter::Search(Screen&) { RunStartupSearch(link_); }
 
-bool LinkAdapter::TryTextInstrument(Screen&, const TextReceivingHook&,
-                                    std::vector<TextPlannedRecord>&) {
-  return false;
+bool LinkAdapter::TryTextInstrument(Screen&, const TextReceivingHook& receiving,
+                                    std::vector<TextPlannedRecord>& records) {
+  if (!telvane::TryTextInstrument(link_, receiving)) return false;
+  records = link_.initial().text_records;
+  return true;
 }
 
 void LinkAdapter::EndSession(Screen&) {

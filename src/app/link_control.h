@@ -14,16 +14,13 @@
 #include "app/screen.h"
 #include "link/exchange.h"
 #include "link/instrument_info.h"
+#include "link/text_instrument.h"
 
 namespace telvane {
 
 // One planned-measurement record of the text-protocol instrument: the two
 // numbers as one byte each, then six little-endian floats.
-using TextPlannedRecord = std::array<uint8_t, 26>;
-
-// Called once while the text-protocol instrument starts to answer, with the
-// name to show on the information page and the speed text for the label.
-using TextReceivingHook = std::function<void(const std::string& name, const std::string& speed)>;
+using TextPlannedRecord = TextRecord;
 
 class LinkControl {
  public:

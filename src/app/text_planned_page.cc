@@ -34,19 +34,21 @@ void TextPlannedPage::ClearBuffers() {
   Changed();
 }
 
-std::vector<std::string> TextPlannedPage::Lines() const {
-  std::vector<std::string> lines;
+std::vector<std::string> TextPlannedPage::Headings() {
+  return {"N1", "N2", "C1", "C2", "C3", "R1", "R2", "R3"};
+}
+
+std::vector<std::vector<std::string>> TextPlannedPage::Rows() const {
+  std::vector<std::vector<std::string>> rows;
   for (const TextPlannedRecord& r : records_) {
-    char head[32];
-    std::snprintf(head, sizeof head, "%u, %u", r[0], r[1]);
-    std::string line = head;
+    std::vector<std::string> row = {std::to_string(r[0]), std::to_string(r[1])};
     // Floats 1 to 3 are capacitances, 4 to 6 insulation resistances.
     for (int i = 0; i < 6; ++i) {
-      line += "; " + Value(LoadLeFloat(r.data() + 2 + 4 * i), i < 3 ? kCapacitance : kInsulation);
+      row.push_back(Value(LoadLeFloat(r.data() + 2 + 4 * i), i < 3 ? kCapacitance : kInsulation));
     }
-    lines.push_back(line);
+    rows.push_back(std::move(row));
   }
-  return lines;
+  return rows;
 }
 
 }  // namespace telvane

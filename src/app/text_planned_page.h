@@ -16,9 +16,11 @@ class TextPlannedPage : public InstrumentPage {
 
   void SetRecords(std::vector<TextPlannedRecord> records);
   const std::vector<TextPlannedRecord>& records() const { return records_; }
-  // One line per record: the two numbers, then the six values as the program
-  // formats measurements ("-" for a value not measured).
-  std::vector<std::string> Lines() const;
+  // The column headings of the list and one row per record: the two numbers,
+  // then the six values as the program formats measurements ("-" for a value
+  // not measured).
+  static std::vector<std::string> Headings();
+  std::vector<std::vector<std::string>> Rows() const;
 
   void ClearBuffers() override;
 

@@ -165,9 +165,10 @@ TEST_F(MainControllerTest, TextInstrumentGetsItsTwoTabsAndRecords) {
   EXPECT_EQ(controller_->pages().info().name(), "КВР-ПРО 9.31");
   EXPECT_EQ(controller_->pages().info().serial(), "------");
   EXPECT_EQ(controller_->speed_text(), "19200 бит/сек");
-  ASSERT_EQ(controller_->pages().text_planned().Lines().size(), 1u);
-  EXPECT_TRUE(controller_->pages().text_planned().Lines()[0].starts_with("3, 1; -; 51.0 нФ;"))
-      << controller_->pages().text_planned().Lines()[0];
+  ASSERT_EQ(controller_->pages().text_planned().Rows().size(), 1u);
+  EXPECT_EQ(controller_->pages().text_planned().Rows()[0],
+            (std::vector<std::string>{"3", "1", "-", "51.0 нФ", " 0.0 нФ", "     0 КОм ",
+                                      "     0 КОм ", "     0 КОм "}));
 
   // "Сохранить..." writes the records as CP1251 text with CR LF.
   testing::TempDir dir;

@@ -168,6 +168,7 @@ void MainWindow::ShowSplash(bool visible) {
   if (visible) {
     if (!splash_) splash_ = std::make_unique<StartupSplash>();
     splash_->ShowNow();
+    if (screen_) screen_->Repaint();
   } else if (splash_) {
     splash_->hide();
     splash_.reset();

@@ -45,8 +45,13 @@ void InfoPageView::Refresh() {
 TextPlannedPageView::TextPlannedPageView(TextPlannedPage& page, QWidget* parent)
     : PageView(page, parent), planned_(page) {
   auto* layout = new QVBoxLayout(this);
-  list_ = new QListWidget(this);
+  list_ = new QTreeWidget(this);
   list_->setObjectName("PlannedList");
+  list_->setRootIsDecorated(false);
+  list_->setAlternatingRowColors(true);
+  QStringList headings;
+  for (const std::string& h : TextPlannedPage::Headings()) headings << QString::fromStdString(h);
+  list_->setHeaderLabels(headings);
   layout->addWidget(list_);
   save_ = new QPushButton(QCoreApplication::translate("Pages", "Сохранить..."), this);
   save_->setObjectName("Save");
@@ -58,7 +63,12 @@ TextPlannedPageView::TextPlannedPageView(TextPlannedPage& page, QWidget* parent)
 
 void TextPlannedPageView::Refresh() {
   list_->clear();
-  for (const std::string& line : planned_.Lines()) list_->addItem(QString::fromStdString(line));
+  for (const std::vector<std::string>& row : planned_.Rows()) {
+    QStringList cells;
+    for (const std::string& cell : row) cells << QString::fromStdString(cell).trimmed();
+    list_->addTopLevelItem(new QTreeWidgetItem(cells));
+  }
+  for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);
   save_->setEnabled(!planned_.records().empty());
 }
 

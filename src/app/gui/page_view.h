@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include "app/family435_info_page.h"
@@ -69,7 +70,7 @@ class TextPlannedPageView : public PageView {
 
  private:
   TextPlannedPage& planned_;
-  QListWidget* list_;
+  QTreeWidget* list_;
   QPushButton* save_;
 };
 

@@ -29,7 +29,6 @@ void StartupSplash::ShowNow() {
   show();
   raise();
   repaint();
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace telvane

@@ -12,8 +12,8 @@ class StartupSplash : public QWidget {
  public:
   explicit StartupSplash(QWidget* parent = nullptr);
 
-  // Shows the box centred on the screen and paints it at once, before the
-  // caller blocks in the search.
+  // Shows the box centred on the screen and paints it; the caller lets the
+  // window system map it (QtScreen::Repaint) before it blocks in the search.
   void ShowNow();
 };
 

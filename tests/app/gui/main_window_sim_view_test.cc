@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QTreeWidget>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -219,6 +220,30 @@ TEST_F(SimWindowTest, Firmware10001IsTheXdslTester) {
   EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Name")->text(),
             "Tester xDSL");
   EXPECT_EQ(window_->tab_bar()->count(), 7);
+}
+
+TEST_F(SimWindowTest, TextProtocolInstrumentIsTriedWhenNothingElseAnswers) {
+  sim_ = std::make_unique<SimProcess>(
+      ports_.path(), 1,
+      std::vector<std::string>{"--kind", "255", "--text-records", "5", "--trace"});
+  ASSERT_TRUE(sim_->ready());
+  Open();
+  EXPECT_TRUE(screen_.messages().empty()) << screen_.MessageLines()[0];
+  EXPECT_EQ(TabTexts(window_->tab_bar()),
+            (QStringList{"Информация о приборе", "Плановые измерения"}));
+  EXPECT_EQ(window_->tab_bar()->currentIndex(), 0);
+  EXPECT_FALSE(window_->end_button()->isEnabled());
+  EXPECT_EQ(FileMenu(window_->menu_bar()), QStringList{"&Закрыть"});
+  EXPECT_EQ(window_->speed_label()->text(), "19200 бит/сек");
+  auto* info = window_->view(PageId::kInstrumentInfo);
+  EXPECT_EQ(info->findChild<QLineEdit*>("Name")->text(), "КВР-ПРО 9.31");
+  EXPECT_EQ(info->findChild<QLineEdit*>("Serial")->text(), "------");
+  window_->tab_bar()->setCurrentIndex(1);
+  auto* list = window_->shown_view()->findChild<QTreeWidget*>("PlannedList");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->topLevelItemCount(), 5);
+  EXPECT_TRUE(window_->shown_view()->findChild<QPushButton*>("Save")->isEnabled());
+  testing::SaveScreenshot(*window_, "main_window_kind255");
 }
 
 // Kinds that only the IrDA search finds, on emulated IrDA devices.
