@@ -108,7 +108,7 @@ TEST_F(MainWindowViewTest, KindSixTabsMenuAndEndOfSession) {
   EXPECT_EQ(window_->shown_view()->findChild<QLineEdit*>("Name")->text(), "");
 }
 
-TEST_F(MainWindowViewTest, EscapeAndTheCloseBoxGoThroughTheQuestions) {
+TEST_F(MainWindowViewTest, EscapeAsksToEndTheSessionAndNoStillCloses) {
   link_.searches.push_back({19, "VS-E1"});
   Open();
   // With an instrument connected, No to the question still closes the window,
