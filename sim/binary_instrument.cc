@@ -11,7 +11,7 @@ namespace {
 
 // A frame's bytes follow each other at once; a lone byte that waits longer
 // than this for the next one was a probe, not a frame.
-constexpr int kInterByteMs = 300;
+constexpr int kInterByteMs = 1000;
 constexpr uint8_t kEndOfSession = 0xFF;
 
 enum class State { kIdle, kIdentified, kSession };

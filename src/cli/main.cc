@@ -57,9 +57,13 @@ int Main(int argc, char** argv) {
   RegisterTesterCommands(table);
 
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || TakeFlag(args, "--help") || TakeFlag(args, "-h")) {
+  if (args.empty()) {
     PrintHelp(table);
-    return args.empty() ? 2 : 0;
+    return 2;
+  }
+  if (TakeFlag(args, "--help") || TakeFlag(args, "-h")) {
+    PrintHelp(table);
+    return 0;
   }
   if (TakeFlag(args, "--version")) {
     std::printf("2.0.19.7\n");
