@@ -45,11 +45,24 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-build/sim/telvane-sim --kind "$kind" --serial "D00042" --port-dir "$port_dir" --com 1 \
-  --cables 12 --reflectograms 4 &
+# Kinds that only the IrDA search finds play on an emulated IrDA device; the
+# others on a pseudo-terminal linked as COM1.
+case "$kind" in
+  10|12|13|14|15|16) link="irda" ;;
+  *) link="serial" ;;
+esac
+mkdir -p "$port_dir/ports" "$port_dir/irda"
+common=(--kind "$kind" --serial "D00042" --cables 12 --reflectograms 4 --firmware 10.2)
+if [ "$link" = irda ]; then
+  build/sim/telvane-sim "${common[@]}" --irda-dir "$port_dir/irda" --name "Demo-$kind" &
+  ready="$port_dir/irda/Demo-$kind"
+else
+  build/sim/telvane-sim "${common[@]}" --port-dir "$port_dir/ports" --com 1 &
+  ready="$port_dir/ports/COM1"
+fi
 sim_pid=$!
 for _ in $(seq 1 100); do
-  [ -e "$port_dir/COM1" ] && break
+  [ -e "$ready" ] && break
   if ! kill -0 "$sim_pid" 2>/dev/null; then
     echo "run: telvane-sim did not start (kind $kind)" >&2
     exit 1
@@ -58,8 +71,11 @@ for _ in $(seq 1 100); do
 done
 
 if [ "$kind" = 255 ]; then
-  echo "run: telvane-sim plays the text-protocol instrument on COM1 ($port_dir)"
+  echo "run: telvane-sim plays the text-protocol instrument on COM1"
+elif [ "$link" = irda ]; then
+  echo "run: telvane-sim plays kind $kind as the IrDA device Demo-$kind; choose it in the list"
 else
-  echo "run: telvane-sim plays kind $kind on COM1 ($port_dir); answer Yes to use it"
+  echo "run: telvane-sim plays kind $kind on COM1; answer Yes to use it"
 fi
-TELVANE_PORT_DIR="$port_dir" build/src/telvane "${program_args[@]}"
+TELVANE_PORT_DIR="$port_dir/ports" TELVANE_IRDA_DIR="$port_dir/irda" \
+  build/src/telvane "${program_args[@]}"

@@ -58,7 +58,14 @@ QString BoxText(const std::string& text) { return Q(text).replace("\r\n", "\n");
 QStringList DialogFilters(const FileDialog& dialog) {
   QStringList filters;
   for (const FileFilter& f : dialog.filters) {
-    filters << QString("%1 (%2)").arg(Q(f.description), Q(f.pattern).replace(';', ' '));
+    const QString patterns = Q(f.pattern).replace(';', ' ');
+    const QString description = Q(f.description);
+    // A description that already names its patterns, "… (*.xls)", stays as it is.
+    if (description.endsWith("(" + patterns + ")")) {
+      filters << description;
+    } else {
+      filters << QString("%1 (%2)").arg(description, patterns);
+    }
   }
   return filters;
 }

@@ -2,8 +2,10 @@
 // clicks do.
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
 #include "app/fake_link.h"
 #include "app/gui/about_box.h"
@@ -12,6 +14,7 @@
 #include "app/gui/qt_screen.h"
 #include "app/gui/translation.h"
 #include "support/scripted_screen.h"
+#include "support/temp_dir.h"
 
 namespace telvane {
 namespace {
@@ -108,7 +111,7 @@ TEST_F(MainWindowViewTest, KindSixTabsMenuAndEndOfSession) {
   EXPECT_EQ(window_->shown_view()->findChild<QLineEdit*>("Name")->text(), "");
 }
 
-TEST_F(MainWindowViewTest, EscapeAndTheCloseBoxGoThroughTheQuestions) {
+TEST_F(MainWindowViewTest, EscapeAsksToEndTheSessionAndNoStillCloses) {
   link_.searches.push_back({19, "VS-E1"});
   Open();
   // With an instrument connected, No to the question still closes the window,
@@ -162,9 +165,37 @@ TEST(QtScreenView, EscapeStateTextsAndFilters) {
 
   EXPECT_EQ(BoxText("a\r\nb"), "a\nb");
   FileDialog dialog;
-  dialog.filters = {{"All files", "*.*"}, {"Cable base", "*.bas;*.txt"}};
-  EXPECT_EQ(DialogFilters(dialog), (QStringList{"All files (*.*)", "Cable base (*.bas *.txt)"}));
+  dialog.filters = {{"All files", "*.*"},
+                    {"Cable base", "*.bas;*.txt"},
+                    {"Microsoft Excel 2.1 Worksheet (*.xls)", "*.xls"}};
+  EXPECT_EQ(DialogFilters(dialog), (QStringList{"All files (*.*)", "Cable base (*.bas *.txt)",
+                                                "Microsoft Excel 2.1 Worksheet (*.xls)"}));
   EXPECT_EQ(AboutText(), "Telvane, версия 2.0.19.7");
+}
+
+TEST(QtScreenView, SaveDialogReturnsThePathWithItsExtensionAndTheFilterIndex) {
+  testing::QtApp();
+  testing::TempDir dir;
+  QtScreen screen;
+  FileDialog dialog;
+  dialog.title = "Сохранить";
+  dialog.filters = {{"Text", "*.txt"}, {"CSV", "*.csv"}};
+  dialog.default_extension = "csv";
+  // The person picks the second filter and types a name without extension.
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    box->selectNameFilter("CSV (*.csv)");
+    box->selectFile(QString::fromStdString(dir.File("report")));
+    QMetaObject::invokeMethod(box, "accept");
+  });
+  const std::optional<FileChoice> choice = screen.ChooseSaveFile(dialog);
+  ASSERT_TRUE(choice.has_value());
+  EXPECT_EQ(choice->path, dir.File("report.csv"));
+  EXPECT_EQ(choice->filter_index, 2);
+
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  EXPECT_FALSE(screen.ChooseOpenFile(dialog).has_value());
 }
 
 }  // namespace
