@@ -1,5 +1,6 @@
 // The commands that the program's search sends right after the
-// synchronisation (the initial transfers of kinds 4, 6, 7 and 9), and the
+// synchronisation (the initial transfers of kinds 4 and 9; those of kinds 6
+// and 7 are served from the cable database in cable_meters.cc), and the
 // data-flash reader's one big record, with generated but plausible contents.
 #include <array>
 #include <cstdio>
@@ -43,49 +44,11 @@ void Report(const char* what, std::optional<uint8_t> confirmation, uint8_t expec
   }
 }
 
-// Kind 6, code 0x10: database header, then the cable and reflectogram tables.
-void FullDatabase(Session& s) {
-  const int cables = s.config().cables;
-  const int reflectograms = s.config().reflectograms;
-  std::array<uint8_t, 48> header{};
-  for (int i = 0; i < 20; ++i) header[i] = static_cast<uint8_t>(0x30 + i);
-  header[20] = static_cast<uint8_t>(cables);
-  header[21] = 50;
-  PutLe16(&header[22], static_cast<unsigned>(reflectograms));
-  PutLe16(&header[24], 100);
-  PutLe32(&header[26], static_cast<unsigned long>(cables) * 10);
-  PutLe32(&header[30], 2000);
-  PutLe32(&header[34], static_cast<unsigned long>(reflectograms) * 1024);
-  PutLe32(&header[38], 65536);
-  Report("database header", s.SendRecord(header), static_cast<uint8_t>(~header[20]));
-  for (int i = 0; i < cables; ++i) {
-    std::array<uint8_t, 25> entry{};
-    PutName(entry.data(), kCable, i + 1);
-    PutLe16(&entry[21], 10 + 10 * static_cast<unsigned>(i));
-    PutLe16(&entry[23], 250 + 100 * static_cast<unsigned>(i));
-    const uint8_t n = static_cast<uint8_t>(i);
-    Report("cable entry", s.SendRecord(entry, n), static_cast<uint8_t>(~n));
-  }
-  for (int i = 0; i < reflectograms; ++i) {
-    std::array<uint8_t, 65> entry{};
-    PutName(entry.data(), kReflectogram, i + 1);
-    for (size_t j = 24; j < entry.size(); ++j) entry[j] = static_cast<uint8_t>(i * 13 + j);
-    const uint8_t n = static_cast<uint8_t>(i);
-    Report("reflectogram entry", s.SendRecord(entry, n), static_cast<uint8_t>(~n));
-  }
-}
-
 // Kind 4, code 0x20: maximum and current number of planned-measurement
 // entries, and a third byte.
 void PlannedCounters(Session& s) {
   const uint8_t data[3] = {200, static_cast<uint8_t>(s.config().cables * 12), 5};
   Report("counters", s.SendRecord(data), static_cast<uint8_t>(~data[1]));
-}
-
-// Kind 7, code 0x20: the compact database header.
-void CompactHeader(Session& s) {
-  const uint8_t data[6] = {100, static_cast<uint8_t>(s.config().cables), 8, 0, 1, 0};
-  Report("compact header", s.SendRecord(data), static_cast<uint8_t>(~data[1]));
 }
 
 // Kind 9, code 0x30: the database parameters (16-bit values high byte first).
@@ -114,9 +77,7 @@ void FlashImage(Session& s) {
   Report("flash image", s.SendRecord(image), static_cast<uint8_t>(~254));
 }
 
-const CommandRegistrar kFull(6, 0x10, FullDatabase);
 const CommandRegistrar kPlanned(4, 0x20, PlannedCounters);
-const CommandRegistrar kCompact(7, 0x20, CompactHeader);
 const CommandRegistrar kParameters(9, 0x30, DatabaseParameters);
 const CommandRegistrar kFlash(15, 0x01, FlashImage);
 

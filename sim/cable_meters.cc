@@ -24,8 +24,8 @@ uint8_t ConfirmFirst(const std::vector<uint8_t>& data) { return Not(data.empty()
 
 // Sends one record and tells whether the program confirmed it as expected.
 bool Send(Session& s, std::span<const uint8_t> data, std::optional<uint8_t> number,
-          uint8_t expected) {
-  const auto answer = s.SendRecord(data, number, 1);
+          uint8_t expected, int max_sends = 1) {
+  const auto answer = s.SendRecord(data, number, max_sends);
   if (!answer) {
     std::fprintf(stderr, "sim: record not confirmed\n");
     return false;
@@ -47,6 +47,65 @@ std::optional<uint8_t> ReceiveIndex(Session& s) {
   const auto block = s.ReceiveRecord(1, ConfirmFirst, 1);
   if (!block) return std::nullopt;
   return (*block)[0];
+}
+
+// --- Initial transfers of kinds 6 and 7 -----------------------------------
+
+// The search's initial transfers answer a bad record with a 0 confirmation and
+// take it again, so these records are offered more than once.
+constexpr int kInitialSends = 10;
+
+// "РФГ-" in CP1251.
+constexpr uint8_t kReflectogram[] = {0xD0, 0xD4, 0xC3, '-'};
+
+void PutLe32(uint8_t* p, unsigned long v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// Kind 6, code 0x10: the database header, then one 25-byte entry per cable
+// (name, pair count, length) and one 65-byte entry per reflectogram. The
+// counts are those of the cable database, so a database sent with 0x12 is
+// announced afterwards as it now is.
+void FullDatabaseHeader(Session& s) {
+  CableDb& db = Db(s.config());
+  const int cables = static_cast<int>(db.cables.size());
+  const int reflectograms = s.config().reflectograms;
+  unsigned long pairs = 0;
+  for (const FullCable& c : db.cables) pairs += Le16(&c[42]);
+  std::array<uint8_t, 48> header{};
+  for (int i = 0; i < 20; ++i) header[i] = static_cast<uint8_t>(0x30 + i);
+  header[20] = static_cast<uint8_t>(cables);
+  header[21] = static_cast<uint8_t>(db.max_cables);
+  PutLe16(&header[22], static_cast<unsigned>(reflectograms));
+  PutLe16(&header[24], 100);
+  PutLe32(&header[26], pairs);
+  PutLe32(&header[30], static_cast<unsigned long>(db.max_cables) * 2000);
+  PutLe32(&header[34], static_cast<unsigned long>(reflectograms) * 1024);
+  PutLe32(&header[38], 65536);
+  if (!Send(s, header, std::nullopt, Not(header[20]), kInitialSends)) return;
+  for (int i = 0; i < cables; ++i) {
+    const FullCable& cable = db.cables[static_cast<size_t>(i)];
+    std::array<uint8_t, 25> entry{};
+    std::copy(cable.begin(), cable.begin() + 21, entry.begin());
+    std::copy(cable.begin() + 42, cable.begin() + 46, entry.begin() + 21);
+    const uint8_t n = static_cast<uint8_t>(i);
+    if (!Send(s, entry, n, Not(n), kInitialSends)) return;
+  }
+  for (int i = 0; i < reflectograms; ++i) {
+    std::array<uint8_t, 65> entry{};
+    std::memcpy(entry.data(), kReflectogram, sizeof kReflectogram);
+    std::snprintf(reinterpret_cast<char*>(entry.data() + sizeof kReflectogram), 12, "%d", i + 1);
+    for (size_t j = 24; j < entry.size(); ++j) entry[j] = static_cast<uint8_t>(i * 13 + j);
+    const uint8_t n = static_cast<uint8_t>(i);
+    if (!Send(s, entry, n, Not(n), kInitialSends)) return;
+  }
+}
+
+// Kind 7, code 0x20: the two compact headers in six bytes, confirmed with the
+// complement of byte 1.
+void CompactHeaderRecord(Session& s) {
+  const std::array<uint8_t, 6> header = Db(s.config()).CompactHeader();
+  Send(s, header, std::nullopt, Not(header[1]), kInitialSends);
 }
 
 // --- Cable types (kinds 2 and 6) -----------------------------------------
@@ -211,12 +270,13 @@ void ReceiveCompactImage(Session& s) {
 }
 
 const CommandRegistrar kRegistrars[] = {
-    {2, 0x00, TypeStatus},       {2, 0x01, ReceiveOneType},     {2, 0x02, ReceiveAllTypes},
-    {2, 0x05, SendAllTypes},     {6, 0x00, TypeStatus},         {6, 0x01, ReceiveOneType},
-    {6, 0x02, ReceiveAllTypes},  {6, 0x05, SendAllTypes},       {6, 0x11, ReceiveOneCable},
-    {6, 0x12, ReceiveAllCables}, {6, 0x14, SendOneCable},       {6, 0x15, SendAllCables},
-    {6, 0x16, SendPlanned},      {4, 0x21, SendCompactPlanned}, {7, 0x21, SendCompactPlanned},
-    {7, 0x22, SendCompactTypes}, {7, 0x23, SendCompactCables},  {7, 0x24, ReceiveCompactImage},
+    {6, 0x10, FullDatabaseHeader}, {7, 0x20, CompactHeaderRecord}, {2, 0x00, TypeStatus},
+    {2, 0x01, ReceiveOneType},     {2, 0x02, ReceiveAllTypes},     {2, 0x05, SendAllTypes},
+    {6, 0x00, TypeStatus},         {6, 0x01, ReceiveOneType},      {6, 0x02, ReceiveAllTypes},
+    {6, 0x05, SendAllTypes},       {6, 0x11, ReceiveOneCable},     {6, 0x12, ReceiveAllCables},
+    {6, 0x14, SendOneCable},       {6, 0x15, SendAllCables},       {6, 0x16, SendPlanned},
+    {4, 0x21, SendCompactPlanned}, {7, 0x21, SendCompactPlanned},  {7, 0x22, SendCompactTypes},
+    {7, 0x23, SendCompactCables},  {7, 0x24, ReceiveCompactImage},
 };
 
 }  // namespace

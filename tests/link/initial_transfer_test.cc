@@ -96,10 +96,12 @@ TEST_F(InitialTransferTest, Kind4CountersAndKind7Header) {
   link_.Disconnect();
   sim_.reset();
 
-  Sim(7, {"--cables", "9"});
+  // The simulated compact meter holds 12 cables of 8 types, planned
+  // measurements of 12 cables with 20 pairs, and room for 30 cables.
+  Sim(7);
   Search();
   ASSERT_TRUE(link_.initial().kind7_header.has_value()) << sim_->Log();
-  EXPECT_EQ(*link_.initial().kind7_header, (std::array<uint8_t, 6>{100, 9, 8, 0, 1, 0}));
+  EXPECT_EQ(*link_.initial().kind7_header, (std::array<uint8_t, 6>{12, 8, 0, 12, 20, 30}));
   link_.Disconnect();
 }
 
