@@ -55,8 +55,9 @@ TEST_F(FullFamilyTest, InitialTransferFillsTheCountersAndTheNames) {
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(rows[0].current, 3u);
   EXPECT_EQ(rows[0].maximum, 50u);
-  EXPECT_EQ(rows[1].current, 30u);
-  EXPECT_EQ(rows[1].maximum, 2000u);
+  // Pairs: 2000 + 20 + 30 of at most 50 × 2000.
+  EXPECT_EQ(rows[1].current, 2050u);
+  EXPECT_EQ(rows[1].maximum, 100000u);
   EXPECT_EQ(rows[2].current, 2u);
   EXPECT_EQ(rows[3].maximum, 65536u);
   EXPECT_EQ(base_.Names(), (std::vector<std::string>{"Кабель-1", "Кабель-2", "Кабель-3"}));
