@@ -36,6 +36,8 @@ class FakeLink : public LinkControl, public Exchange {
     return true;
   };
   bool command_confirmed = true;
+  // Called inside every search, while the window would be blocked in it.
+  std::function<void()> during_search;
 
   // --- What happened ------------------------------------------------------
   std::vector<std::string> log;  // "search", "text", "command 0x01", "receive 1048576", ...
@@ -47,6 +49,7 @@ class FakeLink : public LinkControl, public Exchange {
   Exchange& exchange() override { return *this; }
   void Search(Screen&) override {
     log.push_back("search");
+    if (during_search) during_search();
     info_.ClearIdentity();
     if (next_ < searches.size()) {
       const Found& f = searches[next_++];

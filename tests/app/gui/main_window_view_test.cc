@@ -85,6 +85,26 @@ TEST_F(MainWindowViewTest, NoInstrumentShowsTheWarningAndTheInformationTabAlone)
   EXPECT_EQ(name->text(), "");
 }
 
+TEST_F(MainWindowViewTest, SplashIsUpWhileTheSearchRunsAndGoneAfterwards) {
+  std::vector<QString> seen;
+  link_.during_search = [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == "StartupSplash" && w->isVisible()) {
+        seen.push_back(w->findChild<QLabel*>("SplashText")->text());
+      }
+    }
+  };
+  link_.searches.push_back({19, "VS-E1"});
+  Open();
+  EXPECT_EQ(seen, std::vector<QString>{"Идет поиск совместимых устройств"});
+  screen_.Answer(Answer::kNo, "Завершить сеанс связи?");
+  window_->search_button()->click();
+  EXPECT_EQ(seen.size(), 2u);
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    EXPECT_FALSE(w->objectName() == "StartupSplash" && w->isVisible());
+  }
+}
+
 TEST_F(MainWindowViewTest, KindSixTabsMenuAndEndOfSession) {
   link_.searches.push_back({6, "КВР-ПРО ПЛЮС", "600123", 115200});
   Open();
