@@ -36,11 +36,21 @@ void SimPortDir::AddDeadPort(int com) const {
   std::ofstream(dir_.File("COM" + std::to_string(com))) << "not a terminal\n";
 }
 
-SimProcess::SimProcess(const std::string& port_dir, int com, std::vector<std::string> args) {
-  link_ = port_dir + "/COM" + std::to_string(com);
-  log_path_ = port_dir + "/sim-COM" + std::to_string(com) + ".log";
-  std::vector<std::string> words = {TELVANE_SIM_PATH, "--port-dir", port_dir, "--com",
-                                    std::to_string(com)};
+namespace {
+
+std::vector<std::string> PortArgs(const std::string& port_dir, int com,
+                                  std::vector<std::string> args) {
+  std::vector<std::string> words = {"--port-dir", port_dir, "--com", std::to_string(com)};
+  words.insert(words.end(), args.begin(), args.end());
+  return words;
+}
+
+}  // namespace
+
+SimulatorProcess::SimulatorProcess(std::vector<std::string> args, std::string log_path,
+                                   const std::string& ready_path)
+    : log_path_(std::move(log_path)) {
+  std::vector<std::string> words = {TELVANE_SIM_PATH};
   words.insert(words.end(), args.begin(), args.end());
   pid_ = ::fork();
   if (pid_ == 0) {
@@ -61,7 +71,7 @@ SimProcess::SimProcess(const std::string& port_dir, int com, std::vector<std::st
   const auto deadline = std::chrono::steady_clock::now() + kStartLimit;
   while (std::chrono::steady_clock::now() < deadline) {
     struct stat st;
-    if (::lstat(link_.c_str(), &st) == 0) {
+    if (::lstat(ready_path.c_str(), &st) == 0) {
       ready_ = true;
       return;
     }
@@ -74,7 +84,7 @@ SimProcess::SimProcess(const std::string& port_dir, int com, std::vector<std::st
   }
 }
 
-int SimProcess::Stop() {
+int SimulatorProcess::Stop() {
   if (pid_ <= 0) return -1;
   ::kill(pid_, SIGTERM);
   int status = 0;
@@ -84,13 +94,19 @@ int SimProcess::Stop() {
   return WEXITSTATUS(status);
 }
 
-SimProcess::~SimProcess() { Stop(); }
+SimulatorProcess::~SimulatorProcess() { Stop(); }
 
-std::string SimProcess::Log() const {
+std::string SimulatorProcess::Log() const {
   std::ifstream in(log_path_);
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
 }
+
+SimProcess::SimProcess(const std::string& port_dir, int com, std::vector<std::string> args)
+    : SimulatorProcess(PortArgs(port_dir, com, std::move(args)),
+                       port_dir + "/sim-COM" + std::to_string(com) + ".log",
+                       port_dir + "/COM" + std::to_string(com)),
+      link_(port_dir + "/COM" + std::to_string(com)) {}
 
 }  // namespace telvane::testing

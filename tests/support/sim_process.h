@@ -32,31 +32,41 @@ class SimPortDir {
   std::optional<std::string> previous_;
 };
 
-// One telvane-sim process serving COMn of `port_dir`. The constructor returns
-// once the link is in place (or the process died); the destructor stops the
-// simulator with SIGTERM and waits for it.
-class SimProcess {
+// One running telvane-sim: started with `args`, its stderr in `log_path`. The
+// constructor returns once `ready_path` exists (or the process died); the
+// destructor stops the simulator with SIGTERM and waits for it.
+class SimulatorProcess {
  public:
-  // `args` are the simulator's options after --port-dir and --com, e.g.
-  // {"--kind", "6", "--serial", "123456", "--fault", "echo"}.
-  SimProcess(const std::string& port_dir, int com, std::vector<std::string> args);
-  ~SimProcess();
-  SimProcess(const SimProcess&) = delete;
-  SimProcess& operator=(const SimProcess&) = delete;
+  SimulatorProcess(std::vector<std::string> args, std::string log_path,
+                   const std::string& ready_path);
+  ~SimulatorProcess();
+  SimulatorProcess(const SimulatorProcess&) = delete;
+  SimulatorProcess& operator=(const SimulatorProcess&) = delete;
 
-  // The link appeared and the process is running.
+  // The simulator placed its port or socket and is running.
   bool ready() const { return ready_; }
   // Stops the simulator; returns its exit status (-1 when it did not exit).
   int Stop();
   // What the simulator wrote to stderr so far (its trace, its complaints).
   std::string Log() const;
-  const std::string& link() const { return link_; }
 
  private:
   pid_t pid_ = -1;
   bool ready_ = false;
-  std::string link_;
   std::string log_path_;
+};
+
+// One telvane-sim serving COMn of `port_dir`.
+class SimProcess : public SimulatorProcess {
+ public:
+  // `args` are the simulator's options after --port-dir and --com, e.g.
+  // {"--kind", "6", "--serial", "123456", "--fault", "echo"}.
+  SimProcess(const std::string& port_dir, int com, std::vector<std::string> args);
+
+  const std::string& link() const { return link_; }
+
+ private:
+  std::string link_;
 };
 
 }  // namespace telvane::testing

@@ -11,7 +11,7 @@
 #include "app/gui/main_window.h"
 #include "app/gui/qt_app.h"
 #include "app/link_adapter.h"
-#include "link/irda/irda_sim.h"
+#include "support/sim_irda.h"
 #include "link/irda_session.h"
 #include "link/link.h"
 #include "support/scripted_screen.h"

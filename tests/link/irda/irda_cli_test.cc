@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "link/irda/irda_sim.h"
+#include "support/sim_irda.h"
 #include "support/sim_process.h"
 
 namespace telvane {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "link/irda/irda_sim.h"
+#include "support/sim_irda.h"
 #include "link/irda_session.h"
 #include "link/link.h"
 #include "link/startup.h"
