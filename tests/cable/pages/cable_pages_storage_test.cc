@@ -121,8 +121,8 @@ TEST(CompactDatabaseTest, CreatedDatabaseReadsBack) {
   SimSession session(7);
   ASSERT_TRUE(session.opened()) << session.Log();
   auto model = CompactModel::For(session.context());
-  model->base.counts = {12, 8, 12, 20, 30};
   CompactCablePage page(session.context(), model);
+  page.Start();
   ASSERT_TRUE(page.Receive());
   page.Select(3);
   page.EditName("ВОСТОК 3");

@@ -137,7 +137,7 @@ TEST_F(CablePageViewTest, CompactCablePage) {
   ASSERT_TRUE(session.opened()) << session.Log();
   CompactCablePage page(session.context(), CompactModel::For(session.context()));
   CompactCablePageView view(page, nullptr);
-  CompactModel::For(session.context())->base.counts = {12, 8, 12, 20, 30};
+  page.Start();
   Find<QPushButton>(view, "Receive")->click();
   auto* list = Find<QListWidget>(view, "CableList");
   ASSERT_EQ(list->count(), 12);
@@ -167,7 +167,7 @@ TEST_F(CablePageViewTest, PlannedBasePage) {
   ASSERT_TRUE(session.opened()) << session.Log();
   PlannedBasePage page(session.context(), CompactModel::For(session.context()));
   PlannedBasePageView view(page, nullptr);
-  CompactModel::For(session.context())->base.counts = {12, 8, 12, 20, 30};
+  page.Start();
   Find<QPushButton>(view, "Receive")->click();
   auto* instrument = Find<QListWidget>(view, "InstrumentList");
   ASSERT_EQ(instrument->count(), 12);

@@ -1,7 +1,6 @@
 // The compact cable page against a simulated kind 7 meter: 12 cables
 // "ЛИНИЯ 1".."ЛИНИЯ 12", 8 cable types "ТПП-0.32".. with diameters 0.32 + 0.1 i
-// and capacitances 45 + i, room for 30 cables. The simulator's initial header
-// does not describe that database, so the tests give the page its counts.
+// and capacitances 45 + i, room for 30 cables.
 #include "cable/pages/compact_cable_page.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +13,6 @@ namespace {
 
 using testing::SimSession;
 
-// Cables, types, planned cables, pairs, maximum.
-constexpr CompactCounts kSimCounts = {12, 8, 12, 20, 30};
 constexpr char kSendQuestion[] = "будет изменена";
 // Command 0x24 of kind 7, serial "123456" (address sum 0x3C).
 constexpr char kSendImage[] = "sim: <- 07 31 32 33 34 35 36 24 60";
@@ -26,7 +23,10 @@ class CompactCablePageTest : public ::testing::Test {
       : model_(CompactModel::For(session_.context())), page_(session_.context(), model_) {}
   void SetUp() override {
     ASSERT_TRUE(session_.opened()) << session_.Log();
-    model_->base.counts = kSimCounts;
+    // The first transfer: the header of the search's initial transfer and the
+    // type list.
+    page_.Start();
+    ASSERT_EQ(model_->base.types.size(), 8u) << ::testing::PrintToString(Messages());
     ASSERT_TRUE(page_.Receive()) << ::testing::PrintToString(Messages());
     session_.NewTraffic();
     session_.screen().ClearShown();

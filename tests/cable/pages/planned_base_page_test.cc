@@ -20,8 +20,9 @@ class PlannedBasePageTest : public ::testing::Test {
       : model_(CompactModel::For(session_.context())), page_(session_.context(), model_) {}
   void SetUp() override {
     ASSERT_TRUE(session_.opened()) << session_.Log();
-    // The simulator's initial header does not describe its database.
-    model_->base.counts = {12, 8, 12, 20, 30};
+    page_.Start();
+    EXPECT_EQ(model_->base.counts.planned_cables, 12);
+    EXPECT_EQ(model_->base.counts.planned_pairs, 20);
   }
   std::string ReadText(const std::string& path) {
     const auto bytes = testing::ReadAll(path);
