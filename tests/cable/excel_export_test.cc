@@ -143,7 +143,7 @@ class ExcelExportTest : public ::testing::Test {
   }
   // The scripted folder choice (a plain string would call the dialog itself).
   void PickFolder(const std::string& folder) {
-    screen_.ChooseFolder(std::optional<std::string>(folder));
+    screen_.AnswerFolder(folder);
   }
   std::string CableFolder() const { return dir_.File("МАГИСТРАЛЬ 1"); }
 
@@ -213,7 +213,7 @@ TEST_F(ExcelExportTest, RefusalsCancelAndMissingFolder) {
   EXPECT_EQ(screen_.MessageLines(), (std::vector<std::string>{"Warning: Данная функция недоступна",
                                                               "Error: Неверный номер БД"}));
   screen_.ClearShown();
-  screen_.ChooseFolder(std::nullopt);
+  screen_.AnswerFolder(std::nullopt);
   EXPECT_FALSE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
   PickFolder(dir_.File("absent/deeper"));
   EXPECT_FALSE(ExportCableToExcel(screen_, base_, 0, kExportParameters));

@@ -12,7 +12,7 @@ void ScriptedScreen::ChooseFile(std::optional<FileChoice> choice) {
   files_.push_back(std::move(choice));
 }
 
-void ScriptedScreen::ChooseFolder(std::optional<std::string> folder) {
+void ScriptedScreen::AnswerFolder(std::optional<std::string> folder) {
   folders_.push_back(std::move(folder));
 }
 

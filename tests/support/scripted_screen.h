@@ -33,7 +33,8 @@ class ScriptedScreen : public Screen {
   void ChooseFile(const std::string& path, int filter_index = 1) {
     ChooseFile(FileChoice{path, filter_index});
   }
-  void ChooseFolder(std::optional<std::string> folder);
+  // The next folder dialog returns this (nullopt: the user cancels).
+  void AnswerFolder(std::optional<std::string> folder);
   void ChooseListEntry(std::optional<int> index);
   // Escape is reported down for the next `polls` calls of IsEscapeDown.
   void PressEscapeFor(int polls) { escape_polls_ = polls; }

@@ -68,7 +68,7 @@ TEST_F(FullFamilySaveTest, ParametersGoToExcelAndAfterTheQuestionToTheOlderTable
   const std::string mdb = dir_.File("cables.mdb");
   CreateLegacyA(mdb);
   base_.Select(1);
-  session_.screen().ChooseFolder(std::optional<std::string>(dir_.path().string()));
+  session_.screen().AnswerFolder(dir_.path().string());
   session_.screen().Answer(Answer::kYes, kUpdateLegacyQuestion);
   session_.screen().ChooseFile(mdb);
   base_.Save();
@@ -82,7 +82,7 @@ TEST_F(FullFamilySaveTest, ParametersGoToExcelAndAfterTheQuestionToTheOlderTable
 
   // No to the question leaves the database alone.
   base_.Select(2);
-  session_.screen().ChooseFolder(std::optional<std::string>(dir_.path().string()));
+  session_.screen().AnswerFolder(dir_.path().string());
   session_.screen().Answer(Answer::kNo, kUpdateLegacyQuestion);
   base_.Save();
   EXPECT_EQ(ReadLegacyA(session_.screen(), mdb)->size(), 1u);
@@ -96,7 +96,7 @@ TEST_F(FullFamilySaveTest, PlannedMeasurementsGoToTheCurrentTables) {
   for (int i = 0; i < 3; ++i) base_.SetChecked(i, i == 1);
   ASSERT_TRUE(base_.Receive());
   base_.Select(1);
-  session_.screen().ChooseFolder(std::optional<std::string>(dir_.path().string()));
+  session_.screen().AnswerFolder(dir_.path().string());
   session_.screen().ChooseFile(mdb);
   base_.Save();
   EXPECT_TRUE(session_.screen().ScriptDone());
