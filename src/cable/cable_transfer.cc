@@ -269,19 +269,18 @@ bool CableTransfer::ReceiveCompactPlanned(CompactBase& base) {
   return Finish(link, &progress, run());
 }
 
-bool CableTransfer::ReceiveCompactTypes(CompactBase& base) {
-  const int count = base.counts.types;
+// One numbered compact record after another into `received` (sized to the
+// count the meter announced); each lands in its slot only after its checks.
+template <typename Record>
+bool CableTransfer::ReceiveCompactSeries(uint8_t code, std::vector<Record>& received) {
+  const size_t count = received.size();
   CableLink link = Link(kCompactMessages);
-  TransferProgress progress(screen_, static_cast<size_t>(count) * CompactCableType::kSize);
-  std::vector<CompactCableType> received(static_cast<size_t>(count));
+  TransferProgress progress(screen_, count * Record::kSize);
   auto run = [&] {
-    if (!link.Prepare(256, 1, kCompactTimeout) ||
-        !link.SendCommand(cable_code::kReceiveCompactTypes)) {
-      return false;
-    }
+    if (!link.Prepare(256, 1, kCompactTimeout) || !link.SendCommand(code)) return false;
     progress.Show();
-    for (int i = 0; i < count; ++i) {
-      CompactCableType scratch;
+    for (size_t i = 0; i < count; ++i) {
+      Record scratch;
       uint8_t number = 0;
       if (!link.ReceiveRecord(kNumberedRecord, scratch.mutable_bytes(), &number, &progress)) {
         return false;
@@ -294,41 +293,23 @@ bool CableTransfer::ReceiveCompactTypes(CompactBase& base) {
     }
     return true;
   };
-  if (!Finish(link, &progress, run())) return false;
+  return Finish(link, &progress, run());
+}
+
+bool CableTransfer::ReceiveCompactTypes(CompactBase& base) {
+  std::vector<CompactCableType> received(static_cast<size_t>(base.counts.types));
+  if (!ReceiveCompactSeries(cable_code::kReceiveCompactTypes, received)) return false;
   base.types = std::move(received);
   return true;
 }
 
 bool CableTransfer::ReceiveCompactCables(CompactBase& base) {
-  const int count = base.counts.cables;
-  if (count == 0) {
+  if (base.counts.cables == 0) {
     screen_.ShowMessage(Icon::kError, "Ошибка", "В приборе отсутствуют параметры кабелей!");
     return false;
   }
-  CableLink link = Link(kCompactMessages);
-  TransferProgress progress(screen_, static_cast<size_t>(count) * CompactCableRecord::kSize);
-  std::vector<CompactCableRecord> received(static_cast<size_t>(count));
-  auto run = [&] {
-    if (!link.Prepare(256, 1, kCompactTimeout) ||
-        !link.SendCommand(cable_code::kReceiveCompactCables)) {
-      return false;
-    }
-    progress.Show();
-    for (int i = 0; i < count; ++i) {
-      CompactCableRecord scratch;
-      uint8_t number = 0;
-      if (!link.ReceiveRecord(kNumberedRecord, scratch.mutable_bytes(), &number, &progress)) {
-        return false;
-      }
-      if (number >= count) {
-        link.Error(kBadRecordNumber);
-        return false;
-      }
-      received[number] = scratch;
-    }
-    return true;
-  };
-  if (!Finish(link, &progress, run())) return false;
+  std::vector<CompactCableRecord> received(static_cast<size_t>(base.counts.cables));
+  if (!ReceiveCompactSeries(cable_code::kReceiveCompactCables, received)) return false;
   base.cables = std::move(received);
   return true;
 }

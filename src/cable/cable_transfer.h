@@ -93,6 +93,8 @@ class CableTransfer {
   // Sets the time-out back and hides the progress bar; the result of the
   // exchange, false also when the time-out could not be restored.
   static bool Finish(CableLink& link, TransferProgress* progress, bool ok);
+  template <typename Record>
+  bool ReceiveCompactSeries(uint8_t code, std::vector<Record>& received);
   void Complete();
 
   CablePort& port_;
