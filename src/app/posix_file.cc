@@ -1,14 +1,16 @@
 #include "app/posix_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace telvane {
 
 PosixFile PosixFile::Create(const std::string& path) {
-  return PosixFile(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  return PosixFile(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
 }
 
 PosixFile PosixFile::OpenForReading(const std::string& path) {
@@ -42,17 +44,25 @@ bool PosixFile::Write(const std::string& bytes) {
   return Write(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
 }
 
-std::optional<std::vector<uint8_t>> PosixFile::ReadAll() {
+std::optional<std::vector<uint8_t>> PosixFile::ReadAll(size_t limit) {
   if (fd_ < 0) return std::nullopt;
   std::vector<uint8_t> out;
   uint8_t buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+  while (out.size() < limit) {
+    const size_t want = std::min(sizeof buffer, limit - out.size());
+    const ssize_t n = ::read(fd_, buffer, want);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return std::nullopt;
-    if (n == 0) return out;
+    if (n == 0) break;
     out.insert(out.end(), buffer, buffer + n);
   }
+  return out;
+}
+
+std::optional<uint64_t> PosixFile::Size() const {
+  struct stat info;
+  if (fd_ < 0 || ::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+  return static_cast<uint64_t>(info.st_size);
 }
 
 bool PosixFile::Close() {

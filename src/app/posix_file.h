@@ -28,8 +28,10 @@ class PosixFile {
   // Writes every byte; false when a write fails or writes less.
   bool Write(std::span<const uint8_t> bytes);
   bool Write(const std::string& bytes);
-  // The whole rest of the file; nullopt on a read error.
-  std::optional<std::vector<uint8_t>> ReadAll();
+  // The rest of the file, at most `limit` bytes; nullopt on a read error.
+  std::optional<std::vector<uint8_t>> ReadAll(size_t limit = SIZE_MAX);
+  // The size of a regular file or device; nullopt for a folder or on error.
+  std::optional<uint64_t> Size() const;
   // Closes now; false when the close reported an error.
   bool Close();
 

@@ -9,33 +9,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/posix_file.h"
 #include "app/values.h"
 
 namespace telvane {
-namespace {
-
-// Closes a descriptor on every way out.
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  // Closes now; false when the close reported an error (data not written).
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd < 0 || ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-}  // namespace
 
 void ShowFileError(Screen& screen, const char* caption, const std::string& path) {
   screen.ShowMessage(Icon::kError, caption, path);
@@ -44,48 +21,29 @@ void ShowFileError(Screen& screen, const char* caption, const std::string& path)
 bool ReadWholeFile(Screen& screen, const std::string& path, size_t limit,
                    std::vector<uint8_t>& bytes, uint64_t& size) {
   bytes.clear();
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  struct stat info;
-  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode)) {
+  PosixFile file = PosixFile::OpenForReading(path);
+  const std::optional<uint64_t> file_size = file.Size();
+  if (!file.valid() || !file_size) {
     ShowFileError(screen, kOpenFileError, path);
     return false;
   }
-  size = static_cast<uint64_t>(info.st_size);
-  const size_t want = static_cast<size_t>(std::min<uint64_t>(size, limit));
-  bytes.resize(want);
-  size_t have = 0;
-  while (have < want) {
-    const ssize_t n = ::read(fd.get(), bytes.data() + have, want - have);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      bytes.clear();
-      ShowFileError(screen, kReadFileError, path);
-      return false;
-    }
-    if (n == 0) break;
-    have += static_cast<size_t>(n);
+  size = *file_size;
+  std::optional<std::vector<uint8_t>> read = file.ReadAll(limit);
+  if (!read) {
+    ShowFileError(screen, kReadFileError, path);
+    return false;
   }
-  bytes.resize(have);
+  bytes = std::move(*read);
   return true;
 }
 
 bool WriteWholeFile(Screen& screen, const std::string& path, std::span<const uint8_t> bytes) {
-  Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (fd.get() < 0) {
+  PosixFile file = PosixFile::Create(path);
+  if (!file.valid()) {
     ShowFileError(screen, kCreateFileError, path);
     return false;
   }
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ShowFileError(screen, kWriteFileError, path);
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  if (!fd.Close()) {
+  if (!file.Write(bytes) || !file.Close()) {
     ShowFileError(screen, kWriteFileError, path);
     return false;
   }
