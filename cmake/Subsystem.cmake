@@ -27,6 +27,9 @@ function(telvane_subsystem name)
     add_library(telvane_${name}_gui STATIC ${gui_sources} ${gui_headers})
     set_target_properties(telvane_${name}_gui PROPERTIES AUTOMOC ON AUTORCC ON)
     target_link_libraries(telvane_${name}_gui PUBLIC telvane_${name} Qt6::Widgets)
+    # "slots", "signals" and "emit" stay ordinary words (the cable databases
+    # have a member named slots); Qt code says Q_SLOTS, Q_SIGNALS, Q_EMIT.
+    target_compile_definitions(telvane_${name}_gui PUBLIC QT_NO_KEYWORDS)
     set_property(GLOBAL APPEND PROPERTY TELVANE_GUI_LIBS telvane_${name}_gui)
   endif()
 endfunction()

@@ -55,7 +55,7 @@ class MainWindow : public QDialog, public MainView {
   // True once the first transfer ran and the start-up timer fired.
   bool started() const { return started_; }
 
- public slots:
+ public Q_SLOTS:
   void reject() override;
 
  protected:

@@ -14,15 +14,10 @@
 
 #include "app/gui/page_view.h"
 
-// Qt's "slots" keyword macro must not meet the member of that name in the
-// cable databases.
-#pragma push_macro("slots")
-#undef slots
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
 #include "cable/pages/cable_size_page.h"
 #include "cable/pages/full_planned_page.h"
-#pragma pop_macro("slots")
 
 namespace telvane {
 

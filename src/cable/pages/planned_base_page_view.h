@@ -9,12 +9,7 @@
 
 #include "app/gui/page_view.h"
 
-// Qt's "slots" keyword macro must not meet the member of that name in the
-// cable databases.
-#pragma push_macro("slots")
-#undef slots
 #include "cable/pages/planned_base_page.h"
-#pragma pop_macro("slots")
 
 namespace telvane {
 
