@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/instrument_page.h"
@@ -43,14 +45,29 @@ class SimSession {
   // The simulator's trace: one "sim: <-" line per frame it read.
   std::string Log() const { return sim_->Log(); }
   // Frames the simulator read since the last call.
+  // The simulator logs a frame after it read it, a moment after the program
+  // wrote it (the last confirmation of a transfer, say), so the log is taken
+  // once it has been quiet for a while.
   std::string NewTraffic() {
-    const std::string log = Log();
+    const std::string log = SettledLog();
     std::string fresh = log.substr(std::min(seen_, log.size()));
     seen_ = log.size();
     return fresh;
   }
 
  private:
+  std::string SettledLog() const {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    std::string log = Log();
+    for (;;) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(250));
+      std::string again = Log();
+      if (again == log || Clock::now() > deadline) return again;
+      log = std::move(again);
+    }
+  }
+
   SimPortDir dir_;
   ScriptedScreen screen_;
   Link link_;
