@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "storage/db/cable_rows.h"
 #include "storage/db/db_session.h"
 #include "storage/db/legacy_schema.h"
 
@@ -39,21 +40,8 @@ DbCable FullFamilyDbCable(const CableBase& base, int index) {
     frame.specific_capacity = section.capacitance();
     out.frames.push_back(frame);
   }
-  std::vector<DbPlanPair> pairs;
-  const int pair_count = std::min<int>(cable.pair_count(), static_cast<int>(planned.slots.size()));
-  for (int p = 0; p < pair_count; ++p) {
-    const PlannedMeasurement& m = planned.slots[static_cast<size_t>(p)];
-    DbPlanPair pair;
-    pair.pair_number = m.pair();
-    pair.cap_ac = m.capacitance_ac();
-    pair.cap_bc = m.capacitance_bc();
-    pair.cap_ab = m.capacitance_ab();
-    pair.ins_ac = m.insulation_ac();
-    pair.ins_bc = m.insulation_bc();
-    pair.ins_ab = m.insulation_ab();
-    pairs.push_back(pair);
-  }
-  out.plan = std::move(pairs);
+  const size_t pair_count = std::min<size_t>(cable.pair_count(), planned.slots.size());
+  out.plan = DbPlanFromFullFamily(std::span(planned.slots).first(pair_count));
   return out;
 }
 
