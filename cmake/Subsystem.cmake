@@ -1,7 +1,11 @@
-# One subsystem directory becomes two static libraries: telvane_<name> holds the
+# One layer directory becomes two static libraries: telvane_<name> holds the
 # Qt-free core (records, protocol, files, page controllers) and telvane_<name>_gui
 # holds the thin Qt views (files named *_view.cc or under a gui/ folder).
+#   telvane_subsystem(cable USES base link storage page)
+# names the lower layers the core uses; its views use those layers' views. A
+# layer never names one above it, so a cycle fails to link.
 function(telvane_subsystem name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "USES")
   file(GLOB_RECURSE all_sources CONFIGURE_DEPENDS
        "${CMAKE_CURRENT_SOURCE_DIR}/*.cc")
   set(core_sources)
@@ -20,6 +24,9 @@ function(telvane_subsystem name)
   endif()
   add_library(telvane_${name} STATIC ${core_sources})
   target_include_directories(telvane_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  foreach(used IN LISTS arg_USES)
+    target_link_libraries(telvane_${name} PUBLIC telvane_${used})
+  endforeach()
   set_property(GLOBAL APPEND PROPERTY TELVANE_CORE_LIBS telvane_${name})
   if(TELVANE_GUI AND gui_sources)
     file(GLOB_RECURSE gui_headers CONFIGURE_DEPENDS
@@ -27,6 +34,11 @@ function(telvane_subsystem name)
     add_library(telvane_${name}_gui STATIC ${gui_sources} ${gui_headers})
     set_target_properties(telvane_${name}_gui PROPERTIES AUTOMOC ON AUTORCC ON)
     target_link_libraries(telvane_${name}_gui PUBLIC telvane_${name} Qt6::Widgets)
+    foreach(used IN LISTS arg_USES)
+      if(TARGET telvane_${used}_gui)
+        target_link_libraries(telvane_${name}_gui PUBLIC telvane_${used}_gui)
+      endif()
+    endforeach()
     # "slots", "signals" and "emit" stay ordinary words (the cable databases
     # have a member named slots); Qt code says Q_SLOTS, Q_SIGNALS, Q_EMIT.
     target_compile_definitions(telvane_${name}_gui PUBLIC QT_NO_KEYWORDS)

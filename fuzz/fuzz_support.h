@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 
 namespace telvane::fuzz {
 

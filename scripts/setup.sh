@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   clang clang-14 libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev sqlite3

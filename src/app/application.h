@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/link_adapter.h"
-#include "app/options.h"
-#include "app/screen.h"
+#include "page/options.h"
+#include "base/screen.h"
 #include "link/link.h"
 
 namespace telvane {

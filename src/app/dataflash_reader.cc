@@ -3,7 +3,7 @@
 #include <new>
 #include <vector>
 
-#include "app/file_write.h"
+#include "base/file_write.h"
 
 namespace telvane {
 

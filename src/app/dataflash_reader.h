@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "link/exchange.h"
 
 namespace telvane {

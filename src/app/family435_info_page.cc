@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/translatable.h"
-#include "app/values.h"
+#include "base/translatable.h"
+#include "base/values.h"
 
 namespace telvane {
 

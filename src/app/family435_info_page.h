@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 #include "app/page_registry.h"
 
 namespace telvane {

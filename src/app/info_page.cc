@@ -1,6 +1,6 @@
 #include "app/info_page.h"
 
-#include "app/translatable.h"
+#include "base/translatable.h"
 
 namespace telvane {
 

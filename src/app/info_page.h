@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 

@@ -1,6 +1,6 @@
 #include "app/kind_layout.h"
 
-#include "app/translatable.h"
+#include "base/translatable.h"
 
 namespace telvane {
 namespace {

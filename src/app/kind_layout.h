@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/instrument_page.h"
-#include "app/page_id.h"
+#include "page/instrument_page.h"
+#include "page/page_id.h"
 
 namespace telvane {
 

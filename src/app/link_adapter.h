@@ -2,7 +2,7 @@
 #ifndef TELVANE_APP_LINK_ADAPTER_H_
 #define TELVANE_APP_LINK_ADAPTER_H_
 
-#include "app/link_control.h"
+#include "page/link_control.h"
 #include "link/link.h"
 
 namespace telvane {

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 #include "app/kind_layout.h"
-#include "app/link_control.h"
-#include "app/options.h"
+#include "page/link_control.h"
+#include "page/options.h"
 #include "app/page_registry.h"
-#include "app/screen.h"
+#include "base/screen.h"
 
 namespace telvane {
 

@@ -3,7 +3,7 @@
 #include "app/family435_info_page.h"
 #include "app/info_page.h"
 #include "app/text_planned_page.h"
-#include "app/translatable.h"
+#include "base/translatable.h"
 #include "cable/pages/cable_pages.h"
 
 namespace telvane {

@@ -17,7 +17,7 @@
 
 #include <memory>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 

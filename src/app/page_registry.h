@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/info_page.h"
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 #include "app/text_planned_page.h"
 
 namespace telvane {

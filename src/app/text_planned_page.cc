@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "app/cp1251.h"
-#include "app/file_write.h"
-#include "app/translatable.h"
-#include "app/values.h"
+#include "base/cp1251.h"
+#include "base/file_write.h"
+#include "base/translatable.h"
+#include "base/values.h"
 
 namespace telvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "link/catalogue.h"
 #include "link/search.h"
 

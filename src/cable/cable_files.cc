@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/cp1251.h"
-#include "app/posix_file.h"
-#include "app/sprintf.h"
+#include "base/cp1251.h"
+#include "base/posix_file.h"
+#include "base/sprintf.h"
 
 namespace telvane {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "cable/cable_database.h"
 
 namespace telvane {

@@ -4,8 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "app/sprintf.h"
-#include "app/values.h"
+#include "base/sprintf.h"
+#include "base/values.h"
 
 namespace telvane {
 

@@ -16,7 +16,7 @@
 #include <optional>
 #include <span>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "cable/cable_port.h"
 #include "link/instrument_info.h"
 

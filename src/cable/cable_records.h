@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cable/fixed_record.h"
+#include "base/fixed_record.h"
 
 namespace telvane {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/sprintf.h"
+#include "base/sprintf.h"
 
 namespace telvane {
 namespace {

@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "cable/cable_database.h"
 #include "cable/cable_link.h"
 #include "cable/cable_port.h"

@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/cp1251.h"
-#include "app/sprintf.h"
+#include "base/cp1251.h"
+#include "base/sprintf.h"
 #include "cable/excel_sql.h"
 #include "cable/folder_names.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/sprintf.h"
+#include "base/sprintf.h"
 #include "storage/worksheet_writer.h"
 
 namespace telvane {

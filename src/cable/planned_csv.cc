@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "app/cp1251.h"
-#include "app/posix_file.h"
-#include "app/sprintf.h"
-#include "app/values.h"
+#include "base/cp1251.h"
+#include "base/posix_file.h"
+#include "base/sprintf.h"
+#include "base/values.h"
 
 namespace telvane {
 namespace {

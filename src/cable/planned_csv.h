@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "cable/cable_database.h"
 #include "link/instrument_info.h"
 

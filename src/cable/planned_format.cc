@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/values.h"
+#include "base/values.h"
 
 namespace telvane {
 namespace {

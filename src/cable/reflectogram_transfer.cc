@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "app/cp1251.h"
-#include "app/posix_file.h"
-#include "app/sprintf.h"
-#include "app/values.h"
+#include "base/cp1251.h"
+#include "base/posix_file.h"
+#include "base/sprintf.h"
+#include "base/values.h"
 #include "cable/cable_link.h"
 #include "cable/cable_transfer.h"
 #include "cable/folder_names.h"

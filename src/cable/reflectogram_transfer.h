@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "cable/cable_port.h"
-#include "cable/fixed_record.h"
+#include "base/fixed_record.h"
 #include "link/instrument_info.h"
 
 namespace telvane {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/link_adapter.h"
-#include "app/sprintf.h"
+#include "base/sprintf.h"
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
 #include "cable/pages/cable_session.h"

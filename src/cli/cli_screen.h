@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 
 namespace telvane::cli {
 

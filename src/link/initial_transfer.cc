@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "link/serial_exchange.h"
 #include "link/serial_frames.h"
 

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/cp1251.h"
+#include "base/cp1251.h"
 
 namespace telvane {
 

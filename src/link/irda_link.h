@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "link/instrument_info.h"
 #include "link/irda_stack.h"
 

@@ -28,7 +28,7 @@
 #include <optional>
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "link/exchange.h"
 #include "link/initial_data.h"
 #include "link/instrument_info.h"

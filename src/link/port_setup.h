@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "link/serial_port.h"
 
 namespace telvane {

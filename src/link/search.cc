@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "link/catalogue.h"
 #include "link/port_names.h"
 #include "link/port_setup.h"

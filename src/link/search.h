@@ -4,7 +4,7 @@
 #ifndef TELVANE_LINK_SEARCH_H_
 #define TELVANE_LINK_SEARCH_H_
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "link/instrument_info.h"
 #include "link/link.h"
 #include "link/serial_port.h"

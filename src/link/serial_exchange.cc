@@ -4,7 +4,7 @@
 #include <new>
 #include <vector>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "link/serial_frames.h"
 
 namespace telvane {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "link/exchange.h"
 #include "link/instrument_info.h"
 #include "link/serial_port.h"

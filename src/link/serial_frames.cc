@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/values.h"
+#include "base/values.h"
 
 namespace telvane {
 namespace {

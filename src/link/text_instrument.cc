@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "link/catalogue.h"
 #include "link/port_names.h"
 #include "link/port_setup.h"

@@ -1,7 +1,7 @@
 #include "link/transactions.h"
 
-#include "app/screen.h"
-#include "app/values.h"
+#include "base/screen.h"
+#include "base/values.h"
 
 namespace telvane {
 namespace {

@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/cp1251.h"
+#include "base/cp1251.h"
 
 namespace telvane {
 namespace {

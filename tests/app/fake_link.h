@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/link_control.h"
+#include "page/link_control.h"
 
 namespace telvane::testing {
 

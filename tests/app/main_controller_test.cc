@@ -8,7 +8,7 @@
 #include "app/fake_link.h"
 #include "app/family435_info_page.h"
 #include "app/first_transfer.h"
-#include "app/values.h"
+#include "base/values.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"
 

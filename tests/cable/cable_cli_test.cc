@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/cp1251.h"
+#include "base/cp1251.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
 

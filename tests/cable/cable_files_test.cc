@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cp1251.h"
+#include "base/cp1251.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <thread>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "cable/cable_connect.h"
 #include "cable/cable_transfer.h"
 #include "cable/initial_cable_data.h"

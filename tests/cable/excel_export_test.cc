@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "cable/excel_sql.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"

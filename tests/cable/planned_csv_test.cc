@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/cp1251.h"
-#include "app/values.h"
+#include "base/cp1251.h"
+#include "base/values.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"
 

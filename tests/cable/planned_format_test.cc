@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/values.h"
+#include "base/values.h"
 
 namespace telvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <numeric>
 #include <vector>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "cable/cable_records.h"
 #include "cable/compact_records.h"
 

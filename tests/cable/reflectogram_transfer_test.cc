@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/cp1251.h"
+#include "base/cp1251.h"
 #include "cable/scripted_port.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "link/port_setup.h"
 #include "link/search.h"
 #include "support/scripted_screen.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "support/scripted_screen.h"
 #include "support/sim_process.h"
 

@@ -1,8 +1,8 @@
-#include "storage/db/cable_rows.h"
+#include "cable/db/cable_rows.h"
 
 #include <gtest/gtest.h>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "storage/db_samples.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"

@@ -1,4 +1,4 @@
-#include "storage/db/legacy_schema.h"
+#include "cable/db/legacy_schema.h"
 
 #include <gtest/gtest.h>
 

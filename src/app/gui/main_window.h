@@ -19,7 +19,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/gui/page_view.h"
+#include "page/gui/page_view.h"
 #include "app/gui/startup_splash.h"
 #include "app/main_controller.h"
 

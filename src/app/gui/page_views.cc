@@ -1,6 +1,7 @@
 // The view of every page. A page with a view of its own gets a case here (see
 // app/page_catalog.h); every other page shows its title.
-#include "app/gui/page_view.h"
+#include "app/gui/app_page_views.h"
+#include "page/gui/page_view.h"
 #include "cable/pages/cable_pages_view.h"
 
 namespace telvane {

@@ -9,7 +9,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include "app/screen.h"
+#include "base/screen.h"
 
 namespace telvane {
 

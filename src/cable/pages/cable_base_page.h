@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 #include "cable/pages/full_family_model.h"
 
 namespace telvane {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/sprintf.h"
+#include "base/sprintf.h"
 #include "cable/pages/page_numbers.h"
 
 namespace telvane {

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 #include "cable/cable_transfer.h"
 #include "cable/serial_cable_port.h"
 #include "link/initial_data.h"

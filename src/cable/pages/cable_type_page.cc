@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "app/sprintf.h"
+#include "base/sprintf.h"
 #include "cable/cable_files.h"
 #include "cable/excel_export.h"
 #include "cable/pages/cable_session.h"

@@ -7,7 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/gui/page_view.h"
+#include "page/gui/page_view.h"
 
 #include "cable/pages/cable_type_page.h"
 

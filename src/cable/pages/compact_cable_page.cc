@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/sprintf.h"
+#include "base/sprintf.h"
 #include "cable/pages/cable_session.h"
 #include "cable/pages/compact_name.h"
 #include "cable/pages/page_numbers.h"
 #include "storage/db/db_session.h"
-#include "storage/db/legacy_schema.h"
+#include "cable/db/legacy_schema.h"
 
 namespace telvane {
 namespace {

@@ -9,7 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/gui/page_view.h"
+#include "page/gui/page_view.h"
 
 #include "cable/pages/compact_cable_page.h"
 

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 #include "cable/cable_database.h"
 #include "link/initial_data.h"
 

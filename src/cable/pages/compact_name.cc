@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/cp1251.h"
+#include "base/cp1251.h"
 #include "cable/compact_records.h"
 
 namespace telvane {

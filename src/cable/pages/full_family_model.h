@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 #include "cable/cable_database.h"
 
 namespace telvane {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "storage/db/cable_rows.h"
+#include "cable/db/cable_rows.h"
 #include "storage/db/db_session.h"
-#include "storage/db/legacy_schema.h"
+#include "cable/db/legacy_schema.h"
 
 namespace telvane {
 

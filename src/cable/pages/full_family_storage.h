@@ -5,7 +5,7 @@
 #ifndef TELVANE_CABLE_PAGES_FULL_FAMILY_STORAGE_H_
 #define TELVANE_CABLE_PAGES_FULL_FAMILY_STORAGE_H_
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "cable/cable_database.h"
 #include "storage/db/current_schema.h"
 

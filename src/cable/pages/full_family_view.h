@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <array>
 
-#include "app/gui/page_view.h"
+#include "page/gui/page_view.h"
 
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"

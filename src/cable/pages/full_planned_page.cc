@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/sprintf.h"
-#include "app/values.h"
+#include "base/sprintf.h"
+#include "base/values.h"
 
 namespace telvane {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/sprintf.h"
+#include "base/sprintf.h"
 
 namespace telvane {
 

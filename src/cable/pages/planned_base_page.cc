@@ -1,7 +1,7 @@
 #include "cable/pages/planned_base_page.h"
 
-#include "app/sprintf.h"
-#include "app/values.h"
+#include "base/sprintf.h"
+#include "base/values.h"
 #include "cable/pages/cable_session.h"
 #include "cable/planned_csv.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 #include "cable/pages/compact_model.h"
 
 namespace telvane {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app/gui/page_view.h"
+#include "page/gui/page_view.h"
 
 #include "cable/pages/planned_base_page.h"
 

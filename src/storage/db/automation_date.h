@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 
 namespace telvane {
 

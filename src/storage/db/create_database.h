@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 
 namespace telvane {
 

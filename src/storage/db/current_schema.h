@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "storage/trace/reflectogram_record.h"
 
 namespace telvane {

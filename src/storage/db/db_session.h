@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "storage/db/database.h"
 
 namespace telvane {

@@ -1,6 +1,6 @@
 #include "storage/trace/cable_block.h"
 
-#include "app/values.h"
+#include "base/values.h"
 
 namespace telvane {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/cp1251.h"
-#include "app/values.h"
+#include "base/cp1251.h"
+#include "base/values.h"
 
 namespace telvane {
 namespace {

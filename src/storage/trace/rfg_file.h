@@ -17,7 +17,7 @@
 
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "storage/trace/cable_block.h"
 #include "storage/trace/reflectogram_record.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/values.h"
+#include "base/values.h"
 #include "storage/trace/trace_file_io.h"
 #include "storage/trace/trace_firmware.h"
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "storage/trace/cable_block.h"
 #include "storage/trace/reflectogram_record.h"
 #include "storage/trace/wv_file.h"

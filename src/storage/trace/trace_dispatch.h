@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "storage/trace/cable_block.h"
 #include "storage/trace/reflectogram_record.h"
 #include "storage/trace/wv_file.h"

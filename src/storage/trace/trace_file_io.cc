@@ -9,8 +9,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/posix_file.h"
-#include "app/values.h"
+#include "base/posix_file.h"
+#include "base/values.h"
 
 namespace telvane {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "base/screen.h"
 
 namespace telvane {
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "storage/trace/cable_block.h"
 #include "storage/trace/reflectogram_record.h"
 

@@ -13,7 +13,7 @@
 #include "cable/pages/full_family_storage.h"
 #include "sim_session.h"
 #include "storage/db/create_database.h"
-#include "storage/db/legacy_schema.h"
+#include "cable/db/legacy_schema.h"
 #include "support/temp_dir.h"
 
 namespace telvane {

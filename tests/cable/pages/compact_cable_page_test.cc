@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/sprintf.h"
+#include "base/sprintf.h"
 #include "sim_session.h"
 
 namespace telvane {

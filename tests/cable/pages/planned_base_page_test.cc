@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/cp1251.h"
+#include "base/cp1251.h"
 #include "sim_session.h"
 #include "support/temp_dir.h"
 

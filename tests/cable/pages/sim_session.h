@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 #include "app/link_adapter.h"
 #include "cable/pages/known_session.h"
 #include "link/link.h"

@@ -1,4 +1,4 @@
-#include "app/instrument_page.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 

@@ -1,6 +1,6 @@
 // Writes a whole file with create, write and close, replacing what was there.
-#ifndef TELVANE_APP_FILE_WRITE_H_
-#define TELVANE_APP_FILE_WRITE_H_
+#ifndef TELVANE_BASE_FILE_WRITE_H_
+#define TELVANE_BASE_FILE_WRITE_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -16,4 +16,4 @@ WriteResult WriteWholeFile(const std::string& path, const uint8_t* data, size_t 
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_FILE_WRITE_H_
+#endif  // TELVANE_BASE_FILE_WRITE_H_

@@ -1,4 +1,4 @@
-#include "storage/db/cable_rows.h"
+#include "cable/db/cable_rows.h"
 
 #include <algorithm>
 

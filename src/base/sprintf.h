@@ -1,7 +1,7 @@
 // printf-style formatting into a std::string, for the fixed text layouts of
 // files and SQL statements.
-#ifndef TELVANE_APP_SPRINTF_H_
-#define TELVANE_APP_SPRINTF_H_
+#ifndef TELVANE_BASE_SPRINTF_H_
+#define TELVANE_BASE_SPRINTF_H_
 
 #include <string>
 
@@ -11,4 +11,4 @@ std::string Sprintf(const char* format, ...) __attribute__((format(printf, 1, 2)
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_SPRINTF_H_
+#endif  // TELVANE_BASE_SPRINTF_H_

@@ -1,7 +1,7 @@
 // Conversion between the program's text (UTF-8) and the CP1251 code page used
 // on the wire and in every file the program writes.
-#ifndef TELVANE_APP_CP1251_H_
-#define TELVANE_APP_CP1251_H_
+#ifndef TELVANE_BASE_CP1251_H_
+#define TELVANE_BASE_CP1251_H_
 
 #include <string>
 #include <string_view>
@@ -21,4 +21,4 @@ size_t Utf8Length(std::string_view utf8);
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_CP1251_H_
+#endif  // TELVANE_BASE_CP1251_H_

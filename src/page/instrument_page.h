@@ -7,17 +7,17 @@
 // talks to the person at the screen only through Screen. Its Qt view (a
 // PageView, gui/page_view.h) subscribes to Changed() and redraws from the
 // page's accessors.
-#ifndef TELVANE_APP_INSTRUMENT_PAGE_H_
-#define TELVANE_APP_INSTRUMENT_PAGE_H_
+#ifndef TELVANE_PAGE_INSTRUMENT_PAGE_H_
+#define TELVANE_PAGE_INSTRUMENT_PAGE_H_
 
 #include <functional>
 #include <optional>
 #include <string>
 
-#include "app/link_control.h"
-#include "app/options.h"
-#include "app/page_id.h"
-#include "app/screen.h"
+#include "page/link_control.h"
+#include "page/options.h"
+#include "page/page_id.h"
+#include "base/screen.h"
 
 namespace telvane {
 
@@ -104,4 +104,4 @@ class EmptyPage : public InstrumentPage {
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_INSTRUMENT_PAGE_H_
+#endif  // TELVANE_PAGE_INSTRUMENT_PAGE_H_

@@ -6,8 +6,8 @@
 // constructor, draws the controller's state in Refresh(), and forwards the
 // person's actions to the controller. See app/page_catalog.h for where it is
 // registered.
-#ifndef TELVANE_APP_GUI_PAGE_VIEW_H_
-#define TELVANE_APP_GUI_PAGE_VIEW_H_
+#ifndef TELVANE_PAGE_GUI_PAGE_VIEW_H_
+#define TELVANE_PAGE_GUI_PAGE_VIEW_H_
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,10 +16,7 @@
 #include <QTreeWidget>
 #include <QWidget>
 
-#include "app/family435_info_page.h"
-#include "app/info_page.h"
-#include "app/instrument_page.h"
-#include "app/text_planned_page.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 
@@ -46,51 +43,10 @@ class EmptyPageView : public PageView {
   EmptyPageView(InstrumentPage& page, QWidget* parent);
 };
 
-// Tab 0: "Наименование" and "Серийный номер".
-class InfoPageView : public PageView {
-  Q_OBJECT
-
- public:
-  InfoPageView(InfoPage& page, QWidget* parent);
-  void Refresh() override;
-
- private:
-  InfoPage& info_;
-  QLineEdit* name_;
-  QLineEdit* serial_;
-};
-
-// The text-protocol instrument's planned measurements.
-class TextPlannedPageView : public PageView {
-  Q_OBJECT
-
- public:
-  TextPlannedPageView(TextPlannedPage& page, QWidget* parent);
-  void Refresh() override;
-
- private:
-  TextPlannedPage& planned_;
-  QTreeWidget* list_;
-  QPushButton* save_;
-};
-
-// The database information of the 435-byte family: one row per value.
-class Family435InfoPageView : public PageView {
-  Q_OBJECT
-
- public:
-  Family435InfoPageView(Family435InfoPage& page, QWidget* parent);
-  void Refresh() override;
-
- private:
-  Family435InfoPage& info_;
-  QListWidget* rows_;
-};
-
 // The view of `page` (page_views.cc): the page's own when one is registered,
 // else the view that shows the title.
 PageView* MakePageView(InstrumentPage& page, QWidget* parent);
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_GUI_PAGE_VIEW_H_
+#endif  // TELVANE_PAGE_GUI_PAGE_VIEW_H_

@@ -1,6 +1,6 @@
 // The two command-line options of the program and the database provider.
-#ifndef TELVANE_APP_OPTIONS_H_
-#define TELVANE_APP_OPTIONS_H_
+#ifndef TELVANE_PAGE_OPTIONS_H_
+#define TELVANE_PAGE_OPTIONS_H_
 
 #include <string>
 #include <vector>
@@ -32,4 +32,4 @@ AppOptions ParseOptions(const std::vector<std::string>& words);
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_OPTIONS_H_
+#endif  // TELVANE_PAGE_OPTIONS_H_

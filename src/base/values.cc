@@ -1,10 +1,10 @@
-#include "app/values.h"
+#include "base/values.h"
 
 #include <bit>
 #include <cmath>
 #include <cstdio>
 
-#include "app/cp1251.h"
+#include "base/cp1251.h"
 
 namespace telvane {
 namespace {

@@ -3,8 +3,8 @@
 //   name, core diameter and capacitance of the compact cable-type list;
 // - the planned measurements of the full family (26-byte records) and of the
 //   compact family (25-byte records), one row per valid slot.
-#ifndef TELVANE_STORAGE_DB_CABLE_ROWS_H_
-#define TELVANE_STORAGE_DB_CABLE_ROWS_H_
+#ifndef TELVANE_CABLE_DB_CABLE_ROWS_H_
+#define TELVANE_CABLE_DB_CABLE_ROWS_H_
 
 #include <span>
 #include <vector>
@@ -29,4 +29,4 @@ std::vector<DbPlanPair> DbPlanFromCompact(std::span<const CompactPlannedMeasurem
 
 }  // namespace telvane
 
-#endif  // TELVANE_STORAGE_DB_CABLE_ROWS_H_
+#endif  // TELVANE_CABLE_DB_CABLE_ROWS_H_

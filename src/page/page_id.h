@@ -2,8 +2,8 @@
 // several kinds have one id (the planned-measurement page of kinds 4 and 7, the
 // pages of the 435-byte family of kinds 11, 12 and 16, the worksheet page of
 // kinds 13 and 14).
-#ifndef TELVANE_APP_PAGE_ID_H_
-#define TELVANE_APP_PAGE_ID_H_
+#ifndef TELVANE_PAGE_PAGE_ID_H_
+#define TELVANE_PAGE_PAGE_ID_H_
 
 namespace telvane {
 
@@ -68,4 +68,4 @@ inline constexpr int kPageCount = static_cast<int>(PageId::kCount);
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_PAGE_ID_H_
+#endif  // TELVANE_PAGE_PAGE_ID_H_

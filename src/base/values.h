@@ -1,8 +1,8 @@
 // Shared routines for measured values and bytes: the text form of a
 // capacitance or insulation resistance, the value markers, CRC-16/CCITT-FALSE,
 // big-endian packing and the confirmation complement.
-#ifndef TELVANE_APP_VALUES_H_
-#define TELVANE_APP_VALUES_H_
+#ifndef TELVANE_BASE_VALUES_H_
+#define TELVANE_BASE_VALUES_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -56,4 +56,4 @@ uint8_t Sum8(std::span<const uint8_t> bytes);
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_VALUES_H_
+#endif  // TELVANE_BASE_VALUES_H_

@@ -5,8 +5,8 @@
 // its bytes in a std::array and decodes each field on access, so the layout
 // never depends on how the compiler packs a struct, and every byte the program
 // does not interpret travels on unchanged.
-#ifndef TELVANE_CABLE_FIXED_RECORD_H_
-#define TELVANE_CABLE_FIXED_RECORD_H_
+#ifndef TELVANE_BASE_FIXED_RECORD_H_
+#define TELVANE_BASE_FIXED_RECORD_H_
 
 #include <array>
 #include <cstddef>
@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/values.h"
+#include "base/values.h"
 
 namespace telvane {
 
@@ -76,4 +76,4 @@ class FixedRecord {
 
 }  // namespace telvane
 
-#endif  // TELVANE_CABLE_FIXED_RECORD_H_
+#endif  // TELVANE_BASE_FIXED_RECORD_H_

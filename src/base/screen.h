@@ -7,8 +7,8 @@
 // tests use a scripted double that records every call.
 //
 // All text crossing this interface is UTF-8.
-#ifndef TELVANE_APP_SCREEN_H_
-#define TELVANE_APP_SCREEN_H_
+#ifndef TELVANE_BASE_SCREEN_H_
+#define TELVANE_BASE_SCREEN_H_
 
 #include <chrono>
 #include <optional>
@@ -106,4 +106,4 @@ DateTime LocalNow();
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_SCREEN_H_
+#endif  // TELVANE_BASE_SCREEN_H_

@@ -1,4 +1,4 @@
-#include "app/posix_file.h"
+#include "base/posix_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

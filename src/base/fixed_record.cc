@@ -1,8 +1,8 @@
-#include "cable/fixed_record.h"
+#include "base/fixed_record.h"
 
 #include <algorithm>
 
-#include "app/cp1251.h"
+#include "base/cp1251.h"
 
 namespace telvane {
 

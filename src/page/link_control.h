@@ -2,8 +2,8 @@
 // text-protocol attempt, ending the session and closing everything, and the
 // descriptor and exchange that the pages use. The application object adapts the
 // real link to it; tests put a scripted link behind it.
-#ifndef TELVANE_APP_LINK_CONTROL_H_
-#define TELVANE_APP_LINK_CONTROL_H_
+#ifndef TELVANE_PAGE_LINK_CONTROL_H_
+#define TELVANE_PAGE_LINK_CONTROL_H_
 
 #include <array>
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "link/exchange.h"
 #include "link/instrument_info.h"
 #include "link/text_instrument.h"
@@ -51,4 +51,4 @@ class LinkControl {
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_LINK_CONTROL_H_
+#endif  // TELVANE_PAGE_LINK_CONTROL_H_

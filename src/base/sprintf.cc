@@ -1,4 +1,4 @@
-#include "app/sprintf.h"
+#include "base/sprintf.h"
 
 #include <cstdarg>
 #include <cstdio>

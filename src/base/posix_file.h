@@ -1,7 +1,7 @@
 // A file descriptor that is closed when the object goes, with whole-buffer
 // reads and writes.
-#ifndef TELVANE_APP_POSIX_FILE_H_
-#define TELVANE_APP_POSIX_FILE_H_
+#ifndef TELVANE_BASE_POSIX_FILE_H_
+#define TELVANE_BASE_POSIX_FILE_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -42,4 +42,4 @@ class PosixFile {
 
 }  // namespace telvane
 
-#endif  // TELVANE_APP_POSIX_FILE_H_
+#endif  // TELVANE_BASE_POSIX_FILE_H_

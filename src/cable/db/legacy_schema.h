@@ -4,14 +4,14 @@
 // (262-byte records), written into an existing database.
 // Schema B, table tbl_ПараметрыКабеля04: one row per cable of the compact
 // family; the export creates the database file with this single table.
-#ifndef TELVANE_STORAGE_DB_LEGACY_SCHEMA_H_
-#define TELVANE_STORAGE_DB_LEGACY_SCHEMA_H_
+#ifndef TELVANE_CABLE_DB_LEGACY_SCHEMA_H_
+#define TELVANE_CABLE_DB_LEGACY_SCHEMA_H_
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "base/screen.h"
 #include "cable/cable_records.h"
 #include "cable/compact_records.h"
 
@@ -45,4 +45,4 @@ std::optional<std::vector<CompactCableRecord>> ImportLegacyB(
 
 }  // namespace telvane
 
-#endif  // TELVANE_STORAGE_DB_LEGACY_SCHEMA_H_
+#endif  // TELVANE_CABLE_DB_LEGACY_SCHEMA_H_
