@@ -2,8 +2,8 @@
 #ifndef TELVANE_APP_LINK_ADAPTER_H_
 #define TELVANE_APP_LINK_ADAPTER_H_
 
-#include "page/link_control.h"
 #include "link/link.h"
+#include "page/link_control.h"
 
 namespace telvane {
 
@@ -14,6 +14,9 @@ class LinkAdapter : public LinkControl {
   InstrumentInfo& info() override { return link_.info(); }
   LinkKind link_kind() const override { return link_.kind(); }
   Exchange& exchange() override { return link_; }
+  Transactions& transactions() override { return link_.transactions(); }
+  ByteChannel* session_channel() override { return link_.session_channel(); }
+  InitialData& initial() override { return link_.initial(); }
   void Search(Screen& screen) override;
   bool TryTextInstrument(Screen& screen, const TextReceivingHook& receiving,
                          std::vector<TextPlannedRecord>& records) override;

@@ -86,11 +86,11 @@ bool CableLink::Write(std::span<const uint8_t> bytes, TransferProgress* progress
 
 bool CableLink::ReadOne(uint8_t& byte, bool& failed) {
   switch (port_.ReadByte(byte)) {
-    case CablePort::Read::kByte:
+    case ByteChannel::Read::kByte:
       return true;
-    case CablePort::Read::kTimeout:
+    case ByteChannel::Read::kTimeout:
       return false;
-    case CablePort::Read::kError:
+    case ByteChannel::Read::kError:
       Error(messages_.read_failed);
       failed = true;
       return false;

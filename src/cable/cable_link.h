@@ -17,7 +17,7 @@
 #include <span>
 
 #include "base/screen.h"
-#include "cable/cable_port.h"
+#include "link/byte_channel.h"
 #include "link/instrument_info.h"
 
 namespace telvane {
@@ -64,7 +64,7 @@ class TransferProgress {
 
 class CableLink {
  public:
-  CableLink(CablePort& port, Screen& screen, const Address& address,
+  CableLink(ByteChannel& port, Screen& screen, const Address& address,
             const TransferMessages& messages)
       : port_(port), screen_(screen), address_(address), messages_(messages) {}
 
@@ -101,7 +101,7 @@ class CableLink {
   enum class Answer { kOk, kTimeout, kSumTimeout, kFailed, kBadSum, kMismatch };
   Answer ReadAnswer(uint8_t code, uint8_t* answer, uint8_t* sum);
 
-  CablePort& port_;
+  ByteChannel& port_;
   Screen& screen_;
   Address address_;
   const TransferMessages& messages_;

@@ -19,7 +19,7 @@
 #include "base/screen.h"
 #include "cable/cable_database.h"
 #include "cable/cable_link.h"
-#include "cable/cable_port.h"
+#include "link/byte_channel.h"
 #include "link/instrument_info.h"
 
 namespace telvane {
@@ -48,7 +48,7 @@ inline constexpr uint8_t kSingleCableNumber = 0xFF;
 
 class CableTransfer {
  public:
-  CableTransfer(CablePort& port, Screen& screen, InstrumentInfo& instrument)
+  CableTransfer(ByteChannel& port, Screen& screen, InstrumentInfo& instrument)
       : port_(port), screen_(screen), instrument_(instrument) {}
 
   // 0x00: the current number of types and the database size; the table is
@@ -97,7 +97,7 @@ class CableTransfer {
   bool ReceiveCompactSeries(uint8_t code, std::vector<Record>& received);
   void Complete();
 
-  CablePort& port_;
+  ByteChannel& port_;
   Screen& screen_;
   InstrumentInfo& instrument_;
 };

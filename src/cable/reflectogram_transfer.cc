@@ -79,7 +79,7 @@ std::vector<uint8_t> ReflectogramWv(const std::vector<uint8_t>& samples) {
   return out;
 }
 
-bool ReceiveReflectogram(CablePort& port, Screen& screen, const InstrumentInfo& instrument,
+bool ReceiveReflectogram(ByteChannel& port, Screen& screen, const InstrumentInfo& instrument,
                          uint8_t index, const ReflectogramEntry& entry,
                          const std::string& cable_name, const std::string& folder,
                          ReceivedTrace* trace) {
@@ -100,9 +100,9 @@ bool ReceiveReflectogram(CablePort& port, Screen& screen, const InstrumentInfo& 
     uint8_t byte = 0;
     unsigned sum = 0;
     auto read = [&](uint8_t& b) {
-      const CablePort::Read r = port.ReadByte(b);
-      if (r == CablePort::Read::kError) error("ReadFile()");
-      return r == CablePort::Read::kByte;
+      const ByteChannel::Read r = port.ReadByte(b);
+      if (r == ByteChannel::Read::kError) error("ReadFile()");
+      return r == ByteChannel::Read::kByte;
     };
     std::array<uint8_t, 7> received_address;
     for (auto& b : received_address) {

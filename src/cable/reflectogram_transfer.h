@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/screen.h"
-#include "cable/cable_port.h"
+#include "link/byte_channel.h"
 #include "base/fixed_record.h"
 #include "link/instrument_info.h"
 
@@ -53,7 +53,7 @@ struct ReceivedTrace {
 // and writes its files below `folder`. A trace cut short by a time-out is
 // written as "<stem>_ERR.tdr" and the transfer fails. Returns true when the
 // whole trace arrived and its files were written.
-bool ReceiveReflectogram(CablePort& port, Screen& screen, const InstrumentInfo& instrument,
+bool ReceiveReflectogram(ByteChannel& port, Screen& screen, const InstrumentInfo& instrument,
                          uint8_t index, const ReflectogramEntry& entry,
                          const std::string& cable_name, const std::string& folder,
                          ReceivedTrace* trace = nullptr);

@@ -16,7 +16,7 @@
 #include "cable/excel_export.h"
 #include "cable/initial_cable_data.h"
 #include "cable/planned_csv.h"
-#include "cable/serial_cable_port.h"
+#include "link/serial_channel.h"
 #include "cli/command.h"
 #include "link/link.h"
 #include "link/startup.h"
@@ -72,7 +72,7 @@ class Meter {
       std::fprintf(stderr, "telvane-cli: no cable meter of the kind this command serves\n");
       return false;
     }
-    port_ = std::make_unique<SerialCablePort>(link_.port());
+    port_ = std::make_unique<SerialChannel>(link_.port());
     transfer_ = std::make_unique<CableTransfer>(*port_, screen_, link_.info());
     return true;
   }
@@ -89,7 +89,7 @@ class Meter {
   Link link_;
   std::string port_name_;
   int kind_ = 0;
-  std::unique_ptr<SerialCablePort> port_;
+  std::unique_ptr<SerialChannel> port_;
   std::unique_ptr<CableTransfer> transfer_;
 };
 

@@ -32,8 +32,10 @@
 #include "link/exchange.h"
 #include "link/initial_data.h"
 #include "link/instrument_info.h"
+#include "link/serial_channel.h"
 #include "link/serial_exchange.h"
 #include "link/serial_port.h"
+#include "link/transactions.h"
 
 namespace telvane {
 
@@ -98,6 +100,12 @@ class Link : public Exchange {
   // The serial exchange on the session port, whatever the link kind.
   SerialExchange& serial() { return serial_; }
 
+  // The transactions of the exchange table, over this link.
+  Transactions& transactions() { return transactions_; }
+  // The session serial port as a byte channel, for the cable meters' own
+  // serial transfers; nullptr while the port is closed.
+  ByteChannel* session_channel() { return port_.is_open() ? &channel_ : nullptr; }
+
   // --- Exchange, dispatched on the link kind --------------------------------
   bool SendCommand(const Address& address, uint8_t code, Wait wait) override;
   bool ReceiveRecord(const Address& address, uint8_t* destination, size_t length,
@@ -126,6 +134,8 @@ class Link : public Exchange {
   std::optional<uint8_t> irda_br_;
   InitialData initial_;
   SerialExchange serial_;
+  SerialChannel channel_{port_};
+  Transactions transactions_{*this, screen_};
   std::unique_ptr<Exchange> irda_;
   IrdaStartup irda_startup_;
   std::array<InitialTransfer, 256> initial_transfers_;

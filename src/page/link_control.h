@@ -12,9 +12,12 @@
 #include <vector>
 
 #include "base/screen.h"
+#include "link/byte_channel.h"
 #include "link/exchange.h"
+#include "link/initial_data.h"
 #include "link/instrument_info.h"
 #include "link/text_instrument.h"
+#include "link/transactions.h"
 
 namespace telvane {
 
@@ -29,6 +32,13 @@ class LinkControl {
   virtual InstrumentInfo& info() = 0;
   virtual LinkKind link_kind() const = 0;
   virtual Exchange& exchange() = 0;
+  // The transactions of the exchange table over the link in use.
+  virtual Transactions& transactions() = 0;
+  // The session serial port as a byte channel (the cable meters' serial
+  // transfers); nullptr when no serial session is open.
+  virtual ByteChannel* session_channel() = 0;
+  // What the search's initial transfer brought.
+  virtual InitialData& initial() = 0;
 
   // The start-up order: IrDA first, then the serial ports, with the initial
   // transfers of the kinds that have one. Leaves the link open.

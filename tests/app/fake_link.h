@@ -3,8 +3,10 @@
 #ifndef TELVANE_TESTS_APP_FAKE_LINK_H_
 #define TELVANE_TESTS_APP_FAKE_LINK_H_
 
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,8 @@ class FakeLink : public LinkControl, public Exchange {
   bool command_confirmed = true;
   // Called inside every search, while the window would be blocked in it.
   std::function<void()> during_search;
+  // Where the transactions report; set before a page uses transactions().
+  Screen* screen = nullptr;
 
   // --- What happened ------------------------------------------------------
   std::vector<std::string> log;  // "search", "text", "command 0x01", "receive 1048576", ...
@@ -47,6 +51,14 @@ class FakeLink : public LinkControl, public Exchange {
   InstrumentInfo& info() override { return info_; }
   LinkKind link_kind() const override { return LinkKind::kSerial; }
   Exchange& exchange() override { return *this; }
+  Transactions& transactions() override {
+    if (screen == nullptr) std::abort();  // a test forgot to say where messages go
+    if (!transactions_) transactions_.emplace(*this, *screen);
+    return *transactions_;
+  }
+  // No serial port behind this link: the cable meters' serial transfers fail.
+  ByteChannel* session_channel() override { return nullptr; }
+  InitialData& initial() override { return initial_; }
   void Search(Screen&) override {
     log.push_back("search");
     if (during_search) during_search();
@@ -116,6 +128,8 @@ class FakeLink : public LinkControl, public Exchange {
   }
 
   InstrumentInfo info_;
+  InitialData initial_;
+  std::optional<Transactions> transactions_;
   size_t next_ = 0;
   unsigned long baud_ = 9600;
   bool adapter_ = false;

@@ -10,7 +10,7 @@
 #include "cable/cable_connect.h"
 #include "cable/cable_transfer.h"
 #include "cable/initial_cable_data.h"
-#include "cable/serial_cable_port.h"
+#include "link/serial_channel.h"
 #include "link/link.h"
 #include "link/search.h"
 #include "support/scripted_screen.h"
@@ -39,7 +39,7 @@ class CableSimTest : public ::testing::Test {
     for (const auto& line : screen_.MessageLines()) shown += line + "\n";
     ASSERT_EQ(link_.info().kind, kind) << shown << sim_->Log();
     ASSERT_TRUE(link_.port().is_open());
-    port_ = std::make_unique<SerialCablePort>(link_.port());
+    port_ = std::make_unique<SerialChannel>(link_.port());
     screen_.ClearShown();
   }
   CableTransfer Transfer() { return CableTransfer(*port_, screen_, link_.info()); }
@@ -49,7 +49,7 @@ class CableSimTest : public ::testing::Test {
   testing::ScriptedScreen screen_;
   Link link_{screen_};
   std::unique_ptr<testing::SimProcess> sim_;
-  std::unique_ptr<SerialCablePort> port_;
+  std::unique_ptr<SerialChannel> port_;
 };
 
 TEST_F(CableSimTest, TypeDatabaseWholeAndSingleRecords) {

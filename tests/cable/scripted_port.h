@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "cable/cable_port.h"
+#include "link/byte_channel.h"
 
 namespace telvane::testing {
 
@@ -27,7 +27,7 @@ inline Bytes Cat(std::initializer_list<Bytes> parts) {
   return all;
 }
 
-class ScriptedPort : public CablePort {
+class ScriptedPort : public ByteChannel {
  public:
   void Queue(const Bytes& bytes) { input_.insert(input_.end(), bytes.begin(), bytes.end()); }
   const Bytes& written() const { return written_; }

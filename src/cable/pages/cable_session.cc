@@ -4,12 +4,10 @@ namespace telvane {
 
 Link* LinkOf(PageContext& context) { return dynamic_cast<Link*>(&context.link.exchange()); }
 
-CableSession::CableSession(PageContext& context) : link_(LinkOf(context)) {
-  if (link_ == nullptr || !IsBinaryInstrument(link_->info().kind) || !link_->port().is_open()) {
-    return;
-  }
-  port_.emplace(link_->port());
-  transfer_.emplace(*port_, context.screen, link_->info());
+CableSession::CableSession(PageContext& context) : initial_(&context.link.initial()) {
+  ByteChannel* channel = context.link.session_channel();
+  if (channel == nullptr || !IsBinaryInstrument(context.link.info().kind)) return;
+  transfer_.emplace(*channel, context.screen, context.link.info());
 }
 
 void ShowNoSession(Screen& screen) {

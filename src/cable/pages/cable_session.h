@@ -1,17 +1,16 @@
-// The serial session as the cable pages use it: the process-wide Link behind
-// the page's context, its session port as a CablePort, and the cable transfers
-// on that port. Pages never open or close the port; they only run transfers
-// while the session lasts.
+// The serial session as the cable pages use it: the session channel of the
+// page's context and the cable transfers on it. Pages never open or close the port; they only run
+// transfers while the session lasts.
 #ifndef TELVANE_CABLE_PAGES_CABLE_SESSION_H_
 #define TELVANE_CABLE_PAGES_CABLE_SESSION_H_
 
 #include <optional>
 
-#include "page/instrument_page.h"
 #include "cable/cable_transfer.h"
-#include "cable/serial_cable_port.h"
 #include "link/initial_data.h"
 #include "link/link.h"
+#include "link/serial_channel.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 
@@ -27,12 +26,11 @@ class CableSession {
   bool open() const { return transfer_.has_value(); }
   // The transfers; only while open().
   CableTransfer& transfer() { return *transfer_; }
-  // What the search's initial transfer brought, or nullptr without a link.
-  InitialData* initial() { return link_ ? &link_->initial() : nullptr; }
+  // What the search's initial transfer brought.
+  InitialData* initial() { return initial_; }
 
  private:
-  Link* link_;
-  std::optional<SerialCablePort> port_;
+  InitialData* initial_;
   std::optional<CableTransfer> transfer_;
 };
 

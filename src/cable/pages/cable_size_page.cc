@@ -22,10 +22,10 @@ std::vector<SizeRow> CableSizePage::Rows() const {
 }
 
 void CableSizePage::Start() {
-  Link* link = LinkOf(context());
-  if (link == nullptr || !link->initial().kind6) return;
+  const InitialData& initial = link().initial();
+  if (!initial.kind6) return;
   model_->Reset();
-  TakeKind6Database(*link->initial().kind6, model_->base);
+  TakeKind6Database(*initial.kind6, model_->base);
   model_->Notify();
 }
 

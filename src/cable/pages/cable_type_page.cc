@@ -23,7 +23,7 @@ CableTypePage::CableTypePage(PageContext& context)
   Rebuild();
   if (Link* link = LinkOf(context)) {
     link->SetInitialTransfer(kKind, [this](Link& link, SerialPort& port) {
-      SerialCablePort cable_port(port);
+      SerialChannel cable_port(port);
       CableTransfer transfer(cable_port, link.screen(), link.info());
       return ReadStatusWith(transfer);
     });

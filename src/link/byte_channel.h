@@ -1,20 +1,19 @@
-// The serial port as the cable transfers use it: one byte at a time, with the
-// queue sizes, purge, event mask and read time-out each transfer sets. The
-// session port of the link implements it through an adapter; tests use a
-// scripted port.
-#ifndef TELVANE_CABLE_CABLE_PORT_H_
-#define TELVANE_CABLE_CABLE_PORT_H_
+// A byte channel to the instrument: one byte at a time, with the queue sizes,
+// purge, event mask and read time-out each transfer sets. The session serial
+// port implements it through SerialChannel; tests use scripted channels.
+#ifndef TELVANE_LINK_BYTE_CHANNEL_H_
+#define TELVANE_LINK_BYTE_CHANNEL_H_
 
 #include <cstddef>
 #include <cstdint>
 
 namespace telvane {
 
-class CablePort {
+class ByteChannel {
  public:
   enum class Read { kByte, kTimeout, kError };
 
-  virtual ~CablePort() = default;
+  virtual ~ByteChannel() = default;
 
   // Input and output queue sizes.
   virtual bool SetQueues(size_t input, size_t output) = 0;
@@ -31,4 +30,4 @@ class CablePort {
 
 }  // namespace telvane
 
-#endif  // TELVANE_CABLE_CABLE_PORT_H_
+#endif  // TELVANE_LINK_BYTE_CHANNEL_H_

@@ -1,15 +1,15 @@
-// The session serial port of the link as the cable transfers use it.
-#ifndef TELVANE_CABLE_SERIAL_CABLE_PORT_H_
-#define TELVANE_CABLE_SERIAL_CABLE_PORT_H_
+// The session serial port of the link as a byte channel.
+#ifndef TELVANE_LINK_SERIAL_CHANNEL_H_
+#define TELVANE_LINK_SERIAL_CHANNEL_H_
 
-#include "cable/cable_port.h"
+#include "link/byte_channel.h"
 #include "link/serial_port.h"
 
 namespace telvane {
 
-class SerialCablePort : public CablePort {
+class SerialChannel : public ByteChannel {
  public:
-  explicit SerialCablePort(SerialPort& port) : port_(port) {}
+  explicit SerialChannel(SerialPort& port) : port_(port) {}
 
   bool SetQueues(size_t input, size_t output) override {
     return port_.SetBufferSizes(input, output);
@@ -39,4 +39,4 @@ class SerialCablePort : public CablePort {
 
 }  // namespace telvane
 
-#endif  // TELVANE_CABLE_SERIAL_CABLE_PORT_H_
+#endif  // TELVANE_LINK_SERIAL_CHANNEL_H_
