@@ -87,8 +87,8 @@ class CableTransfer {
   bool EndSession();
 
  private:
-  CableLink Link(const TransferMessages& messages) {
-    return CableLink(port_, screen_, instrument_.address(), messages);
+  CableLink Link(const CableFamilyTexts& texts) {
+    return CableLink(port_, screen_, instrument_.address(), texts);
   }
   // Sets the time-out back and hides the progress bar; the result of the
   // exchange, false also when the time-out could not be restored.
