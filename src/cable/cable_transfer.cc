@@ -270,8 +270,10 @@ bool CableTransfer::ReceiveCompactPlanned(CompactBase& base) {
 
 // One numbered compact record after another into `received` (sized to the
 // count the meter announced); each lands in its slot only after its checks.
+// The records are numbered from `first` (cable types from 1, cables from 0).
 template <typename Record>
-bool CableTransfer::ReceiveCompactSeries(uint8_t code, std::vector<Record>& received) {
+bool CableTransfer::ReceiveCompactSeries(uint8_t code, uint8_t first,
+                                         std::vector<Record>& received) {
   const size_t count = received.size();
   CableLink link = Link(kCompactTexts);
   TransferProgress progress(screen_, count * Record::kSize);
@@ -284,11 +286,11 @@ bool CableTransfer::ReceiveCompactSeries(uint8_t code, std::vector<Record>& rece
       if (!link.ReceiveRecord(kNumberedRecord, scratch.mutable_bytes(), &number, &progress)) {
         return false;
       }
-      if (number >= count) {
+      if (number < first || number - first >= count) {
         link.Error(kBadRecordNumber);
         return false;
       }
-      received[number] = scratch;
+      received[number - first] = scratch;
     }
     return true;
   };
@@ -297,7 +299,7 @@ bool CableTransfer::ReceiveCompactSeries(uint8_t code, std::vector<Record>& rece
 
 bool CableTransfer::ReceiveCompactTypes(CompactBase& base) {
   std::vector<CompactCableType> received(static_cast<size_t>(base.counts.types));
-  if (!ReceiveCompactSeries(cable_code::kReceiveCompactTypes, received)) return false;
+  if (!ReceiveCompactSeries(cable_code::kReceiveCompactTypes, 1, received)) return false;
   base.types = std::move(received);
   return true;
 }
@@ -308,7 +310,7 @@ bool CableTransfer::ReceiveCompactCables(CompactBase& base) {
     return false;
   }
   std::vector<CompactCableRecord> received(static_cast<size_t>(base.counts.cables));
-  if (!ReceiveCompactSeries(cable_code::kReceiveCompactCables, received)) return false;
+  if (!ReceiveCompactSeries(cable_code::kReceiveCompactCables, 0, received)) return false;
   base.cables = std::move(received);
   return true;
 }

@@ -75,7 +75,7 @@ class CableTransfer {
 
   // 0x21: the planned measurements of every cable (cables × pairs records).
   bool ReceiveCompactPlanned(CompactBase& base);
-  // 0x22: the cable-type list (the header's type count).
+  // 0x22: the cable-type list (the header's type count), numbered from 1.
   bool ReceiveCompactTypes(CompactBase& base);
   // 0x23: the cable parameters (the header's cable count).
   bool ReceiveCompactCables(CompactBase& base);
@@ -94,7 +94,7 @@ class CableTransfer {
   // exchange, false also when the time-out could not be restored.
   static bool Finish(CableLink& link, TransferProgress* progress, bool ok);
   template <typename Record>
-  bool ReceiveCompactSeries(uint8_t code, std::vector<Record>& received);
+  bool ReceiveCompactSeries(uint8_t code, uint8_t first, std::vector<Record>& received);
   void Complete();
 
   ByteChannel& port_;
