@@ -99,6 +99,38 @@ std::optional<std::vector<uint8_t>> Session::ReceiveRecord(
   return std::nullopt;
 }
 
+std::optional<std::vector<uint8_t>> Session::ReceiveSeriesRecord(size_t length, uint8_t number,
+                                                                 int first_byte_ms) {
+  const Address own = address();
+  constexpr int kAttempts = 10;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    // address, number, data, sum
+    std::vector<uint8_t> frame(length + 9);
+    if (!ReadByte(frame[0], first_byte_ms)) return std::nullopt;
+    size_t got = 1;
+    while (got < 8 && ReadByte(frame[got], kInFrameWaitMs)) ++got;
+    const bool header_ok =
+        got == 8 && std::equal(own.begin(), own.end(), frame.begin()) && frame[7] == number;
+    if (header_ok) {
+      while (got < frame.size() && ReadByte(frame[got], kInFrameWaitMs)) ++got;
+    } else if (got == 8 && ReadByte(frame[8], kInFrameWaitMs)) {
+      got = 9;  // the rest of a command frame
+    }
+    channel_.Trace("<-", std::span<const uint8_t>(frame.data(), got));
+    if (got != frame.size()) {
+      std::fprintf(stderr, "sim: series ended before record %u\n", number);
+      channel_.Unread(std::span<const uint8_t>(frame.data(), got));
+      return std::nullopt;
+    }
+    if (Sum(std::span<const uint8_t>(frame.data(), frame.size() - 1)) == frame.back()) {
+      SendConfirmation(static_cast<uint8_t>(~number));
+      return std::vector<uint8_t>(frame.begin() + 7, frame.end() - 1);
+    }
+    SendConfirmation(0);
+  }
+  return std::nullopt;
+}
+
 std::optional<uint8_t> Session::SendBlock(std::span<const uint8_t> data) {
   Write(data);
   uint8_t answer = 0;
