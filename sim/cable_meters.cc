@@ -32,6 +32,8 @@ bool Send(Session& s, std::span<const uint8_t> data, std::optional<uint8_t> numb
   }
   if (*answer != expected) {
     std::fprintf(stderr, "sim: record confirmed with %02X, expected %02X\n", *answer, expected);
+    // A command in place of the confirmation goes back to the command loop.
+    if (s.GiveBackCommand()) std::fprintf(stderr, "sim: taken as the next command\n");
     return false;
   }
   return true;

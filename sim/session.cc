@@ -70,7 +70,8 @@ std::optional<uint8_t> Session::SendRecord(std::span<const uint8_t> data,
         index == config_.faults.bad_sum_record && send < config_.faults.bad_sum_times;
     frame.back() = spoil ? static_cast<uint8_t>(sum + 1) : sum;
     Write(frame);
-    std::array<uint8_t, 9> reply{};
+    std::array<uint8_t, 9>& reply = last_reply_;
+    reply = {};
     if (!ReadBytes(reply.data(), reply.size())) return std::nullopt;
     if (reply[8] != Sum(std::span<const uint8_t>(reply.data(), 8))) {
       std::fprintf(stderr, "sim: record confirmation with a wrong sum\n");
@@ -78,6 +79,18 @@ std::optional<uint8_t> Session::SendRecord(std::span<const uint8_t> data,
     if (reply[7] != 0) return reply[7];
   }
   return 0;
+}
+
+bool Session::GiveBackCommand() {
+  const Address own = address();
+  const std::array<uint8_t, 9>& frame = last_reply_;
+  if (!std::equal(own.begin(), own.end(), frame.begin()) ||
+      frame[8] != Sum(std::span<const uint8_t>(frame.data(), 8))) {
+    return false;
+  }
+  channel_.Unread(frame);
+  last_reply_ = {};
+  return true;
 }
 
 std::optional<std::vector<uint8_t>> Session::ReceiveRecord(

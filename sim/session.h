@@ -65,6 +65,11 @@ class Session {
   std::optional<uint8_t> SendRecord(std::span<const uint8_t> data,
                                     std::optional<uint8_t> number = std::nullopt,
                                     int max_sends = 10);
+  // Gives the last confirmation SendRecord read back to the channel when it
+  // was a well-formed frame of this instrument that confirms nothing: the
+  // program went on to its next command (its confirmation was lost), and the
+  // command loop serves that command. True when it did.
+  bool GiveBackCommand();
   // Receives an addressed record of `length` data bytes. A record whose sum
   // and address check out is confirmed with confirm(data); otherwise with 0,
   // and it is received again (up to max_attempts). nullopt on a time-out.
@@ -93,6 +98,7 @@ class Session {
   Channel& channel_;
   const Config& config_;
   long records_sent_ = 0;
+  std::array<uint8_t, 9> last_reply_{};
 };
 
 }  // namespace sim
