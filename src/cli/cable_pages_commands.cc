@@ -58,9 +58,9 @@ bool ListTypes(PageSession& s) {
   const int selected = page.selected();
   for (int i = 0; i < shown; ++i) {
     page.Select(i);
-    std::printf("%2d %s %-16s %s %s\n", i + 1, page.checked(i) ? "[x]" : "[ ]",
-                page.EntryText(i).c_str(), page.ResistanceField().c_str(),
-                page.FactorField().c_str());
+    std::printf("%2d %-16s %s %s %s\n", i + 1, page.EntryText(i).c_str(),
+                page.ResistanceField().c_str(), page.FactorField().c_str(),
+                page.checked(i) ? "[x]" : "[ ]");
   }
   page.Select(selected);
   std::printf("Текущий %d, Максимальный %d\n", page.current(), page.maximum());
@@ -134,8 +134,8 @@ bool ListBase(PageSession& s) {
   }
   const auto names = Base(s).Names();
   for (size_t i = 0; i < names.size(); ++i) {
-    std::printf("%3zu %s %s\n", i + 1, Base(s).checked(static_cast<int>(i)) ? "[x]" : "[ ]",
-                names[i].c_str());
+    std::printf("%3zu %s %s\n", i + 1, names[i].c_str(),
+                Base(s).checked(static_cast<int>(i)) ? "[x]" : "[ ]");
   }
   return true;
 }
@@ -246,8 +246,8 @@ bool ListCompact(PageSession& s) {
   const int selected = page.selected();
   for (int i = 0; i < page.size(); ++i) {
     page.Select(i);
-    std::printf("%3d %s %-12s %s m\n", i + 1, page.marked(i) ? "[x]" : "[ ]",
-                page.cables()[static_cast<size_t>(i)].name().c_str(), page.TotalText().c_str());
+    std::printf("%3d %-12s %s m %s\n", i + 1, page.cables()[static_cast<size_t>(i)].name().c_str(),
+                page.TotalText().c_str(), page.marked(i) ? "[x]" : "[ ]");
   }
   if (page.size() > 0) page.Select(selected);
   std::printf("В приборе %d, максимум %d\n", page.instrument_cables(), page.instrument_maximum());
