@@ -2,31 +2,16 @@
 // rules of the page they spell (counts, whole-table sends, questions,
 // "Complete"), and a failed action ends the run with nothing after it.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 
 #include "cli/cli_test_support.h"
+#include "support/db_query.h"
 
 namespace telvane::testing {
 namespace {
 
 using PageRulesCliTest = CliSimTest;
-
-long long QueryNumber(const std::string& path, const std::string& sql) {
-  sqlite3* db = nullptr;
-  long long value = -1;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-      value = sqlite3_column_int64(statement, 0);
-    }
-    sqlite3_finalize(statement);
-  }
-  sqlite3_close(db);
-  return value;
-}
 
 // The header says 5 cables, the maximum 3: the page takes 3, both ways.
 TEST_F(PageRulesCliTest, FullFamilyTakesTheSmallerOfCurrentAndMaximum) {

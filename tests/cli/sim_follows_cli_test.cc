@@ -11,7 +11,10 @@
 namespace telvane::testing {
 namespace {
 
-using SimFollowsCliTest = CliSimTest;
+class SimFollowsCliTest : public CliSimTest {
+ protected:
+  void ReceiveBase(const std::string& path, std::vector<uint8_t>& bytes);
+};
 
 constexpr size_t kHeader = 48;
 constexpr size_t kPairFrame = 7 + 26 + 1;
@@ -42,13 +45,21 @@ void SetPairs(std::vector<uint8_t>& base, size_t cable, unsigned pairs) {
   base[kHeader + cable * kRecord + 43] = static_cast<uint8_t>(pairs >> 8);
 }
 
-TEST_F(SimFollowsCliTest, PlannedPairsFollowTheCablesSent) {
+// Starts the simulator as kind 6 and saves its three cables in `path`.
+void SimFollowsCliTest::ReceiveBase(const std::string& path, std::vector<uint8_t>& bytes) {
   StartSim(6);
-  const std::string base = File("base.bin");
-  CliResult run = RunCli("--file " + ShellQuote(base) + " cable base receive --port COM1 --kind 6");
+  const CliResult run =
+      RunCli("--file " + ShellQuote(path) + " cable base receive --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << Log();
-  auto bytes = ReadAll(base);
+  bytes = ReadAll(path);
   ASSERT_EQ(bytes.size(), kHeader + 3 * kRecord);
+}
+
+TEST_F(SimFollowsCliTest, PlannedPairsFollowTheCablesSent) {
+  const std::string base = File("base.bin");
+  std::vector<uint8_t> bytes;
+  ASSERT_NO_FATAL_FAILURE(ReceiveBase(base, bytes));
+  CliResult run;
   SetPairs(bytes, 0, 12);
   SetPairs(bytes, 1, 7);
   SetPairs(bytes, 2, 5);
@@ -77,12 +88,10 @@ TEST_F(SimFollowsCliTest, PlannedPairsFollowTheCablesSent) {
 }
 
 TEST_F(SimFollowsCliTest, ShorterBaseSentIsTakenWholeAndTheMeterStaysReady) {
-  StartSim(6);
   const std::string base = File("base.bin");
-  CliResult run = RunCli("--file " + ShellQuote(base) + " cable base receive --port COM1 --kind 6");
-  ASSERT_EQ(run.status, 0) << run.output << Log();
-  auto bytes = ReadAll(base);
-  ASSERT_EQ(bytes.size(), kHeader + 3 * kRecord);
+  std::vector<uint8_t> bytes;
+  ASSERT_NO_FATAL_FAILURE(ReceiveBase(base, bytes));
+  CliResult run;
   bytes.resize(kHeader + 2 * kRecord);
   bytes[20] = 2;  // the current count
   WriteAll(base, bytes);
