@@ -83,14 +83,23 @@ std::optional<uint8_t> Session::SendRecord(std::span<const uint8_t> data,
 
 bool Session::GiveBackCommand() {
   const Address own = address();
-  const std::array<uint8_t, 9>& frame = last_reply_;
-  if (!std::equal(own.begin(), own.end(), frame.begin()) ||
-      frame[8] != Sum(std::span<const uint8_t>(frame.data(), 8))) {
-    return false;
+  const std::array<uint8_t, 9>& reply = last_reply_;
+  // The reply may begin with what was left of a confirmation whose other
+  // bytes the program's purge took away: the command starts where the
+  // instrument's address does.
+  for (size_t start = 0; start < reply.size(); ++start) {
+    const size_t rest = reply.size() - start;
+    const size_t compared = std::min(rest, own.size());
+    if (!std::equal(own.begin(), own.begin() + static_cast<long>(compared),
+                    reply.begin() + static_cast<long>(start))) {
+      continue;
+    }
+    if (start == 0 && reply[8] != Sum(std::span<const uint8_t>(reply.data(), 8))) continue;
+    channel_.Unread(std::span<const uint8_t>(reply.data() + start, rest));
+    last_reply_ = {};
+    return true;
   }
-  channel_.Unread(frame);
-  last_reply_ = {};
-  return true;
+  return false;
 }
 
 std::optional<std::vector<uint8_t>> Session::ReceiveRecord(

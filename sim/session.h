@@ -66,9 +66,9 @@ class Session {
                                     std::optional<uint8_t> number = std::nullopt,
                                     int max_sends = 10);
   // Gives the last confirmation SendRecord read back to the channel when it
-  // was a well-formed frame of this instrument that confirms nothing: the
-  // program went on to its next command (its confirmation was lost), and the
-  // command loop serves that command. True when it did.
+  // was, or ended in, the start of a frame of this instrument: the program
+  // went on to its next command and its confirmation was lost (whole or in
+  // part), so the command loop serves that command. True when it did.
   bool GiveBackCommand();
   // Receives an addressed record of `length` data bytes. A record whose sum
   // and address check out is confirmed with confirm(data); otherwise with 0,
