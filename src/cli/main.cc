@@ -2,6 +2,7 @@
 // answered No unless --yes is given; file dialogs take their answers from
 // --file options in the order the operation asks for them.
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -50,6 +51,9 @@ void PrintHelp(const CommandTable& table) {
 }
 
 int Main(int argc, char** argv) {
+  // A write past the file-size limit then fails (EFBIG) and is reported as a
+  // failed write, instead of ending the program half way through a file.
+  std::signal(SIGXFSZ, SIG_IGN);
   CommandTable table;
   RegisterLinkCommands(table);
   RegisterCableCommands(table);
