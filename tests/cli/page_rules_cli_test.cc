@@ -196,5 +196,52 @@ TEST_F(PageRulesCliTest, FailedReceiveLeavesTheDatabaseSavedBefore) {
   EXPECT_EQ(QueryNumber(mdb, measured), measured_before);
 }
 
+// Answers go to the questions in the order they are asked: "Выделить все?"
+// gets No, the send's warning Yes, and the page then refuses an empty choice.
+TEST_F(PageRulesCliTest, AnswersAreTakenInOrder) {
+  StartSim(7);
+  const CliResult run =
+      RunCli("--answers n,y pages compact --session 7::COM1 --receive --mark-all --send --list");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("Выделить все? [No]"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Продолжить? [Yes]"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Ошибка: Необходимо выбрать хотябы одну запись!"), std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("--send failed; not run: --list"), std::string::npos) << run.output;
+  EXPECT_EQ(CommandsReceived(0x24), 0);
+}
+
+// Every page command lists its actions, and the listing of the tabs names the
+// command of every tab a command reaches.
+TEST(PagesCliHelpTest, PagesListTheirActionsAndTheirTabs) {
+  const struct {
+    const char* page;
+    std::vector<const char*> actions;
+  } pages[] = {
+      {"types", {"--receive", "--send", "--only N[,N...]", "--open-text", "--save-excel"}},
+      {"full", {"--receive", "--send", "--planned", "--cable N", "--save-planned", "--save-base"}},
+      {"compact", {"--receive", "--send", "--keep N", "--mark-all", "--create-db"}},
+      {"planned", {"--receive", "--copy", "--csv N", "--csv-all"}},
+  };
+  for (const auto& page : pages) {
+    const CliResult run = RunCli(std::string("pages ") + page.page + " --help");
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const char* action : page.actions) {
+      EXPECT_NE(run.output.find(std::string("  ") + action + " "), std::string::npos)
+          << page.page << " " << action << "\n"
+          << run.output;
+    }
+  }
+  const CliResult list = RunCli("pages --list");
+  ASSERT_EQ(list.status, 0) << list.output;
+  for (const char* line : {"2\tБаза данных\ttypes\t", "4\tБаза плановых измерений\tplanned\t",
+                           "6\tИнформация о базе данных\tfull\t", "6\tБаза кабелей\tfull\t",
+                           "6\tПараметры кабеля\t-\t", "7\tБаза плановых измерений\tplanned\t",
+                           "7\tБаза параметров кабелей\tcompact\t"}) {
+    EXPECT_NE(list.output.find(line), std::string::npos) << line << "\n" << list.output;
+  }
+  EXPECT_EQ(RunCli("pages nosuchpage --help").status, 2);
+}
+
 }  // namespace
 }  // namespace telvane::testing
