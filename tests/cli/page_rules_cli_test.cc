@@ -196,6 +196,36 @@ TEST_F(PageRulesCliTest, FailedReceiveLeavesTheDatabaseSavedBefore) {
   EXPECT_EQ(QueryNumber(mdb, measured), measured_before);
 }
 
+// A file or database the page cannot write fails its action: exit 1, and the
+// actions after it do not run.
+TEST_F(PageRulesCliTest, FileAndDatabaseRefusalsFailTheirAction) {
+  StartSim(6);
+  const std::string junk = File("junk.mdb");
+  WriteAll(junk, {'j', 'u', 'n', 'k', '\n'});
+  const struct {
+    std::string arguments;
+    const char* message;
+  } cases[] = {
+      {"--file /dev/full pages full --session 6::COM1 --receive --save-text --list",
+       "--save-text failed; not run: --list"},
+      {"--file " + Quoted("missing/base.bin") +
+           " pages full --session 6::COM1 --receive --save-base --list",
+       "--save-base failed; not run: --list"},
+      {"--yes --folder " + ShellQuote(dir_.path().string()) + " --file " + ShellQuote(junk) +
+           " pages full --session 6::COM1 --receive --save-parameters --list",
+       "--save-parameters failed; not run: --list"},
+      {"pages full --session 6::COM1 --receive --save-base --list",
+       "--save-base failed; not run: --list"},  // no --file: the dialog is cancelled
+  };
+  for (const auto& c : cases) {
+    const CliResult run = RunCli(c.arguments);
+    EXPECT_EQ(run.status, 1) << c.arguments << "\n" << run.output;
+    EXPECT_NE(run.output.find(c.message), std::string::npos) << c.arguments << "\n" << run.output;
+    EXPECT_EQ(run.output.find("Кабель-1 [x]"), std::string::npos) << run.output;
+  }
+  EXPECT_FALSE(std::filesystem::exists(File("missing")));
+}
+
 // Answers go to the questions in the order they are asked: "Выделить все?"
 // gets No, the send's warning Yes, and the page then refuses an empty choice.
 TEST_F(PageRulesCliTest, AnswersAreTakenInOrder) {
