@@ -231,8 +231,9 @@ void SendCompactPlanned(Session& s) {
 
 void SendCompactTypes(Session& s) {
   CableDb& db = Db(s.config());
+  // Cable types are numbered from 1 in list order.
   for (size_t i = 0; i < db.compact_types.size(); ++i) {
-    const uint8_t n = static_cast<uint8_t>(i);
+    const uint8_t n = static_cast<uint8_t>(i + 1);
     if (!Send(s, db.compact_types[i], n, Not(n))) return;
   }
 }
