@@ -31,6 +31,14 @@ struct MoveMessages {
   Message sum_failed;
 };
 
+// A step whose sum byte fails no differently: `timeout` and `failed` alone.
+constexpr MoveMessages Moves(Message timeout, Message failed) {
+  MoveMessages messages;
+  messages.timeout = timeout;
+  messages.failed = failed;
+  return messages;
+}
+
 // What the end of the session clears in the instrument's descriptor.
 enum class DisconnectRule {
   // Kind, serial number and name once all 9 reply bytes came, even when the

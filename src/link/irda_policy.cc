@@ -7,12 +7,11 @@ namespace telvane {
 namespace {
 
 constexpr Message kCannotSend{"Ошибка", "Передача данных невозможна. Ошибка: %d"};
-constexpr MoveMessages kReceived{.timeout = {"Запись", "Нет данных!!!"},
-                                 .failed = {"Ошибка", "Прием запси прерван. Ошибка: %d"}};
-constexpr MoveMessages kConfirmSent{
-    .timeout = {"Запись", "Нет возможности передать подтверждение!!!"}, .failed = kCannotSend};
-constexpr MoveMessages kSent{.timeout = {"Передача записи", "Прибор не отвечает!"},
-                             .failed = kCannotSend};
+constexpr MoveMessages kReceived =
+    Moves({"Запись", "Нет данных!!!"}, {"Ошибка", "Прием запси прерван. Ошибка: %d"});
+constexpr MoveMessages kConfirmSent =
+    Moves({"Запись", "Нет возможности передать подтверждение!!!"}, kCannotSend);
+constexpr MoveMessages kSent = Moves({"Передача записи", "Прибор не отвечает!"}, kCannotSend);
 
 ExchangePolicy MakeIrdaPolicy() {
   ExchangePolicy p;
@@ -31,8 +30,8 @@ ExchangePolicy MakeIrdaPolicy() {
   p.disconnect_failed = {"Ошибка", "Ошибка отсоединения!!!"};
   p.no_memory = {"Ошибка", "Выделение памяти под буфер записи провалено! Ошибка: %d"};
   // A reply that does not come in time is silent.
-  p.command_send = {.failed = kCannotSend};
-  p.command_reply = {.failed = {"Ошибка", "Прием данных прерван. Ошибка: %d"}};
+  p.command_send = Moves({}, kCannotSend);
+  p.command_reply = Moves({}, {"Ошибка", "Прием данных прерван. Ошибка: %d"});
   p.command_check = &kIrdaCommandTexts;
   p.head_timeout = {"Адрес", "Нет данных!!!"};
   p.head_short = {"Ошибка", "Неправильный размер адреса"};
@@ -43,14 +42,14 @@ ExchangePolicy MakeIrdaPolicy() {
   p.record_address_send = kSent;
   p.record_data_send = kSent;
   p.record_sum_send = kSent;
-  p.record_reply = {.timeout = {"Подтверждение записи", "Нет данных!!!"},
-                    .failed = {"Ошибка", "Прием подтверждения запси прерван. Ошибка: %d"}};
+  p.record_reply = Moves({"Подтверждение записи", "Нет данных!!!"},
+                         {"Ошибка", "Прием подтверждения запси прерван. Ошибка: %d"});
   p.record_reply_check = &kIrdaRecordConfirmTexts;
   p.block_data = kReceived;
   p.block_confirm_send = kConfirmSent;
   p.block_send = kSent;
-  p.block_reply = {.timeout = {"Подтверждение", "Нет данных!!!"},
-                   .failed = {"Ошибка", "Прием подтверждения прерван. Ошибка: %d"}};
+  p.block_reply = Moves({"Подтверждение", "Нет данных!!!"},
+                        {"Ошибка", "Прием подтверждения прерван. Ошибка: %d"});
   p.block_check = &kIrdaBlockConfirmTexts;
   return p;
 }

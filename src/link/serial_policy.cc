@@ -35,23 +35,23 @@ ExchangePolicy MakeSerialPolicy() {
   p.prepare_failed = {"Ошибка", "Ошибка установки таймаутов"};
   p.disconnect_prepare_failed = {"Error", "Ошибка установки новых таймаутов"};
   p.no_memory = {"Ошибка", "Выделение памяти под буфер записи провалено!"};
-  p.command_send = {.failed = Texts(kSerialCommandTexts, kSerialCommandTexts.write_failed)};
+  p.command_send = Moves({}, Texts(kSerialCommandTexts, kSerialCommandTexts.write_failed));
   p.command_reply = {command_timeout, command_failed,
                      Texts(kSerialCommandTexts, kSerialCommandTexts.sum_timeout), command_failed};
   p.command_check = &kSerialCommandTexts;
   p.record_check = &kSilentRecordCheck;
-  p.record_address_send = {
-      .failed = Texts(kSerialSendAddressTexts, kSerialSendAddressTexts.write_failed)};
-  p.record_data_send = {.failed = Texts(kSerialSendDataTexts, kSerialSendDataTexts.write_failed)};
-  p.record_sum_send = {.failed = Texts(kSerialSendSumTexts, kSerialSendSumTexts.write_failed)};
+  p.record_address_send =
+      Moves({}, Texts(kSerialSendAddressTexts, kSerialSendAddressTexts.write_failed));
+  p.record_data_send = Moves({}, Texts(kSerialSendDataTexts, kSerialSendDataTexts.write_failed));
+  p.record_sum_send = Moves({}, Texts(kSerialSendSumTexts, kSerialSendSumTexts.write_failed));
   p.record_reply = {Texts(kSerialReplyTexts, kSerialReplyTexts.timeout),
                     Texts(kSerialReplyTexts, kSerialReplyTexts.read_failed),
                     Texts(kSerialReplySumTexts, kSerialReplySumTexts.timeout),
                     Texts(kSerialReplySumTexts, kSerialReplySumTexts.read_failed)};
   p.record_reply_check = &kSerialReplyCheckTexts;
   p.block_data = {kNoData, kNoData, kNoData, kNoData};
-  p.block_confirm_send = {.failed = {"Запись", "Нет возможности передать подтверждение!!!"}};
-  p.block_send = {.failed = {"Передача записи", "Прибор не отвечает!"}};
+  p.block_confirm_send = Moves({}, {"Запись", "Нет возможности передать подтверждение!!!"});
+  p.block_send = Moves({}, {"Передача записи", "Прибор не отвечает!"});
   p.block_reply = {kNoAnswer, kNoAnswer, kNoAnswer, kNoAnswer};
   p.block_check = &kBlockCheck;
   return p;
