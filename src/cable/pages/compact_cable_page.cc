@@ -111,7 +111,7 @@ bool CompactCablePage::length_calculation_enabled() const {
   return cable && SectionsInUse(*cable) == 1;
 }
 
-bool CompactCablePage::can_transfer() { return context().link.info().kind != kNoInstrument; }
+bool CompactCablePage::can_transfer() { return context().instrument().kind != kNoInstrument; }
 
 void CompactCablePage::Edited() {
   modified_ = true;
@@ -423,7 +423,7 @@ bool CompactCablePage::ImportDatabase() {
 
 void CompactCablePage::Start() {
   CableSession session(context());
-  if (InitialData* initial = session.initial()) model_->TakeInitial(*initial);
+  if (const InitialData* initial = session.initial()) model_->TakeInitial(*initial);
   if (session.open() && model_->base.counts.types > 0) {
     session.transfer().ReceiveCompactTypes(model_->base);
   }
