@@ -107,7 +107,7 @@ int RunFull(Invocation& in) {
   const auto actions = TakeActions(in, {"--planned", "--send", "--save-base", "--save-text",
                                         "--save-parameters", "--save-planned"});
   if (!run.Open(in, 6)) return 1;
-  auto model = FullFamilyModel::For(run.context());
+  auto model = std::make_shared<FullFamilyModel>();
   CableSizePage size(run.context(), model);
   CableBasePage base(run.context(), model);
   size.Start();
@@ -143,7 +143,7 @@ int RunCompact(Invocation& in) {
   PageRun run(*in.screen);
   const auto actions = TakeActions(in, {"--create-db", "--import-db", "--send-all"});
   if (!run.Open(in, 7)) return 1;
-  CompactCablePage page(run.context(), CompactModel::For(run.context()));
+  CompactCablePage page(run.context(), std::make_shared<CompactModel>());
   page.Start();
   if (!page.Receive()) return 1;
   for (int i = 0; i < page.size(); ++i) {
@@ -169,7 +169,7 @@ int RunPlanned(Invocation& in) {
   const std::string cable = TakeOption(in.args, "--csv");
   const bool all = TakeFlag(in.args, "--csv-all");
   if (!run.Open(in, 7)) return 1;
-  PlannedBasePage page(run.context(), CompactModel::For(run.context()));
+  PlannedBasePage page(run.context(), std::make_shared<CompactModel>());
   page.Start();
   if (!page.Receive()) return 1;
   page.CopyToComputer();
