@@ -35,17 +35,7 @@ bool ReadDataflash(Screen& screen, Exchange& exchange, const Address& address) {
   dialog.filters = {{"All files", "*.*"}};
   const std::optional<FileChoice> choice = screen.ChooseSaveFile(dialog);
   if (!choice) return false;
-  switch (WriteWholeFile(choice->path, buffer.data(), buffer.size())) {
-    case WriteResult::kWritten:
-      return true;
-    case WriteResult::kNotCreated:
-      screen.ShowMessage(Icon::kError, "Ошибка создания файла", choice->path);
-      return false;
-    case WriteResult::kNotWritten:
-      screen.ShowMessage(Icon::kError, "Error", "WriteFile()");
-      return false;
-  }
-  return false;
+  return WriteWholeFile(screen, choice->path, buffer, WriteFailure::kWriteFileCall);
 }
 
 }  // namespace telvane

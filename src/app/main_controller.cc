@@ -48,6 +48,12 @@ void MainController::BuildForKind() {
 
 void MainController::Construct() {
   pages_.ClearAll();
+  if (startup_session_) {
+    const std::function<void()> open = std::move(startup_session_);
+    startup_session_ = nullptr;
+    open();
+    return;
+  }
   Splash(true);
   link_.Search(screen_);
   Splash(false);

@@ -6,6 +6,7 @@
 #ifndef TELVANE_APP_MAIN_CONTROLLER_H_
 #define TELVANE_APP_MAIN_CONTROLLER_H_
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,9 @@ class MainController {
                  const PageMaker& make_page = {});
 
   void SetView(MainView* view) { view_ = view; }
+  // Replaces the start-up search of Construct, once, by `open` (a session with
+  // a known instrument, no splash); "Поиск" searches as always.
+  void SetStartupSession(std::function<void()> open) { startup_session_ = std::move(open); }
 
   // --- The window's life, in the order the window calls them -------------
   // While the window is built: clears every page's buffers, shows the splash,
@@ -111,6 +115,7 @@ class MainController {
   PageContext context_;
   PageRegistry pages_;
   MainView* view_ = nullptr;
+  std::function<void()> startup_session_;
 
   std::vector<Tab> tabs_;
   int selected_ = 0;

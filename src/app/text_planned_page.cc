@@ -82,18 +82,7 @@ bool TextPlannedPage::Save() {
   const std::optional<FileChoice> choice = screen().ChooseSaveFile(dialog);
   if (!choice) return false;
   const std::string bytes = Utf8ToCp1251(CsvText());
-  switch (
-      WriteWholeFile(choice->path, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())) {
-    case WriteResult::kWritten:
-      return true;
-    case WriteResult::kNotCreated:
-      screen().ShowMessage(Icon::kError, "Ошибка создания файла", choice->path);
-      return false;
-    case WriteResult::kNotWritten:
-      screen().ShowMessage(Icon::kError, "Ошибка записи в файл", choice->path);
-      return false;
-  }
-  return false;
+  return WriteWholeFile(screen(), choice->path, bytes, WriteFailure::kFileName);
 }
 
 }  // namespace telvane

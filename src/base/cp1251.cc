@@ -18,6 +18,9 @@ constexpr std::array<char32_t, 64> kHigh = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
 };
 
+// The code point byte 0x98 is read as; no character is written as 0x98.
+constexpr char32_t kUnassigned = 0x0098;
+
 char32_t ByteToCodePoint(uint8_t b) {
   if (b < 0x80) return b;
   if (b >= 0xC0) return 0x0410 + (b - 0xC0);
@@ -26,6 +29,7 @@ char32_t ByteToCodePoint(uint8_t b) {
 
 int CodePointToByte(char32_t cp) {
   if (cp < 0x80) return static_cast<int>(cp);
+  if (cp == kUnassigned) return -1;
   if (cp >= 0x0410 && cp <= 0x044F) return 0xC0 + static_cast<int>(cp - 0x0410);
   for (size_t i = 0; i < kHigh.size(); ++i) {
     if (kHigh[i] == cp) return 0x80 + static_cast<int>(i);

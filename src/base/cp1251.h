@@ -9,11 +9,12 @@
 namespace telvane {
 
 // Every byte has a character (0x98, unassigned in the code page, maps to
-// U+0098 so that raw bytes survive a round trip).
+// U+0098, so that a raw byte can still be seen).
 std::string Cp1251ToUtf8(std::string_view cp1251);
 
-// Characters outside the code page become '?'; malformed UTF-8 sequences become
-// '?' one byte at a time.
+// Characters outside the code page become '?', and so does U+0098: byte 0x98
+// is unassigned in the code page and readers of the files refuse it.
+// Malformed UTF-8 sequences become '?' one byte at a time.
 std::string Utf8ToCp1251(std::string_view utf8);
 
 // The number of characters (code points) of a UTF-8 text.

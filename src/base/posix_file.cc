@@ -17,6 +17,17 @@ PosixFile PosixFile::OpenForReading(const std::string& path) {
   return PosixFile(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
 }
 
+PosixFile PosixFile::OpenRegularForReading(const std::string& path) {
+  // O_NONBLOCK keeps the open of a FIFO without a writer from waiting; the
+  // file is then refused by its type before anything is read.
+  PosixFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  struct stat info;
+  if (!file.valid() || ::fstat(file.fd_, &info) != 0 || !S_ISREG(info.st_mode)) return PosixFile();
+  const int flags = ::fcntl(file.fd_, F_GETFL);
+  if (flags < 0 || ::fcntl(file.fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) return PosixFile();
+  return file;
+}
+
 PosixFile& PosixFile::operator=(PosixFile&& other) noexcept {
   if (this != &other) {
     Close();
@@ -64,6 +75,8 @@ std::optional<uint64_t> PosixFile::Size() const {
   if (fd_ < 0 || ::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
   return static_cast<uint64_t>(info.st_size);
 }
+
+bool PosixFile::Sync() { return fd_ >= 0 && ::fsync(fd_) == 0; }
 
 bool PosixFile::Close() {
   if (fd_ < 0) return true;

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "base/cp1251.h"
-#include "base/posix_file.h"
+#include "base/file_messages.h"
+#include "base/file_read.h"
+#include "base/file_write.h"
 #include "base/sprintf.h"
 
 namespace telvane {
@@ -14,48 +16,85 @@ namespace {
 constexpr size_t kHeaderSize = CableBaseHeader::kSize;
 constexpr size_t kRecordSize = CableRecord::kSize;
 
+constexpr char kWrongSize[] = "Ошибка формата файла\n\rФайл имеет неправильный размер";
+
 // The program's texts are UTF-8; the files hold CP1251.
 std::string Cp(std::string_view utf8) { return Utf8ToCp1251(utf8); }
-
-void FileError(Screen& screen, const char* caption, const std::string& path) {
-  screen.ShowMessage(Icon::kError, caption, path);
-}
 
 void FormatError(Screen& screen, const char* text) {
   screen.ShowMessage(Icon::kError, "Ошибка", text);
 }
 
-// Creates the file and writes `bytes`; reports a file that cannot be created
-// or a failed write.
-bool WriteWholeFile(Screen& screen, const std::string& path, std::span<const uint8_t> bytes) {
-  PosixFile file = PosixFile::Create(path);
-  if (!file.valid()) {
-    FileError(screen, "Ошибка создания файла", path);
-    return false;
-  }
-  const bool written = file.Write(bytes) && file.Close();
-  if (!written) screen.ShowMessage(Icon::kError, "Error", "WriteFile()");
-  return written;
+bool WriteFile(Screen& screen, const std::string& path, std::span<const uint8_t> bytes) {
+  return WriteWholeFile(screen, path, bytes, WriteFailure::kWriteFileCall);
 }
 
-bool WriteWholeFile(Screen& screen, const std::string& path, const std::string& bytes) {
-  return WriteWholeFile(screen, path,
-                        std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+bool WriteFile(Screen& screen, const std::string& path, std::string_view bytes) {
+  return WriteWholeFile(screen, path, bytes, WriteFailure::kWriteFileCall);
 }
 
-// Reads the whole file; `open_caption` names the failure to open it.
-std::optional<std::vector<uint8_t>> ReadWholeFile(Screen& screen, const std::string& path,
-                                                  const char* open_caption,
-                                                  const char* read_caption) {
-  PosixFile file = PosixFile::OpenForReading(path);
-  if (!file.valid()) {
-    FileError(screen, open_caption, path);
-    return std::nullopt;
+// The largest cable base: the header and 255 cables.
+constexpr uint64_t kMaxCableBaseSize = kHeaderSize + kRecordSize * 255;
+
+// Chunks in which a text type file is read and parsed.
+constexpr size_t kTextChunk = 65536;
+
+// The text type file after its title line, taken in as it is read: fields
+// are cut to their widths as they arrive, so a file of any size is parsed in
+// bounded memory, and parsing stops at the first record the table cannot hold.
+class TypeTextParser {
+ public:
+  enum class Status { kMore, kTooMany };
+
+  Status Feed(std::string_view chunk) {
+    for (const char c : chunk) {
+      if (!title_done_) {
+        title_done_ = previous_cr_ && c == '\n';
+        previous_cr_ = c == '\r';
+        continue;
+      }
+      if (c == '\r') continue;
+      if (c == '\n') {
+        if (types_.size() == kMaxCableTypes) return Status::kTooMany;
+        StoreRecord();
+        continue;
+      }
+      in_record_ = true;
+      if (c == '|') {
+        ++field_;
+      } else if (field_ < 3 && fields_[field_].size() < kFieldLimits[field_]) {
+        fields_[field_] += c;
+      }
+    }
+    return Status::kMore;
   }
-  auto bytes = file.ReadAll();
-  if (!bytes) FileError(screen, read_caption, path);
-  return bytes;
-}
+
+  // The file had its title line and ended after a whole record.
+  bool Complete() const { return title_done_ && !in_record_; }
+  std::vector<CableTypeRecord> Take() { return std::move(types_); }
+
+ private:
+  static constexpr size_t kFieldLimits[3] = {CableTypeRecord::kNameBytes, 13, 13};
+
+  void StoreRecord() {
+    CableTypeRecord type;
+    type.set_name(Cp1251ToUtf8(fields_[0]));
+    type.set_specific_resistance(std::strtof(fields_[1].c_str(), nullptr));
+    type.set_temperature_factor(std::strtof(fields_[2].c_str(), nullptr));
+    type.set_selected(true);
+    types_.push_back(type);
+    for (auto& f : fields_) f.clear();
+    field_ = 0;
+    in_record_ = false;
+  }
+
+  bool title_done_ = false;
+  bool previous_cr_ = false;
+  bool in_record_ = false;
+  size_t field_ = 0;
+  std::string fields_[3];
+  std::vector<CableTypeRecord> types_;
+};
 
 // Report rows: a title cell, then one cell per cable.
 class Report {
@@ -87,11 +126,24 @@ bool SaveCableBaseFile(Screen& screen, const CableBase& base, const std::string&
     const auto& record = base.cables[static_cast<size_t>(i)].bytes();
     bytes.insert(bytes.end(), record.begin(), record.end());
   }
-  return WriteWholeFile(screen, path, bytes);
+  return WriteFile(screen, path, bytes);
 }
 
 bool LoadCableBaseFile(Screen& screen, CableBase& base, const std::string& path) {
-  const auto bytes = ReadWholeFile(screen, path, "Ошибка открытия файла", "Ошибка чтения файла");
+  std::optional<InputFile> file = InputFile::Open(screen, path, {kOpenFileError, kReadFileError});
+  if (!file) return false;
+  // The size rule is checked before anything is read: a file that cannot be
+  // a header and at most 255 records is never read.
+  const uint64_t size = file->size();
+  if (size < kHeaderSize) {
+    FormatError(screen, "Ошибка формата файла");
+    return false;
+  }
+  if (size > kMaxCableBaseSize || (size - kHeaderSize) % kRecordSize != 0) {
+    FormatError(screen, kWrongSize);
+    return false;
+  }
+  const auto bytes = file->Read(screen, static_cast<size_t>(size));
   if (!bytes) return false;
   if (bytes->size() < kHeaderSize) {
     FormatError(screen, "Ошибка формата файла");
@@ -101,7 +153,7 @@ bool LoadCableBaseFile(Screen& screen, CableBase& base, const std::string& path)
   header.Assign(std::span(*bytes).first(kHeaderSize));
   const size_t count = header.cable_count();
   if (bytes->size() != kHeaderSize + kRecordSize * count) {
-    FormatError(screen, "Ошибка формата файла\n\rФайл имеет неправильный размер");
+    FormatError(screen, kWrongSize);
     return false;
   }
   base.header = header;
@@ -117,12 +169,15 @@ bool SaveCableTypeFile(Screen& screen, const CableTypeTable& table, const std::s
     const auto record = EncodeCableType(type, NamePadding::kNul);
     bytes.insert(bytes.end(), record.begin(), record.end());
   }
-  return WriteWholeFile(screen, path, bytes);
+  return WriteFile(screen, path, bytes);
 }
 
 bool LoadCableTypeFile(Screen& screen, CableTypeTable& table, const std::string& path) {
-  const auto bytes = ReadWholeFile(screen, path, "Ошибка создания файла", "Ошибка чтения файла");
-  if (!bytes) return false;
+  // Records past the hundredth are never used, so they are never read.
+  const auto read = ReadFileStart(screen, path, kCableTypeWireSize * kMaxCableTypes,
+                                  {kCreateFileError, kReadFileError});
+  if (!read) return false;
+  const std::vector<uint8_t>* bytes = &read->bytes;
   const size_t count = std::min<size_t>(bytes->size() / kCableTypeWireSize, kMaxCableTypes);
   std::vector<CableTypeRecord> types;
   for (size_t i = 0; i < count; ++i) {
@@ -145,54 +200,29 @@ std::string CableTypeText(const CableTypeTable& table) {
 }
 
 bool SaveCableTypeText(Screen& screen, const CableTypeTable& table, const std::string& path) {
-  return WriteWholeFile(screen, path, CableTypeText(table));
+  return WriteFile(screen, path, CableTypeText(table));
 }
 
 bool LoadCableTypeText(Screen& screen, CableTypeTable& table, const std::string& path) {
-  const auto bytes = ReadWholeFile(screen, path, "Ошибка открытия файла", "Ошибка чтения");
-  if (!bytes) return false;
-  const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-  const size_t first_line_end = text.find("\r\n");
-  if (first_line_end == std::string_view::npos) {
+  std::optional<InputFile> file = InputFile::Open(screen, path, {kOpenFileError, "Ошибка чтения"});
+  if (!file) return false;
+  TypeTextParser parser;
+  for (;;) {
+    const auto chunk = file->Read(screen, kTextChunk);
+    if (!chunk) return false;
+    if (chunk->empty()) break;
+    const std::string_view text(reinterpret_cast<const char*>(chunk->data()), chunk->size());
+    if (parser.Feed(text) == TypeTextParser::Status::kTooMany) {
+      FormatError(screen, "Слишком много данных");
+      return false;
+    }
+  }
+  if (!parser.Complete()) {
     FormatError(screen, "Неверный форомат данных");
     return false;
   }
-  constexpr size_t kFieldLimits[3] = {CableTypeRecord::kNameBytes, 13, 13};
-  std::vector<CableTypeRecord> types;
-  std::string fields[3];
-  size_t field = 0;
-  bool in_record = false;
-  for (const char c : text.substr(first_line_end + 2)) {
-    if (c == '\r') continue;
-    if (c == '\n') {
-      if (types.size() == kMaxCableTypes) {
-        FormatError(screen, "Слишком много данных");
-        return false;
-      }
-      CableTypeRecord type;
-      type.set_name(Cp1251ToUtf8(fields[0]));
-      type.set_specific_resistance(std::strtof(fields[1].c_str(), nullptr));
-      type.set_temperature_factor(std::strtof(fields[2].c_str(), nullptr));
-      type.set_selected(true);
-      types.push_back(type);
-      for (auto& f : fields) f.clear();
-      field = 0;
-      in_record = false;
-      continue;
-    }
-    in_record = true;
-    if (c == '|') {
-      ++field;
-    } else if (field < 3 && fields[field].size() < kFieldLimits[field]) {
-      fields[field] += c;
-    }
-  }
-  if (in_record) {
-    FormatError(screen, "Неверный форомат данных");
-    return false;
-  }
-  table.current = static_cast<int>(types.size());
-  table.types = std::move(types);
+  table.types = parser.Take();
+  table.current = static_cast<int>(table.types.size());
   return true;
 }
 
@@ -264,7 +294,7 @@ std::string CableBaseReport(const CableBase& base) {
 }
 
 bool SaveCableBaseReport(Screen& screen, const CableBase& base, const std::string& path) {
-  return WriteWholeFile(screen, path, CableBaseReport(base));
+  return WriteFile(screen, path, CableBaseReport(base));
 }
 
 }  // namespace telvane

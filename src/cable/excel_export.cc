@@ -1,9 +1,9 @@
 #include "cable/excel_export.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "base/cp1251.h"
+#include "base/file_messages.h"
 #include "base/sprintf.h"
 #include "cable/excel_sql.h"
 #include "cable/folder_names.h"
@@ -118,14 +118,14 @@ std::vector<std::string> CableTypeStatements(const CableTypeTable& table) {
   return out;
 }
 
-bool WriteExcelWorkbook(const std::string& path, const std::vector<std::string>& statements) {
-  ::unlink(path.c_str());
+bool WriteExcelWorkbook(Screen& screen, const std::string& path,
+                        const std::vector<std::string>& statements) {
   ExcelSqlConnection connection;
-  if (!connection.Open(ExcelConnectionString(path))) return false;
-  for (const auto& statement : statements) {
-    if (!connection.Execute(statement)) return false;
-  }
-  return connection.Close();
+  bool ok = connection.Open(ExcelConnectionString(path), path);
+  for (size_t i = 0; ok && i < statements.size(); ++i) ok = connection.Execute(statements[i]);
+  ok = ok && connection.Close();
+  if (!ok) ShowFileError(screen, kCreateFileError, path);
+  return ok;
 }
 
 std::string PrepareCableExportPath(const std::string& folder, const CableRecord& cable,
@@ -155,9 +155,10 @@ bool ExportCableToExcel(Screen& screen, const CableBase& base, int cable, int da
   const CableRecord& record = base.cables[static_cast<size_t>(cable)];
   const PlannedDatabase& planned = base.planned[static_cast<size_t>(cable)];
   const std::string path = PrepareCableExportPath(*folder, record, planned, database_number);
-  return WriteExcelWorkbook(path, database_number == kExportParameters
-                                      ? CableParameterStatements(record)
-                                      : PlannedStatements(record, planned));
+  return WriteExcelWorkbook(screen, path,
+                            database_number == kExportParameters
+                                ? CableParameterStatements(record)
+                                : PlannedStatements(record, planned));
 }
 
 FileDialog CableTypeExcelDialog() {
@@ -168,7 +169,7 @@ bool ExportCableTypesToExcel(Screen& screen, const CableTypeTable& table) {
   const auto choice = screen.ChooseSaveFile(CableTypeExcelDialog());
   if (!choice) return false;
   WaitCursor wait(screen);
-  return WriteExcelWorkbook(choice->path, CableTypeStatements(table));
+  return WriteExcelWorkbook(screen, choice->path, CableTypeStatements(table));
 }
 
 }  // namespace telvane

@@ -24,9 +24,13 @@ std::vector<std::string> PlannedStatements(const CableRecord& cable,
                                            const PlannedDatabase& planned);
 std::vector<std::string> CableTypeStatements(const CableTypeTable& table);
 
-// Replaces the file and runs `statements` on a new connection to it; false
-// (nothing written) when the connection cannot be opened or a statement fails.
-bool WriteExcelWorkbook(const std::string& path, const std::vector<std::string>& statements);
+// Runs `statements` on a new connection to the workbook `path` and replaces
+// the file with the result. Any failure (a target that is not a regular file,
+// a missing or read-only folder, a statement that does not fit, a short
+// write) shows "Ошибка создания файла" with the file name, returns false and
+// leaves the old file as it was.
+bool WriteExcelWorkbook(Screen& screen, const std::string& path,
+                        const std::vector<std::string>& statements);
 
 // The workbook paths below a chosen folder: "<folder>/<cable name>/Параметры
 // кабеля.xls" and "<folder>/<cable name>/Плановые измерения/p_dd_dd_dd.xls".

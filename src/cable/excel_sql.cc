@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "base/file_write.h"
 #include "base/sprintf.h"
 #include "storage/worksheet_writer.h"
 
@@ -88,25 +89,8 @@ class Scanner {
   size_t pos_ = 0;
 };
 
-// "key=value" of the connection string; quotes around the value removed.
-std::optional<std::string> ConnectionValue(std::string_view text, std::string_view key) {
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find(';', start);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view part = text.substr(start, end - start);
-    const size_t eq = part.find('=');
-    if (eq != std::string_view::npos && part.substr(0, eq) == key) {
-      std::string_view value = part.substr(eq + 1);
-      if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-        value = value.substr(1, value.size() - 2);
-      }
-      return std::string(value);
-    }
-    start = end + 1;
-  }
-  return std::nullopt;
-}
+// The driver part that opens every connection string of the exports.
+std::string DriverPrefix() { return std::string("DRIVER={") + kExcelDriver + "};"; }
 
 std::optional<double> ParseNumber(const std::string& token) {
   if (token.empty()) return std::nullopt;
@@ -132,21 +116,17 @@ std::string EscapeSqlText(std::string_view text) {
   return out;
 }
 
-bool ExcelSqlConnection::Open(const std::string& connection_string) {
+bool ExcelSqlConnection::Open(const std::string& connection_string, const std::string& path) {
   open_ = false;
   columns_.clear();
   rows_.clear();
   table_.clear();
-  const auto driver = ConnectionValue(connection_string, "DRIVER");
-  const auto path = ConnectionValue(connection_string, "DBQ");
-  if (!driver || *driver != std::string("{") + kExcelDriver + "}" || !path || path->empty()) {
-    return false;
-  }
+  if (!connection_string.starts_with(DriverPrefix()) || path.empty()) return false;
   std::error_code ec;
-  std::filesystem::path folder = std::filesystem::path(*path).parent_path();
+  std::filesystem::path folder = std::filesystem::path(path).parent_path();
   if (folder.empty()) folder = ".";
   if (!std::filesystem::is_directory(folder, ec)) return false;
-  path_ = *path;
+  path_ = path;
   open_ = true;
   return true;
 }
@@ -246,8 +226,11 @@ bool ExcelSqlConnection::Close() {
   if (!open_) return false;
   open_ = false;
   if (table_.empty()) return false;  // no table: the driver would leave no workbook
+  std::optional<FileReplacement> replacement = FileReplacement::Begin(path_);
+  if (!replacement) return false;
+  replacement->file().Close();  // the writer opens the new file itself
   WorksheetWriter writer;
-  bool ok = writer.Open(path_);
+  bool ok = writer.Open(replacement->new_path());
   for (size_t c = 0; c < columns_.size(); ++c) {
     ok = writer.WriteLabel(0, static_cast<uint16_t>(c), 0, columns_[c].name, 0, 0) && ok;
   }
@@ -264,7 +247,8 @@ bool ExcelSqlConnection::Close() {
       }
     }
   }
-  return writer.Close() && ok;
+  ok = writer.Close() && ok;
+  return ok && replacement->Commit();
 }
 
 }  // namespace telvane

@@ -16,6 +16,8 @@ namespace telvane {
 inline constexpr char kExcelDriver[] = "MICROSOFT EXCEL DRIVER (*.XLS)";
 
 // "DRIVER={...};DSN='';FIRSTROWHASNAMES=1;READONLY=FALSE;CREATE_DB="path";DBQ=path"
+// The path is pasted in as the driver expects it; the connection never reads
+// it back out of this text (a ';' or '"' in a path would move it).
 std::string ExcelConnectionString(const std::string& path);
 
 // Doubles every single quote, so a text can stand inside '...'.
@@ -34,12 +36,15 @@ class ExcelSqlConnection {
   ExcelSqlConnection(const ExcelSqlConnection&) = delete;
   ExcelSqlConnection& operator=(const ExcelSqlConnection&) = delete;
 
-  // Accepts a connection string of the Excel driver whose folder exists.
-  bool Open(const std::string& connection_string);
+  // Accepts a connection string of the Excel driver for the workbook at
+  // `path`, taken whole from the caller; the folder must exist.
+  bool Open(const std::string& connection_string, const std::string& path);
   // Runs one statement (UTF-8); false for a statement it cannot parse or that
   // does not fit the table.
   bool Execute(const std::string& statement);
-  // Writes the workbook; false when nothing could be written.
+  // Writes the workbook beside its place and puts it there only when it is
+  // complete; false (the old file left as it was) when the target is not a
+  // regular file or the workbook could not be written whole.
   bool Close();
 
   bool is_open() const { return open_; }

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "base/cp1251.h"
-#include "base/posix_file.h"
+#include "base/file_write.h"
 #include "base/sprintf.h"
 #include "base/values.h"
 
@@ -75,16 +75,8 @@ std::string PlannedCsv(const CompactBase& base, const InstrumentInfo& instrument
 
 bool SavePlannedCsv(Screen& screen, const CompactBase& base, const InstrumentInfo& instrument,
                     int cable, const std::string& path, char separator) {
-  PosixFile file = PosixFile::Create(path);
-  if (!file.valid()) {
-    screen.ShowMessage(Icon::kError, "Ошибка создания файла", path);
-    return false;
-  }
-  if (!file.Write(PlannedCsv(base, instrument, cable, separator)) || !file.Close()) {
-    screen.ShowMessage(Icon::kError, "Ошибка записи в файл", path);
-    return false;
-  }
-  return true;
+  return WriteWholeFile(screen, path, PlannedCsv(base, instrument, cable, separator),
+                        WriteFailure::kFileName);
 }
 
 bool ExportPlannedCsv(Screen& screen, const CompactBase& base, const InstrumentInfo& instrument,

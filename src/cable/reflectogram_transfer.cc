@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "base/cp1251.h"
-#include "base/posix_file.h"
+#include "base/file_write.h"
 #include "base/sprintf.h"
 #include "base/values.h"
 #include "cable/cable_link.h"
@@ -25,21 +25,11 @@ const TransferMessages kReflectogramMessages = {"Ошибка",
 constexpr char kTdrMagic[4] = {'T', 'V', 'R', 'T'};
 
 bool WriteFile(Screen& screen, const std::string& path, std::span<const uint8_t> bytes) {
-  PosixFile file = PosixFile::Create(path);
-  if (!file.valid()) {
-    screen.ShowMessage(Icon::kError, "Ошибка создания файла", path);
-    return false;
-  }
-  if (!file.Write(bytes) || !file.Close()) {
-    screen.ShowMessage(Icon::kError, "Ошибка записи в файл", path);
-    return false;
-  }
-  return true;
+  return WriteWholeFile(screen, path, bytes, WriteFailure::kFileName);
 }
 
-bool WriteFile(Screen& screen, const std::string& path, const std::string& text) {
-  return WriteFile(screen, path,
-                   std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+bool WriteFile(Screen& screen, const std::string& path, std::string_view text) {
+  return WriteWholeFile(screen, path, text, WriteFailure::kFileName);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // Storage commands: the empty database and the reflectogram trace files.
 #include <cstdio>
 #include <string>
+#include <string_view>
 
+#include "base/file_write.h"
+#include "base/sprintf.h"
 #include "cli/command.h"
 #include "storage/db/create_database.h"
 #include "storage/trace/trace_dispatch.h"
@@ -43,6 +46,27 @@ int Usage(const char* synopsis) {
   return kUsage;
 }
 
+// `utf8` with the control characters a terminal would act on (C0, DEL, C1)
+// and the backslash written as escapes, so a name from a file is only shown.
+std::string Printable(std::string_view utf8) {
+  std::string out;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+    if (c < 0x20 || c == 0x7F) {
+      out += Sprintf("\\x%02X", static_cast<unsigned>(c));
+    } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      out += Sprintf("\\u%04X", static_cast<unsigned>(next));
+      ++i;
+    } else if (c == '\\') {
+      out += "\\\\";
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
 int SampleCountOf(const TraceOptions& options) {
   return options.page == TracePage::kOlder ? 128 : ExtendedSampleCount(options.firmware);
 }
@@ -72,7 +96,7 @@ int TraceShow(Invocation& in) {
   ReflectogramRecord record(FormOf(options.page));
   if (!OpenTrace(*in.screen, in.args[0], options.page, options.firmware, block, record)) return 1;
   const TraceSettings s = record.settings();
-  std::printf("name = %s\n", record.name().c_str());
+  std::printf("name = %s\n", Printable(record.name()).c_str());
   std::printf("date = %.2u.%.2u.%.4u\n", record.day(), record.month(), record.year() + 2000u);
   std::printf("TDRimp = %u\nTDRoffset = %u\nTDRdiap = %u\nTDRrast = %u\nTDRmiddl = %u\n", s.imp,
               s.offset, s.diap, s.rast, s.middl);
@@ -98,18 +122,11 @@ int TraceExport(Invocation& in) {
   CableBlock block(FormOf(options.page));
   ReflectogramRecord record(FormOf(options.page));
   if (!OpenTrace(*in.screen, in.args[0], options.page, options.firmware, block, record)) return 1;
-  std::FILE* out = std::fopen(in.args[1].c_str(), "wb");
-  if (out == nullptr) {
-    in.screen->ShowMessage(Icon::kError, "Ошибка создания файла", in.args[1]);
-    return 1;
-  }
-  bool ok = true;
+  std::string csv;
   for (int i = 0; i < SampleCountOf(options); ++i) {
-    ok &= std::fprintf(out, "%d,%u\r\n", i, record.sample(i)) > 0;
+    csv += Sprintf("%d,%u\r\n", i, static_cast<unsigned>(record.sample(i)));
   }
-  ok &= std::fclose(out) == 0;
-  if (!ok) in.screen->ShowMessage(Icon::kError, "Ошибка записи в файл", in.args[1]);
-  return ok ? 0 : 1;
+  return WriteWholeFile(*in.screen, in.args[1], csv, WriteFailure::kFileName) ? 0 : 1;
 }
 
 }  // namespace

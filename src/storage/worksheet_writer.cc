@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "base/cp1251.h"
+#include "base/posix_file.h"
 
 namespace telvane {
 namespace {
@@ -53,13 +54,10 @@ std::string ShortText(std::string_view text) {
 
 WorksheetWriter::~WorksheetWriter() { Release(); }
 
-void WorksheetWriter::Release() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
-}
+void WorksheetWriter::Release() { file_.Close(); }
 
 bool WorksheetWriter::WriteRecord(uint16_t type, const uint8_t* data, size_t size) {
-  if (fd_ < 0) return false;
+  if (!file_.valid()) return false;
   std::array<uint8_t, 4 + 4 + WorksheetWriter::kMaxText + 8> record;
   Put16(record.data(), type);
   Put16(record.data() + 2, static_cast<uint16_t>(size));
@@ -67,7 +65,7 @@ bool WorksheetWriter::WriteRecord(uint16_t type, const uint8_t* data, size_t siz
   const size_t total = 4 + size;
   ssize_t written;
   do {
-    written = ::write(fd_, record.data(), total);
+    written = ::write(file_.fd(), record.data(), total);
   } while (written < 0 && errno == EINTR);
   last_write_count_ = written;
   return written == static_cast<ssize_t>(total);
@@ -75,18 +73,15 @@ bool WorksheetWriter::WriteRecord(uint16_t type, const uint8_t* data, size_t siz
 
 bool WorksheetWriter::Open(const std::string& path) {
   Release();
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
+  PosixFile file(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+  if (!file.valid()) return false;
   // No sharing while the report is written: a second writer on the same file
   // fails instead of interleaving records. The file is emptied only once the
   // lock is held, so a refused Open leaves the other writer's file intact.
   struct stat info;
-  const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &info) == 0;
-  if (!locked || (S_ISREG(info.st_mode) && ::ftruncate(fd, 0) != 0)) {
-    ::close(fd);
-    return false;
-  }
-  fd_ = fd;
+  const bool locked = ::flock(file.fd(), LOCK_EX | LOCK_NB) == 0 && ::fstat(file.fd(), &info) == 0;
+  if (!locked || (S_ISREG(info.st_mode) && ::ftruncate(file.fd(), 0) != 0)) return false;
+  file_ = std::move(file);
   uint8_t bof[4];
   Put16(bof, kBiffVersion);
   Put16(bof + 2, kWorksheet);
@@ -153,9 +148,8 @@ bool WorksheetWriter::WriteLabel(uint16_t row, uint16_t column, uint8_t attribut
 
 bool WorksheetWriter::Close() {
   const bool eof_ok = WriteRecord(kEof, nullptr, 0);
-  if (fd_ < 0) return false;
-  const bool close_ok = ::close(fd_) == 0;
-  fd_ = -1;
+  if (!file_.valid()) return false;
+  const bool close_ok = file_.Close();
   return eof_ok && close_ok;
 }
 

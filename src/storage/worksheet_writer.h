@@ -37,6 +37,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/posix_file.h"
+
 namespace telvane {
 
 class WorksheetWriter {
@@ -78,7 +80,7 @@ class WorksheetWriter {
   // not be written (the result is then false).
   bool Close();
 
-  bool is_open() const { return fd_ >= 0; }
+  bool is_open() const { return file_.valid(); }
   // The byte count the last write call reported (-1 after a failed call).
   long last_write_count() const { return last_write_count_; }
 
@@ -87,7 +89,7 @@ class WorksheetWriter {
   bool WriteRecord(uint16_t type, const uint8_t* data, size_t size);
   void Release();
 
-  int fd_ = -1;
+  PosixFile file_;
   long last_write_count_ = 0;
 };
 

@@ -1,7 +1,13 @@
 #include "cable/cable_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <functional>
+#include <future>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -209,6 +215,84 @@ TEST_F(CableFilesTest, RejectedTextTypeFilesChangeNothing) {
   testing::WriteAll(path_, CpBytes(many));
   EXPECT_TRUE(LoadCableTypeText(screen_, table, path_));
   EXPECT_EQ(table.types.size(), 100u);
+}
+
+// Runs `load` and fails the test when it does not return within five
+// seconds; a load stuck on a FIFO is then released by opening its writing end.
+bool LoadsWithinSeconds(const std::string& fifo, const std::function<bool()>& load) {
+  auto result = std::async(std::launch::async, load);
+  if (result.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return result.get();
+  ADD_FAILURE() << "the load waited on " << fifo;
+  const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+  result.wait();
+  if (writer >= 0) ::close(writer);
+  return result.get();
+}
+
+// Only regular files are read, and never more than the format can use: a FIFO
+// or a device is refused at once with the format's open-failure message, and
+// a 300 MB file is refused or cut from its size without reading it whole.
+TEST_F(CableFilesTest, ReadsAreBoundedAndRefuseWhatIsNotARegularFile) {
+  const std::string fifo = dir_.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  CableBase base = BaseWithCables(1);
+  CableTypeTable table = TwoTypes();
+  for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    screen_.ClearShown();
+    EXPECT_FALSE(LoadsWithinSeconds(fifo, [&] { return LoadCableBaseFile(screen_, base, path); }));
+    EXPECT_FALSE(LoadsWithinSeconds(fifo, [&] { return LoadCableTypeFile(screen_, table, path); }));
+    EXPECT_FALSE(LoadsWithinSeconds(fifo, [&] { return LoadCableTypeText(screen_, table, path); }));
+    EXPECT_EQ(screen_.MessageLines(), (std::vector<std::string>{"Ошибка открытия файла: " + path,
+                                                                "Ошибка создания файла: " + path,
+                                                                "Ошибка открытия файла: " + path}));
+  }
+  EXPECT_EQ(base.header.cable_count(), 1);
+  EXPECT_EQ(table.types, TwoTypes().types);
+
+  // Sparse files: their size costs nothing to make, reading them whole would.
+  const std::string big = dir_.File("big");
+  auto sized = [&](uint64_t size) {
+    const int fd = ::open(big.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(size)), 0);
+    ::close(fd);
+  };
+  const auto start = std::chrono::steady_clock::now();
+  for (const uint64_t size : {uint64_t{300} << 20, uint64_t{48 + 262 * 256}}) {
+    sized(size);
+    screen_.ClearShown();
+    EXPECT_FALSE(LoadCableBaseFile(screen_, base, big));
+    EXPECT_EQ(screen_.MessageLines(),
+              std::vector<std::string>{"Ошибка: Ошибка формата файла\n\rФайл имеет неправильный "
+                                       "размер"});
+  }
+  sized(uint64_t{300} << 20);
+  ASSERT_TRUE(LoadCableTypeFile(screen_, table, big));
+  EXPECT_EQ(table.types.size(), 100u);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+
+  // 255 cables, the most a header can count, are still read.
+  const CableBase full = BaseWithCables(255);
+  ASSERT_TRUE(SaveCableBaseFile(screen_, full, path_));
+  CableBase loaded;
+  ASSERT_TRUE(LoadCableBaseFile(screen_, loaded, path_));
+  EXPECT_EQ(loaded.cables[254].bytes(), full.cables[254].bytes());
+}
+
+// The text type file is read in pieces: a title line whose CR LF falls across
+// the boundary of two pieces still ends where it should.
+TEST_F(CableFilesTest, TextTypeFileLongerThanOnePiece) {
+  std::string text(65535, 'x');
+  text += "\r\nA|1.5|2\r\n";
+  text += std::string(70000, 'y') + "|3|4\r\n";
+  testing::WriteAll(path_, Bytes(text.begin(), text.end()));
+  CableTypeTable loaded;
+  ASSERT_TRUE(LoadCableTypeText(screen_, loaded, path_));
+  ASSERT_EQ(loaded.types.size(), 2u);
+  EXPECT_EQ(loaded.types[0].name(), "A");
+  EXPECT_FLOAT_EQ(loaded.types[0].specific_resistance(), 1.5f);
+  EXPECT_EQ(loaded.types[1].name(), std::string(16, 'y'));
+  EXPECT_FLOAT_EQ(loaded.types[1].temperature_factor(), 4.0f);
 }
 
 TEST_F(CableFilesTest, CableBaseReportLayout) {

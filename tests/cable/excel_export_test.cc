@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <filesystem>
 #include <string>
@@ -15,10 +17,17 @@
 namespace telvane {
 namespace {
 
+// `text` as one single-quoted shell word.
+std::string ShellWord(const std::string& text) {
+  std::string out = "'";
+  for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
 // The cells python3-xlrd reads, one "row col type value" line each.
 std::vector<std::string> XlrdCells(const std::string& path) {
   const std::string command = std::string(TELVANE_PYTHON) + " " + TELVANE_SOURCE_DIR +
-                              "/tests/cable/xlrd_cells.py '" + path + "' 2>&1";
+                              "/tests/cable/xlrd_cells.py " + ShellWord(path) + " 2>&1";
   std::vector<std::string> lines;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return lines;
@@ -109,9 +118,9 @@ TEST(ExcelStatements, PlannedRowsCarryMarkersAsStored) {
 TEST(ExcelSql, ParsesTheStatementsAndRefusesWhatDoesNotFit) {
   testing::TempDir dir;
   ExcelSqlConnection c;
-  EXPECT_FALSE(c.Open("DRIVER={OTHER};DBQ=" + dir.File("a.xls")));
-  EXPECT_FALSE(c.Open(ExcelConnectionString(dir.File("missing/a.xls"))));
-  ASSERT_TRUE(c.Open(ExcelConnectionString(dir.File("a.xls"))));
+  EXPECT_FALSE(c.Open("DRIVER={OTHER};DBQ=" + dir.File("a.xls"), dir.File("a.xls")));
+  EXPECT_FALSE(c.Open(ExcelConnectionString(dir.File("missing/a.xls")), dir.File("missing/a.xls")));
+  ASSERT_TRUE(c.Open(ExcelConnectionString(dir.File("a.xls")), dir.File("a.xls")));
   EXPECT_FALSE(c.Execute("INSERT INTO T (A) VALUES ('x')"));  // no table yet
   ASSERT_TRUE(c.Execute("CREATE TABLE T (A TEXT,B NUMBER)"));
   EXPECT_FALSE(c.Execute("CREATE TABLE U (A TEXT)"));
@@ -142,9 +151,7 @@ class ExcelExportTest : public ::testing::Test {
     slots[1].set_capacitance_ab(kPairNotMeasured);
   }
   // The scripted folder choice (a plain string would call the dialog itself).
-  void PickFolder(const std::string& folder) {
-    screen_.AnswerFolder(folder);
-  }
+  void PickFolder(const std::string& folder) { screen_.AnswerFolder(folder); }
   std::string CableFolder() const { return dir_.File("МАГИСТРАЛЬ 1"); }
 
   testing::ScriptedScreen screen_;
@@ -215,11 +222,15 @@ TEST_F(ExcelExportTest, RefusalsCancelAndMissingFolder) {
   screen_.ClearShown();
   screen_.AnswerFolder(std::nullopt);
   EXPECT_FALSE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
+  // A folder that cannot be made is not reported itself; the workbook then
+  // cannot be created, and that is reported with its file name.
   PickFolder(dir_.File("absent/deeper"));
   EXPECT_FALSE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
-  EXPECT_TRUE(screen_.messages().empty());
+  EXPECT_EQ(screen_.MessageLines(),
+            std::vector<std::string>{"Ошибка создания файла: " +
+                                     dir_.File("absent/deeper/МАГИСТРАЛЬ 1/Параметры кабеля.xls")});
   EXPECT_FALSE(std::filesystem::exists(dir_.File("absent")));
-  ASSERT_EQ(screen_.shown().size(), 2u);
+  ASSERT_EQ(screen_.shown().size(), 3u);
   EXPECT_EQ(screen_.shown()[0].text, "Создание файла MS Excel");
 }
 
@@ -234,6 +245,74 @@ TEST_F(ExcelExportTest, CableNameCannotLeaveTheChosenFolder) {
   PickFolder(inner);
   ASSERT_TRUE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
   EXPECT_TRUE(std::filesystem::exists(inner + "/.._.._x/Параметры кабеля.xls"));
+}
+
+// Names and paths are data: the characters of connection-string and SQL
+// syntax in a cable name or a chosen path neither move the workbook nor cut
+// its name short.
+TEST_F(ExcelExportTest, NamesAndPathsHoldingSyntaxStayWhole) {
+  const std::string chosen = dir_.File("chosen;DBQ=x=\"y\" {z} 'q'");
+  std::filesystem::create_directory(chosen);
+  base_.cables[0].set_name("x;DBQ=..;\"'{}");
+  PickFolder(chosen);
+  ASSERT_TRUE(ExportCableToExcel(screen_, base_, 0, kExportParameters));
+  const std::string workbook = chosen + "/x;DBQ=..;\"'{}/Параметры кабеля.xls";
+  EXPECT_EQ(XlrdCells(workbook).size(), 1u + 2u * 17u);
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_.path())) ++entries;
+  EXPECT_EQ(entries, 1u);  // only the chosen folder; nothing written beside it
+
+  CableTypeTable table;
+  table.types.resize(1);
+  table.types[0].set_name("a';{}=\"");
+  const std::string file = dir_.File("a;b=c\"d\"{e}'f'.xls");
+  screen_.ChooseFile(file, 1);
+  ASSERT_TRUE(ExportCableTypesToExcel(screen_, table));
+  const auto cells = XlrdCells(file);
+  ASSERT_EQ(cells.size(), 7u) << ::testing::PrintToString(cells);
+  EXPECT_EQ(cells[4], "1 0 text a';{}=\"         ");
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("a")));
+  EXPECT_TRUE(screen_.messages().empty());
+}
+
+// The export replaces only a regular file, and only with a complete
+// workbook: a folder, a FIFO or a device node at the chosen path stays as it
+// was, and a workbook that fails half way leaves the old file untouched.
+TEST_F(ExcelExportTest, ExportReplacesOnlyARegularFileAndOnlyWhenComplete) {
+  CableTypeTable table;
+  table.types.resize(1);
+  const std::string folder = dir_.File("folder.xls");
+  std::filesystem::create_directory(folder);
+  const std::string fifo = dir_.File("fifo.xls");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // A device node of its own (the null device's numbers) where it may be made.
+  const std::string device = dir_.File("device.xls");
+  const bool have_device = ::mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+  std::vector<std::string> targets = {folder, fifo};
+  if (have_device) targets.push_back(device);
+  for (const std::string& target : targets) {
+    screen_.ClearShown();
+    screen_.ChooseFile(target, 1);
+    EXPECT_FALSE(ExportCableTypesToExcel(screen_, table)) << target;
+    EXPECT_EQ(screen_.MessageLines(), std::vector<std::string>{"Ошибка создания файла: " + target});
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  if (have_device) EXPECT_TRUE(std::filesystem::is_character_file(device));
+
+  const std::string old_file = dir_.File("old.xls");
+  const std::vector<uint8_t> old_bytes(5000, 7);
+  testing::WriteAll(old_file, old_bytes);
+  screen_.ClearShown();
+  EXPECT_FALSE(WriteExcelWorkbook(screen_, old_file,
+                                  {"CREATE TABLE T (A TEXT)", "INSERT INTO T (A) VALUES ('x')",
+                                   "INSERT INTO T (B) VALUES ('y')"}));
+  EXPECT_EQ(screen_.MessageLines(), std::vector<std::string>{"Ошибка создания файла: " + old_file});
+  EXPECT_EQ(testing::ReadAll(old_file), old_bytes);
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_.path())) ++entries;
+  // The folder, the FIFO, the device and the old file: no new file is left.
+  EXPECT_EQ(entries, have_device ? 4u : 3u);
 }
 
 TEST_F(ExcelExportTest, TypeTableWorkbook) {

@@ -14,7 +14,7 @@ class DatabaseTest : public ::testing::Test {
     testing::MakeDatabase(path_,
                           "CREATE TABLE t (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT, "
                           "d DATETIME, x REAL);");
-    db_.Open(ConnectionString(path_));
+    db_.Open(path_);
   }
   testing::TempDir dir_;
   std::string path_ = dir_.File("base.mdb");
@@ -25,7 +25,9 @@ TEST_F(DatabaseTest, ConnectionStringAndSchemaRowsets) {
   EXPECT_EQ(ConnectionString("/x/b.mdb"),
             "Provider=Microsoft.Jet.OLEDB.4.0;Password=;Data Source=/x/b.mdb");
   Database other;
-  other.Open("Provider=Microsoft.JET.OLEDB.4.0;Data source = " + path_);
+  other.Open(path_);
+  EXPECT_EQ(other.connection_string(),
+            "Provider=Microsoft.Jet.OLEDB.4.0;Password=;Data Source=" + path_);
   EXPECT_EQ(other.TableNames(), std::vector<std::string>{"t"});
   const auto columns = other.Columns();
   ASSERT_EQ(columns.size(), 4u);
@@ -37,16 +39,36 @@ TEST_F(DatabaseTest, ConnectionStringAndSchemaRowsets) {
 
 TEST_F(DatabaseTest, MissingFilesAndOtherFilesAreRefused) {
   Database db;
-  EXPECT_THROW(db.Open(ConnectionString(dir_.File("none.mdb"))), DbError);
+  EXPECT_THROW(db.Open(dir_.File("none.mdb")), DbError);
   EXPECT_FALSE(std::filesystem::exists(dir_.File("none.mdb")));
   testing::WriteAll(dir_.File("text.mdb"), std::vector<uint8_t>(2000, 'x'));
   try {
-    db.Open(ConnectionString(dir_.File("text.mdb")));
+    db.Open(dir_.File("text.mdb"));
     ADD_FAILURE() << "opened a text file";
   } catch (const DbError& e) {
     EXPECT_NE(std::string(e.what()).find("not a database"), std::string::npos) << e.what();
   }
   EXPECT_THROW(db.Create(path_), DbError);  // exists
+}
+
+// A path is the file's name whole: the characters of connection-string
+// syntax in it neither cut it short nor move the connection elsewhere.
+TEST_F(DatabaseTest, PathsHoldingConnectionSyntaxNameTheirOwnFile) {
+  const std::string real = dir_.File("real.mdb");
+  testing::MakeDatabase(real, "CREATE TABLE real_table (a INTEGER);");
+  for (const std::string name :
+       {"real.mdb;other.mdb", "real.mdb;Data Source=x.mdb", "a=\"b\".mdb", "it's {x}.mdb"}) {
+    const std::string path = dir_.File(name);
+    testing::MakeDatabase(path, "CREATE TABLE own_table (a INTEGER);");
+    Database db;
+    db.Open(path);
+    EXPECT_EQ(db.path(), path);
+    EXPECT_EQ(db.TableNames(), std::vector<std::string>{"own_table"}) << name;
+    db.ExecuteScript("INSERT INTO own_table VALUES (1)");
+  }
+  EXPECT_EQ(testing::Rows(real, "SELECT name FROM sqlite_master WHERE type='table'"),
+            std::vector<std::string>{"real_table"});
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.mdb")));
 }
 
 TEST_F(DatabaseTest, RecordsetAddPutUpdateGetAndMove) {

@@ -1,6 +1,9 @@
 #include "cable/db/legacy_schema.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "storage/db_samples.h"
 #include "support/scripted_screen.h"
@@ -89,7 +92,33 @@ TEST_F(LegacyTest, SchemaBEmptyAndForeignDatabases) {
       screen_.MessageLines().back().rfind("Ошибка: \n\tSource :  SQLite \n\tdescription : ", 0),
       0u);
   EXPECT_FALSE(ExportLegacyB(screen_, dir_.File("no/dir/x.mdb"), {}, Types()));
-  EXPECT_EQ(screen_.MessageLines().back().rfind("Ошибка: \n\tSource :  SQLite", 0), 0u);
+  EXPECT_EQ(screen_.MessageLines().back(), "Ошибка создания файла: " + dir_.File("no/dir/x.mdb"));
+}
+
+// The export replaces a regular file only, and only with a complete database:
+// a folder or a FIFO at the chosen path stays what it was and the export fails
+// with "Ошибка создания файла"; no new file is left beside them.
+TEST_F(LegacyTest, SchemaBExportReplacesOnlyARegularFile) {
+  const std::string folder = dir_.File("EMPTYDIR");
+  std::filesystem::create_directory(folder);
+  EXPECT_FALSE(ExportLegacyB(screen_, folder, {Compact("К", 1, 0)}, Types()));
+  EXPECT_EQ(screen_.MessageLines(), Lines{"Ошибка создания файла: " + folder});
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  const std::string fifo = dir_.File("fifo.mdb");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(ExportLegacyB(screen_, fifo, {Compact("К", 1, 0)}, Types()));
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  EXPECT_EQ(screen_.MessageLines().back(), "Ошибка создания файла: " + fifo);
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir_.path())) {
+    ++entries;
+  }
+  EXPECT_EQ(entries, 2u);  // the folder and the FIFO
+  // A path holding connection-string syntax is the file's whole name.
+  const std::string odd = dir_.File("a;DBQ=b.mdb\"'{}");
+  ASSERT_TRUE(ExportLegacyB(screen_, odd, {Compact("К", 1, 0)}, Types()));
+  EXPECT_EQ(Rows(odd, "SELECT ИмяКабеля FROM tbl_ПараметрыКабеля04"), Lines{"К"});
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("a")));
 }
 
 TEST_F(LegacyTest, SchemaAWritesOneRowPerCableAndReadsItBack) {

@@ -100,6 +100,22 @@ TEST_F(StorageCliTest, TraceConvertShowAndExport) {
   EXPECT_EQ(r.output, "Ошибка: Неправильный формат файла!\n");
 }
 
+// A name read from a file is shown, never acted on by the terminal: control
+// characters and the backslash are printed as escapes.
+TEST_F(StorageCliTest, TraceShowEscapesControlCharactersOfTheName) {
+  testing::ScriptedScreen screen;
+  const std::string rfg = dir_.File("c.rfg");
+  ReflectogramRecord record = testing::SampleRecord(RecordForm::kCompact);
+  record.set_name_bytes(
+      "\x1B[2J\x07"
+      "A\\\x98\x7F\xC0");
+  ASSERT_TRUE(WriteRfgOlder(screen, rfg, testing::SampleBlock(RecordForm::kCompact), record));
+  const Result r = Cli("trace show " + rfg + " --older");
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_EQ(r.output.substr(0, r.output.find('\n') + 1),
+            "name = \\x1B[2J\\x07A\\\\\\u0098\\x7FА\n");
+}
+
 TEST_F(StorageCliTest, UnknownExtensionsAndBadOptions) {
   Result r = Cli("trace show " + dir_.File("x.txt"));
   EXPECT_EQ(r.status, 1);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "support/temp_dir.h"
 
 namespace telvane {
@@ -106,6 +107,20 @@ TEST_F(WorksheetWriterTest, LabelsAreCp1251) {
                    0xE0, 0xF0, 0xE0, 0x20, 0x31,
                    // the empty label: record length 8, 12 bytes in all
                    0x04, 0x00, 0x08, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
+}
+
+// Byte 0x98 has no character in the code page: a text that came from one (an
+// instrument's name copied into a label) is written with '?' there, so every
+// reader still takes the workbook.
+TEST_F(WorksheetWriterTest, UnassignedByteNeverReachesALabel) {
+  const std::string from_instrument = Cp1251ToUtf8("A\x98\xC1");
+  EXPECT_EQ(Utf8ToCp1251(from_instrument), "A?\xC1");
+  EXPECT_EQ(Utf8ToCp1251("\u20AC\u2116\u00A0"), "\x88\xB9\xA0");  // the rest still map
+  EXPECT_EQ(Records([&](WorksheetWriter& w) {
+              EXPECT_TRUE(w.WriteLabel(0, 0, 0, from_instrument, 0, 0));
+            }),
+            (Bytes{0x04, 0x00, 0x0B, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03, 0x41,
+                   0x3F, 0xC1}));
 }
 
 TEST_F(WorksheetWriterTest, TextIsCutAfter255Bytes) {

@@ -8,7 +8,9 @@
 #include "app/application.h"
 #include "app/gui/about_box.h"
 #include "app/gui/main_window.h"
+#include "app/gui/private_settings.h"
 #include "app/gui/qt_screen.h"
+#include "app/gui/session_option.h"
 #include "app/gui/translation.h"
 #include "app/main_controller.h"
 
@@ -21,7 +23,13 @@ int main(int argc, char** argv) {
     }
     words.emplace_back(argv[i]);
   }
+  const telvane::SessionOption session = telvane::TakeSessionOption(words);
+  if (session.given && !session.instrument) {
+    std::fprintf(stderr, "telvane: --session KIND:SERIAL:PORT (e.g. 6::COM1)\n");
+    return 2;
+  }
   QApplication qt(argc, argv);
+  const telvane::PrivateSettings no_settings_kept;
   QApplication::setApplicationName("Telvane");
   QApplication::setApplicationVersion(telvane::kProgramVersion);
   telvane::InstallTranslation(QLocale::system());
@@ -29,6 +37,9 @@ int main(int argc, char** argv) {
   telvane::QtScreen screen;
   telvane::Application app(screen, words);
   telvane::MainController controller(screen, app.link_control(), app.options());
+  if (session.instrument) {
+    controller.SetStartupSession(telvane::KnownSessionStartup(app.link(), *session.instrument));
+  }
   {
     telvane::MainWindow window(controller, &screen);
     window.exec();

@@ -169,8 +169,12 @@ void MainWindow::ShowSplash(bool visible) {
   if (visible) {
     if (!splash_) splash_ = std::make_unique<StartupSplash>();
     splash_->ShowNow();
-    if (screen_) screen_->Repaint();
+    if (screen_) {
+      screen_->SetSplash(splash_.get());
+      screen_->Repaint();
+    }
   } else if (splash_) {
+    if (screen_) screen_->SetSplash(nullptr);
     splash_->hide();
     splash_.reset();
   }

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -50,6 +52,27 @@ bool IsHeldBack(QEvent::Type type) {
       return false;
   }
 }
+
+// Hides the splash while a dialog is up and shows it again afterwards, on top
+// as before.
+class SplashAside {
+ public:
+  explicit SplashAside(QWidget* splash)
+      : splash_(splash && splash->isVisible() ? splash : nullptr) {
+    if (splash_) splash_->hide();
+  }
+  ~SplashAside() {
+    if (!splash_) return;
+    splash_->show();
+    splash_->raise();
+    splash_->repaint();
+  }
+  SplashAside(const SplashAside&) = delete;
+  SplashAside& operator=(const SplashAside&) = delete;
+
+ private:
+  QPointer<QWidget> splash_;
+};
 
 }  // namespace
 
@@ -105,21 +128,38 @@ void QtScreen::SetWindow(QWidget* window, QProgressBar* progress) {
   progress_ = progress;
 }
 
+QString QtScreen::StartFolder() const {
+  return last_folder_.isEmpty() ? QDir::currentPath() : last_folder_;
+}
+
+int QtScreen::RunDialog(QDialog& dialog) {
+  SplashAside aside(splash_);
+  const int result = dialog.exec();
+  if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+    if (result == QDialog::Accepted && !files->selectedFiles().isEmpty()) {
+      const QFileInfo chosen(files->selectedFiles().front());
+      last_folder_ = files->fileMode() == QFileDialog::Directory ? chosen.absoluteFilePath()
+                                                                 : chosen.absolutePath();
+    }
+  }
+  return result;
+}
+
 void QtScreen::ShowMessage(Icon icon, const std::string& caption, const std::string& text) {
   QMessageBox box(BoxIcon(icon), Q(caption), BoxText(text), QMessageBox::Ok, window_);
-  box.exec();
+  RunDialog(box);
 }
 
 Answer QtScreen::AskYesNo(Icon icon, const std::string& caption, const std::string& text) {
   QMessageBox box(BoxIcon(icon), Q(caption), BoxText(text), QMessageBox::Yes | QMessageBox::No,
                   window_);
-  return box.exec() == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+  return RunDialog(box) == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
 }
 
 Answer QtScreen::AskYesNoCancel(Icon icon, const std::string& caption, const std::string& text) {
   QMessageBox box(BoxIcon(icon), Q(caption), BoxText(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
-  switch (box.exec()) {
+  switch (RunDialog(box)) {
     case QMessageBox::Yes:
       return Answer::kYes;
     case QMessageBox::No:
@@ -131,13 +171,14 @@ Answer QtScreen::AskYesNoCancel(Icon icon, const std::string& caption, const std
 
 std::optional<FileChoice> QtScreen::ChooseFile(const FileDialog& dialog, bool save) {
   QFileDialog box(window_, Q(dialog.title));
+  box.setDirectory(StartFolder());
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   const QStringList filters = DialogFilters(dialog);
   if (!filters.isEmpty()) box.setNameFilters(filters);
   if (!dialog.default_extension.empty()) box.setDefaultSuffix(Q(dialog.default_extension));
   if (!dialog.default_name.empty()) box.selectFile(Q(dialog.default_name));
-  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+  if (RunDialog(box) != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
   FileChoice choice;
   choice.path = box.selectedFiles().front().toStdString();
   const int index = filters.indexOf(box.selectedNameFilter());
@@ -154,20 +195,25 @@ std::optional<FileChoice> QtScreen::ChooseSaveFile(const FileDialog& dialog) {
 }
 
 std::optional<std::string> QtScreen::ChooseFolder(const std::string& title) {
-  const QString folder = QFileDialog::getExistingDirectory(window_, Q(title));
-  if (folder.isEmpty()) return std::nullopt;
-  return folder.toStdString();
+  QFileDialog box(window_, Q(title));
+  box.setFileMode(QFileDialog::Directory);
+  box.setOption(QFileDialog::ShowDirsOnly);
+  box.setDirectory(StartFolder());
+  if (RunDialog(box) != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+  return box.selectedFiles().front().toStdString();
 }
 
 std::optional<int> QtScreen::ChooseFromList(const std::string& caption,
                                             const std::vector<std::string>& items, int selected) {
   QStringList list;
   for (const std::string& item : items) list << Q(item);
-  bool ok = false;
-  const QString chosen =
-      QInputDialog::getItem(window_, Q(caption), QString(), list, selected, false, &ok);
-  if (!ok) return std::nullopt;
-  const int index = list.indexOf(chosen);
+  QInputDialog box(window_);
+  box.setWindowTitle(Q(caption));
+  box.setComboBoxItems(list);
+  box.setComboBoxEditable(false);
+  if (selected >= 0 && selected < list.size()) box.setTextValue(list[selected]);
+  if (RunDialog(box) != QDialog::Accepted) return std::nullopt;
+  const int index = list.indexOf(box.textValue());
   if (index < 0) return std::nullopt;
   return index;
 }

@@ -4,6 +4,7 @@
 #ifndef TELVANE_APP_GUI_QT_SCREEN_H_
 #define TELVANE_APP_GUI_QT_SCREEN_H_
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 #include <QProgressBar>
@@ -43,6 +44,9 @@ class QtScreen : public Screen {
 
   // The parent of every dialog and the window whose progress bar transfers drive.
   void SetWindow(QWidget* window, QProgressBar* progress);
+  // The start-up splash while it is up (nullptr once gone): every dialog puts
+  // it aside while the person answers, so the splash never covers a question.
+  void SetSplash(QWidget* splash) { splash_ = splash; }
 
   void ShowMessage(Icon icon, const std::string& caption, const std::string& text) override;
   Answer AskYesNo(Icon icon, const std::string& caption, const std::string& text) override;
@@ -62,10 +66,19 @@ class QtScreen : public Screen {
 
  private:
   std::optional<FileChoice> ChooseFile(const FileDialog& dialog, bool save);
+  // Runs `dialog` modally with the splash put aside; the folder of an accepted
+  // choice becomes the one the next file or folder dialog opens in.
+  int RunDialog(QDialog& dialog);
+  // Where a file or folder dialog opens: the last folder used in this run, at
+  // first the working folder.
+  QString StartFolder() const;
 
   EscapeFilter filter_;
   QPointer<QWidget> window_;
   QPointer<QProgressBar> progress_;
+  QPointer<QWidget> splash_;
+  // The folder of the last file or folder chosen in this run; empty until then.
+  QString last_folder_;
   int wait_depth_ = 0;
 };
 

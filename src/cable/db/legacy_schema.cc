@@ -1,7 +1,7 @@
 #include "cable/db/legacy_schema.h"
 
-#include <filesystem>
-
+#include "base/file_messages.h"
+#include "base/file_write.h"
 #include "storage/db/database.h"
 #include "storage/db/db_session.h"
 #include "storage/db/schema.h"
@@ -46,6 +46,34 @@ void SetNotebook(CableRecord& cable, const std::string& text) {
   }
 }
 
+// One row per cable, in one transaction.
+void WriteLegacyBRows(Database& db, const std::vector<CompactCableRecord>& cables,
+                      const std::vector<CompactCableType>& types) {
+  Database::Transaction transaction(db);
+  Recordset rs;
+  rs.Open(db, SelectAll(kLegacyBTable));
+  for (const CompactCableRecord& cable : cables) {
+    rs.AddNew();
+    rs.Put("ИмяКабеля", cable.name());
+    rs.Put("Температура", cable.temperature());
+    rs.Put("КоличествоУчастков", cable.section_count());
+    rs.Put("РасчетДлиныПоДиаметруИТемпературе",
+           cable.length_calculation() == CompactCableRecord::kLengthFromDiameter);
+    for (int i = 0; i < CompactCableRecord::kSections; ++i) {
+      const CompactSection s = cable.section(i);
+      rs.Put(Section(i, "Длина"), s.length);
+      if (s.type_index < types.size()) {
+        const CompactCableType& type = types[s.type_index];
+        rs.Put(Section(i, "ТипКабеля"), type.name());
+        rs.Put(Section(i, "Диаметр"), type.core_diameter());
+        rs.Put(Section(i, "Емкость"), type.capacitance());
+      }
+    }
+    rs.Update();
+  }
+  transaction.Commit();
+}
+
 }  // namespace
 
 const char* LegacyASchemaSql() {
@@ -70,7 +98,7 @@ bool WriteLegacyA(Screen& screen, const std::string& path, const std::vector<Cab
   WaitCursor wait(screen);
   try {
     Database db;
-    db.Open(ConnectionString(path));
+    db.Open(path);
     if (!CheckTables(screen, db, {kLegacyATable}, kMissingLegacyTable)) return false;
     for (const CableRecord& cable : cables) {
       Database::Transaction transaction(db);
@@ -113,7 +141,7 @@ std::optional<std::vector<CableRecord>> ReadLegacyA(Screen& screen, const std::s
   WaitCursor wait(screen);
   try {
     Database db;
-    db.Open(ConnectionString(path));
+    db.Open(path);
     if (!CheckTables(screen, db, {kLegacyATable}, kMissingLegacyTable)) return std::nullopt;
     Recordset rs;
     rs.Open(db, SelectAll(kLegacyATable));
@@ -160,12 +188,16 @@ bool ExportLegacyB(Screen& screen, const std::string& path,
                    const std::vector<CompactCableType>& types) {
   WaitCursor wait(screen);
   try {
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
+    // The new database is made beside the chosen file and takes its place
+    // only once every row is in: a failure leaves the old file as it was, and
+    // nothing but a regular file is ever replaced.
+    std::optional<FileReplacement> replacement = FileReplacement::Begin(path);
+    if (!replacement) throw DbError("No new file can be made beside the chosen one.");
+    replacement->file().Close();  // the database opens the new, empty file itself
     {
-      // The catalog step: a new file with the one table, columns in order.
-      Database catalog;
-      catalog.Create(path);
+      Database db;
+      db.Open(replacement->new_path());
+      // The catalog step: the one table, columns in order.
       std::string ddl = std::string("CREATE TABLE \"") + kLegacyBTable +
                         "\" (\"ИмяКабеля\" VARCHAR(13), \"Температура\" REAL, "
                         "\"КоличествоУчастков\" BYTE, \"РасчетДлиныПоДиаметруИТемпературе\" BIT";
@@ -174,40 +206,15 @@ bool ExportLegacyB(Screen& screen, const std::string& path,
                "\" VARCHAR(9), \"" + Section(i, "Диаметр") + "\" REAL, \"" + Section(i, "Емкость") +
                "\" REAL";
       }
-      catalog.ExecuteScript(ddl + ")");
+      db.ExecuteScript(ddl + ")");
+      WriteLegacyBRows(db, cables, types);
     }
-    Database db;
-    db.Open(ConnectionString(path));
-    if (!CheckTables(screen, db, {kLegacyBTable}, kMissingLegacyTable)) return false;
-    Database::Transaction transaction(db);
-    Recordset rs;
-    rs.Open(db, SelectAll(kLegacyBTable));
-    for (const CompactCableRecord& cable : cables) {
-      rs.AddNew();
-      rs.Put("ИмяКабеля", cable.name());
-      rs.Put("Температура", cable.temperature());
-      rs.Put("КоличествоУчастков", cable.section_count());
-      rs.Put("РасчетДлиныПоДиаметруИТемпературе",
-             cable.length_calculation() == CompactCableRecord::kLengthFromDiameter);
-      for (int i = 0; i < CompactCableRecord::kSections; ++i) {
-        const CompactSection s = cable.section(i);
-        rs.Put(Section(i, "Длина"), s.length);
-        if (s.type_index < types.size()) {
-          const CompactCableType& type = types[s.type_index];
-          rs.Put(Section(i, "ТипКабеля"), type.name());
-          rs.Put(Section(i, "Диаметр"), type.core_diameter());
-          rs.Put(Section(i, "Емкость"), type.capacitance());
-        }
-      }
-      rs.Update();
-    }
-    transaction.Commit();
+    if (!replacement->Commit()) throw DbError("The new database could not take its place.");
     return true;
-  } catch (const DbError& error) {
-    ShowLegacyBError(screen, error);
-    return false;
   } catch (const std::exception&) {
-    screen.ShowMessage(Icon::kError, kDbErrorCaption, kLegacyOtherError);
+    // Every step writes the new file only: whatever failed, the file could
+    // not be made, and the old one stays.
+    ShowFileError(screen, kCreateFileError, path);
     return false;
   }
 }
@@ -217,7 +224,7 @@ std::optional<std::vector<CompactCableRecord>> ImportLegacyB(
   WaitCursor wait(screen);
   try {
     Database db;
-    db.Open(ConnectionString(path));
+    db.Open(path);
     if (!CheckTables(screen, db, {kLegacyBTable}, kMissingLegacyTable)) return std::nullopt;
     Recordset rs;
     rs.Open(db, SelectAll(kLegacyBTable));

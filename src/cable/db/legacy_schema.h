@@ -33,8 +33,11 @@ bool WriteLegacyA(Screen& screen, const std::string& path, const std::vector<Cab
 // The cables of the table; nullopt after a shown failure or "База пуста!".
 std::optional<std::vector<CableRecord>> ReadLegacyA(Screen& screen, const std::string& path);
 
-// Replaces the file by a new database holding schema B's table and adds one
-// row per cable; section types are named from `types` by their index.
+// Replaces the file by a new database holding schema B's table with one row
+// per cable; section types are named from `types` by their index. The new
+// database is made beside the file and renamed over it when complete; only a
+// regular file is replaced. Any failure shows "Ошибка создания файла" with
+// the file name and leaves the old file as it was.
 bool ExportLegacyB(Screen& screen, const std::string& path,
                    const std::vector<CompactCableRecord>& cables,
                    const std::vector<CompactCableType>& types);

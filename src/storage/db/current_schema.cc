@@ -158,7 +158,7 @@ void WriteCable(Screen& screen, Database& db, const DbCable& cable) {
 // Opens the database and checks the tables; false after a shown message.
 bool OpenChecked(Screen& screen, Database& db, const std::string& path,
                  const std::vector<std::string>& tables) {
-  db.Open(ConnectionString(path));
+  db.Open(path);
   return CheckTables(screen, db, tables, kMissingTables);
 }
 

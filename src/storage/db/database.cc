@@ -25,21 +25,6 @@ std::string QuoteIdentifier(const std::string& name) {
   return out + "\"";
 }
 
-// The path after "Data Source=" (any case, blanks around "=" allowed), up to
-// the next ";".
-std::string PathFromConnectionString(const std::string& connection) {
-  const std::string lower = LowerAscii(connection);
-  size_t at = lower.find("data source");
-  if (at == std::string::npos) return {};
-  at += 11;
-  while (at < connection.size() && connection[at] == ' ') ++at;
-  if (at >= connection.size() || connection[at] != '=') return {};
-  ++at;
-  while (at < connection.size() && connection[at] == ' ') ++at;
-  const size_t end = connection.find(';', at);
-  return connection.substr(at, end == std::string::npos ? std::string::npos : end - at);
-}
-
 // telvane_date_text(x): the day of an automation date as "dd.mm.yyyy".
 void DateTextFunction(sqlite3_context* context, int, sqlite3_value** argv) {
   switch (sqlite3_value_type(argv[0])) {
@@ -153,7 +138,10 @@ void Database::Close() {
 void Database::OpenPath(const std::string& path, int flags) {
   Close();
   path_ = path;
-  if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+  // A name that begins with "file:" would be read as a URI by a library
+  // built to accept them; "./" keeps it a plain file name.
+  const std::string file_name = path.starts_with("file:") ? "./" + path : path;
+  if (sqlite3_open_v2(file_name.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
     const std::string text = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
     Close();
     throw DbError(text + ": '" + path + "'");
@@ -170,10 +158,10 @@ void Database::OpenPath(const std::string& path, int flags) {
   }
 }
 
-void Database::Open(const std::string& connection_string) {
-  const std::string path = PathFromConnectionString(connection_string);
+void Database::Open(const std::string& path) {
   if (path.empty()) throw DbError("The connection string holds no data source.");
   OpenPath(path, SQLITE_OPEN_READWRITE);
+  connection_string_ = ConnectionString(path);
 }
 
 void Database::Create(const std::string& path) {

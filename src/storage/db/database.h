@@ -1,9 +1,10 @@
 // The database layer the storage code talks to: an SQLite file standing in for
 // the Access database the program was written against.
 //
-// A `Database` is a connection opened from the connection string
-// "Provider=Microsoft.Jet.OLEDB.4.0;Password=;Data Source=PATH" (only the path
-// after "Data Source=" matters); it offers the table and column schema rowsets,
+// A `Database` is a connection to the file at a path the caller gives whole
+// (its connection string "Provider=Microsoft.Jet.OLEDB.4.0;Password=;Data
+// Source=PATH" is kept for what it names, never parsed back, so a ';' or '='
+// in a path stays part of the file name); it offers the table and column schema rowsets,
 // statements in the Jet dialect (translated, see jet_sql.h) and transactions.
 // A `Recordset` opened on "SELECT * FROM table ..." holds the keys and values
 // of the selected rows and supports AddNew / Put / Update, Get and moving.
@@ -79,14 +80,16 @@ class Database {
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
-  // Opens an existing database file; throws DbError when the file is missing
+  // Opens the existing database file `path`, as the connection string
+  // ConnectionString(path) names it; throws DbError when the file is missing
   // or is not a database.
-  void Open(const std::string& connection_string);
+  void Open(const std::string& path);
   // Creates a new, empty database file (the file must not exist).
   void Create(const std::string& path);
   void Close();
   bool is_open() const { return db_ != nullptr; }
   const std::string& path() const { return path_; }
+  const std::string& connection_string() const { return connection_string_; }
 
   // The schema rowsets: the "TABLE_NAME" of every table, and "TABLE_NAME" /
   // "COLUMN_NAME" of every column.
@@ -130,6 +133,7 @@ class Database {
 
   sqlite3* db_ = nullptr;
   std::string path_;
+  std::string connection_string_;
   std::map<std::string, sqlite3_stmt*> statements_;
   std::optional<DateColumns> date_columns_;
 };

@@ -85,7 +85,7 @@ bool WriteRfg(Screen& screen, const std::string& path, RfgVersion version, const
       break;
     }
   }
-  return WriteWholeFile(screen, path, out.bytes());
+  return WriteTraceFile(screen, path, out.bytes());
 }
 
 bool WriteRfgOlder(Screen& screen, const std::string& path, const CableBlock& block,
@@ -102,7 +102,7 @@ bool ReadRfgOlder(Screen& screen, const std::string& path, CableBlock& block,
                   ReflectogramRecord& record) {
   std::vector<uint8_t> bytes;
   uint64_t size = 0;
-  if (!ReadWholeFile(screen, path, kReadLimit, bytes, size)) return false;
+  if (!ReadTraceFile(screen, path, kReadLimit, bytes, size)) return false;
   ByteReader in(bytes);
   const float version = in.Float();
   if (!in.ok()) {
@@ -130,7 +130,7 @@ bool ReadRfgNewer(Screen& screen, const std::string& path, int firmware, CableBl
                   ReflectogramRecord& record) {
   std::vector<uint8_t> bytes;
   uint64_t size = 0;
-  if (!ReadWholeFile(screen, path, kReadLimit, bytes, size)) return false;
+  if (!ReadTraceFile(screen, path, kReadLimit, bytes, size)) return false;
   ByteReader in(bytes);
   const float version = in.Float();
   if (!in.ok()) {

@@ -56,7 +56,7 @@ bool WriteTdr(Screen& screen, const std::string& path, TracePage page, int firmw
   for (int i = 0; i < n; ++i) {
     out.push_back(static_cast<uint8_t>(-4 * (record.sample(i) + 1)));
   }
-  return WriteWholeFile(screen, path, out);
+  return WriteTraceFile(screen, path, out);
 }
 
 bool ReadTdr(Screen& screen, const std::string& path, TracePage page, int firmware,
@@ -64,7 +64,7 @@ bool ReadTdr(Screen& screen, const std::string& path, TracePage page, int firmwa
   record.Clear();
   std::vector<uint8_t> bytes;
   uint64_t size = 0;
-  if (!ReadWholeFile(screen, path, kReadLimit, bytes, size)) return false;
+  if (!ReadTraceFile(screen, path, kReadLimit, bytes, size)) return false;
   if (bytes.size() < kHeaderSize) {
     ShowFileError(screen, kTdrHeaderReadError, path);
     return false;

@@ -1,53 +1,27 @@
 #include "storage/trace/trace_file_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
 
-#include "base/posix_file.h"
+#include "base/file_read.h"
+#include "base/file_write.h"
 #include "base/values.h"
 
 namespace telvane {
 
-void ShowFileError(Screen& screen, const char* caption, const std::string& path) {
-  screen.ShowMessage(Icon::kError, caption, path);
-}
-
-bool ReadWholeFile(Screen& screen, const std::string& path, size_t limit,
+bool ReadTraceFile(Screen& screen, const std::string& path, size_t limit,
                    std::vector<uint8_t>& bytes, uint64_t& size) {
   bytes.clear();
-  PosixFile file = PosixFile::OpenForReading(path);
-  const std::optional<uint64_t> file_size = file.Size();
-  if (!file.valid() || !file_size) {
-    ShowFileError(screen, kOpenFileError, path);
-    return false;
-  }
-  size = *file_size;
-  std::optional<std::vector<uint8_t>> read = file.ReadAll(limit);
-  if (!read) {
-    ShowFileError(screen, kReadFileError, path);
-    return false;
-  }
-  bytes = std::move(*read);
+  std::optional<FileBytes> read =
+      ReadFileStart(screen, path, limit, {kOpenFileError, kReadFileError});
+  if (!read) return false;
+  bytes = std::move(read->bytes);
+  size = read->size;
   return true;
 }
 
-bool WriteWholeFile(Screen& screen, const std::string& path, std::span<const uint8_t> bytes) {
-  PosixFile file = PosixFile::Create(path);
-  if (!file.valid()) {
-    ShowFileError(screen, kCreateFileError, path);
-    return false;
-  }
-  if (!file.Write(bytes) || !file.Close()) {
-    ShowFileError(screen, kWriteFileError, path);
-    return false;
-  }
-  return true;
+bool WriteTraceFile(Screen& screen, const std::string& path, std::span<const uint8_t> bytes) {
+  return WriteWholeFile(screen, path, bytes, WriteFailure::kFileName);
 }
 
 bool ByteReader::Skip(size_t n) {

@@ -11,27 +11,22 @@
 #include <string>
 #include <vector>
 
+#include "base/file_messages.h"
 #include "base/screen.h"
 
 namespace telvane {
 
-inline constexpr char kCreateFileError[] = "Ошибка создания файла";
-inline constexpr char kWriteFileError[] = "Ошибка записи в файл";
-inline constexpr char kOpenFileError[] = "Ошибка открытия файла";
-inline constexpr char kReadFileError[] = "Ошибка чтения файла";
 inline constexpr char kDataLossCaption[] = "Предупреждение";
 inline constexpr char kDataLossText[] = "Потеря данных.\r\nКоличество точек больше возможного.";
 
-// Shows `caption` with the file name as text and an error icon.
-void ShowFileError(Screen& screen, const char* caption, const std::string& path);
-
-// The whole file, at most `limit` bytes of it; `size` is the real size. False
-// (with "Ошибка открытия файла") when it cannot be opened or read.
-bool ReadWholeFile(Screen& screen, const std::string& path, size_t limit,
+// At most `limit` bytes of a regular file; `size` is its real size. False
+// (with "Ошибка открытия файла" or "Ошибка чтения файла") when it cannot be
+// opened, is not a regular file, or cannot be read.
+bool ReadTraceFile(Screen& screen, const std::string& path, size_t limit,
                    std::vector<uint8_t>& bytes, uint64_t& size);
 // Creates or replaces the file and writes `bytes`: "Ошибка создания файла" or
 // "Ошибка записи в файл" on failure (a partly written file stays).
-bool WriteWholeFile(Screen& screen, const std::string& path, std::span<const uint8_t> bytes);
+bool WriteTraceFile(Screen& screen, const std::string& path, std::span<const uint8_t> bytes);
 
 // Reads little-endian values in order; every read past the end fails and makes
 // ok() false for good.

@@ -120,7 +120,7 @@ bool WriteWv(Screen& screen, const std::string& path, TracePage page, int firmwa
                 record.year() % 100u);
   AppendField(out, date);
   for (int i = 0; i < 4; ++i) AppendField(out, "");
-  return WriteWholeFile(screen, path, out.bytes());
+  return WriteTraceFile(screen, path, out.bytes());
 }
 
 bool ReadWv(Screen& screen, const std::string& path, TracePage page, int firmware,
@@ -128,7 +128,7 @@ bool ReadWv(Screen& screen, const std::string& path, TracePage page, int firmwar
   record.Clear();
   std::vector<uint8_t> bytes;
   uint64_t size = 0;
-  if (!ReadWholeFile(screen, path, kReadLimit, bytes, size)) return false;
+  if (!ReadTraceFile(screen, path, kReadLimit, bytes, size)) return false;
   if (bytes.size() < kHeaderSize) {
     ShowFileError(screen, kReadFileError, path);
     return false;

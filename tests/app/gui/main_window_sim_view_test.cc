@@ -10,11 +10,12 @@
 
 #include "app/gui/main_window.h"
 #include "app/gui/qt_app.h"
+#include "app/gui/session_option.h"
 #include "app/link_adapter.h"
-#include "support/sim_irda.h"
 #include "link/irda_session.h"
 #include "link/link.h"
 #include "support/scripted_screen.h"
+#include "support/sim_irda.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
 
@@ -152,6 +153,67 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<KindCase>& info) {
       return "Kind" + std::to_string(info.param.kind);
     });
+
+TEST_F(SimWindowTest, SessionOptionOpensKindSixWithoutTheSearch) {
+  // Kind 6 is never probed by the search: only the known session reaches it.
+  std::vector<std::string> words = {"/i9:3", "--session", "6:T40001:COM1"};
+  const SessionOption option = TakeSessionOption(words);
+  ASSERT_TRUE(option.instrument.has_value());
+  EXPECT_EQ(words, std::vector<std::string>{"/i9:3"});
+  sim_ = std::make_unique<SimProcess>(
+      ports_.path(), 1,
+      std::vector<std::string>{"--kind", "6", "--serial", kSerial, "--cables", "3", "--trace"});
+  ASSERT_TRUE(sim_->ready());
+  controller_ = std::make_unique<MainController>(screen_, adapter_, options_);
+  controller_->SetStartupSession(KnownSessionStartup(link_, *option.instrument));
+  window_ = std::make_unique<MainWindow>(*controller_, nullptr);
+  window_->show();
+  ASSERT_TRUE(testing::ProcessUntil([this] { return window_->started(); }));
+
+  EXPECT_TRUE(screen_.messages().empty()) << screen_.MessageLines()[0] << sim_->Log();
+  EXPECT_EQ(TabTexts(window_->tab_bar()),
+            (QStringList{"Информация о приборе", "Информация о базе данных", "База кабелей",
+                         "Параметры кабеля", "Плановые измерения", "Рефлектограммы"}));
+  EXPECT_EQ(window_->view(PageId::kInstrumentInfo)->findChild<QLineEdit*>("Serial")->text(),
+            kSerial);
+  EXPECT_TRUE(window_->end_button()->isEnabled());
+  // The cable names came from the instrument.
+  window_->tab_bar()->setCurrentIndex(2);
+  auto* names = window_->shown_view()->findChild<QListWidget*>("CableList");
+  ASSERT_NE(names, nullptr);
+  EXPECT_EQ(names->count(), 3);
+  testing::SaveScreenshot(*window_, "session_kind6_names");
+
+  // "Поиск" still searches: it ends the known session and probes the ports,
+  // where nothing answers to the codes the search sends.
+  screen_.Answer(Answer::kYes, "Завершить сеанс связи?");
+  window_->search_button()->click();
+  EXPECT_NE(sim_->Log().find(CommandFrame(6, 0xFF)), std::string::npos) << sim_->Log();
+  EXPECT_EQ(TabTexts(window_->tab_bar()), QStringList{"Информация о приборе"});
+}
+
+TEST(SessionOption, MalformedOrMissingValuesAreRefused) {
+  for (std::vector<std::string> words :
+       std::vector<std::vector<std::string>>{{"--session"},
+                                             {"--session", "6:1234567:COM1"},
+                                             {"--session=0::COM1"},
+                                             {"--session", "6:COM1"},
+                                             {"--session=6::"}}) {
+    const SessionOption option = TakeSessionOption(words);
+    EXPECT_TRUE(option.given);
+    EXPECT_FALSE(option.instrument.has_value());
+    EXPECT_TRUE(words.empty());
+  }
+  std::vector<std::string> words = {"--session=7::COM3", "x"};
+  const SessionOption option = TakeSessionOption(words);
+  ASSERT_TRUE(option.instrument.has_value());
+  EXPECT_EQ(option.instrument->kind, 7);
+  EXPECT_EQ(option.instrument->serial, "");
+  EXPECT_EQ(option.instrument->port, "COM3");
+  EXPECT_EQ(words, std::vector<std::string>{"x"});
+  std::vector<std::string> none = {"/i9:3"};
+  EXPECT_FALSE(TakeSessionOption(none).given);
+}
 
 TEST_F(SimWindowTest, EndOfSessionSendsTheCommandAndLeavesTheInformationTab) {
   SimProcess& sim = Sim(19);
