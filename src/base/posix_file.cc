@@ -13,6 +13,10 @@ PosixFile PosixFile::Create(const std::string& path) {
   return PosixFile(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
 }
 
+PosixFile PosixFile::CreateNew(const std::string& path) {
+  return PosixFile(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+}
+
 PosixFile PosixFile::OpenForReading(const std::string& path) {
   return PosixFile(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
 }

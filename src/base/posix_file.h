@@ -20,6 +20,8 @@ class PosixFile {
 
   // Creates or truncates the file for writing; an invalid file on failure.
   static PosixFile Create(const std::string& path);
+  // Creates a new file for writing; an invalid file when anything is there.
+  static PosixFile CreateNew(const std::string& path);
   static PosixFile OpenForReading(const std::string& path);
   // Opens a regular file for reading without ever blocking: a FIFO, device,
   // socket or folder gives an invalid file.

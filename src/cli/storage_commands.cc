@@ -133,7 +133,8 @@ int TraceExport(Invocation& in) {
 
 void RegisterStorageCommands(CommandTable& table) {
   table.push_back({"db create", "db create FILE",
-                   "make an empty database (the six current tables; an SQLite file)", DbCreate});
+                   "make an empty database: a copy of share/telvane/template.mdb with every table",
+                   DbCreate});
   table.push_back({"trace convert", "trace convert IN OUT [--older] [--firmware V]",
                    "convert a reflectogram between .rfg, .wv and .tdr (by extension)",
                    TraceConvert});

@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <sys/wait.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -44,7 +45,7 @@ class StorageCliTest : public ::testing::Test {
   testing::TempDir dir_;
 };
 
-TEST_F(StorageCliTest, DbCreateMakesTheSixTablesAndRefusesToOverwrite) {
+TEST_F(StorageCliTest, DbCreateCopiesTheTemplateWithEveryTableAndRefusesToOverwrite) {
   const std::string path = dir_.File("new.mdb");
   Result r = Cli("db create " + path);
   EXPECT_EQ(r.status, 0) << r.output;
@@ -52,14 +53,35 @@ TEST_F(StorageCliTest, DbCreateMakesTheSixTablesAndRefusesToOverwrite) {
                           "SELECT name FROM sqlite_master WHERE type='table' AND name "
                           "LIKE 'tbl_%' ORDER BY name"),
             (std::vector<std::string>{"tbl_CableParams", "tbl_CableTypes", "tbl_Frames",
-                                      "tbl_PlanMeasures", "tbl_RFGHeaders", "tbl_RFGPoints"}));
+                                      "tbl_PlanMeasures", "tbl_RFGHeaders", "tbl_RFGPoints",
+                                      "tbl_ПараметрыКабеля", "tbl_ПараметрыКабеля04"}));
   EXPECT_EQ(testing::Rows(path, "SELECT count(*) FROM tbl_CableParams"),
+            std::vector<std::string>{"0"});
+  EXPECT_EQ(testing::Rows(path, "SELECT count(*) FROM \"tbl_ПараметрыКабеля\""),
             std::vector<std::string>{"0"});
   const auto before = testing::ReadAll(path);
   r = Cli("db create " + path);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.output, "Ошибка создания файла: " + path + "\n");
   EXPECT_EQ(testing::ReadAll(path), before);
+}
+
+// The template is found from the program's own place; a program copied where
+// no template is beside it says so and makes nothing.
+TEST_F(StorageCliTest, DbCreateWithoutATemplateMakesNothing) {
+  const std::string program = dir_.File("bin/telvane-cli");
+  std::filesystem::create_directories(dir_.File("bin"));
+  std::filesystem::copy_file(TELVANE_CLI_PATH, program);
+  const std::string path = dir_.File("new.mdb");
+  std::string output;
+  const std::string command = "'" + program + "' db create '" + path + "' 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  for (int c; (c = fgetc(pipe)) != EOF;) output += static_cast<char>(c);
+  const int status = pclose(pipe);
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(output, "Ошибка открытия файла: template.mdb\n");
+  EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(StorageCliTest, TraceConvertShowAndExport) {

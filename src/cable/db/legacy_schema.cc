@@ -94,6 +94,22 @@ const char* LegacyASchemaSql() {
   "КоличествоРФГ" INTEGER);)";
 }
 
+const char* LegacyBSchemaSql() {
+  // The catalog step of the export: the one table, its columns in order.
+  static const std::string sql = [] {
+    std::string ddl = std::string("CREATE TABLE \"") + kLegacyBTable +
+                      "\" (\"ИмяКабеля\" VARCHAR(13), \"Температура\" REAL, "
+                      "\"КоличествоУчастков\" BYTE, \"РасчетДлиныПоДиаметруИТемпературе\" BIT";
+    for (int i = 0; i < CompactCableRecord::kSections; ++i) {
+      ddl += ", \"" + Section(i, "Длина") + "\" REAL, \"" + Section(i, "ТипКабеля") +
+             "\" VARCHAR(9), \"" + Section(i, "Диаметр") + "\" REAL, \"" + Section(i, "Емкость") +
+             "\" REAL";
+    }
+    return ddl + ");";
+  }();
+  return sql.c_str();
+}
+
 bool WriteLegacyA(Screen& screen, const std::string& path, const std::vector<CableRecord>& cables) {
   WaitCursor wait(screen);
   try {
@@ -197,16 +213,7 @@ bool ExportLegacyB(Screen& screen, const std::string& path,
     {
       Database db;
       db.Open(replacement->new_path());
-      // The catalog step: the one table, columns in order.
-      std::string ddl = std::string("CREATE TABLE \"") + kLegacyBTable +
-                        "\" (\"ИмяКабеля\" VARCHAR(13), \"Температура\" REAL, "
-                        "\"КоличествоУчастков\" BYTE, \"РасчетДлиныПоДиаметруИТемпературе\" BIT";
-      for (int i = 0; i < CompactCableRecord::kSections; ++i) {
-        ddl += ", \"" + Section(i, "Длина") + "\" REAL, \"" + Section(i, "ТипКабеля") +
-               "\" VARCHAR(9), \"" + Section(i, "Диаметр") + "\" REAL, \"" + Section(i, "Емкость") +
-               "\" REAL";
-      }
-      db.ExecuteScript(ddl + ")");
+      db.ExecuteScript(LegacyBSchemaSql());
       WriteLegacyBRows(db, cables, types);
     }
     if (!replacement->Commit()) throw DbError("The new database could not take its place.");

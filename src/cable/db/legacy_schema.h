@@ -27,6 +27,8 @@ inline constexpr char kProviderSource[] = "SQLite";
 // The CREATE statement of schema A's table (its column types are this
 // program's choice), for preparing a database by hand or in tests.
 const char* LegacyASchemaSql();
+// The CREATE statement of schema B's table, as the export makes it.
+const char* LegacyBSchemaSql();
 
 // Writes one row per cable (a row of the same name is replaced).
 bool WriteLegacyA(Screen& screen, const std::string& path, const std::vector<CableRecord>& cables);

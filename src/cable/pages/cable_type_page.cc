@@ -214,11 +214,10 @@ bool CableTypePage::HandleMenu(MenuCommand command) {
       const bool ok = text ? LoadCableTypeText(s, loaded, choice->path)
                            : LoadCableTypeFile(s, loaded, choice->path);
       if (ok) {
-        // The file's types fill the table from the first slot; the table keeps
-        // the size the instrument gave it when the file holds fewer.
-        const size_t size = std::max(loaded.types.size(), table_.types.size());
-        loaded.types.resize(size);
-        loaded.maximum = std::max<int>(table_.maximum, static_cast<int>(size));
+        // The records read become the type table and their number the
+        // current count, so saving writes back just as many; the database
+        // size shown stays the instrument's unless the file holds more.
+        loaded.maximum = std::max<int>(table_.maximum, static_cast<int>(loaded.types.size()));
         table_ = std::move(loaded);
         Rebuild();
         Changed();

@@ -7,13 +7,13 @@
 
 #include <filesystem>
 
+#include "cable/db/legacy_schema.h"
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_size_page.h"
 #include "cable/pages/compact_cable_page.h"
 #include "cable/pages/full_family_storage.h"
 #include "sim_session.h"
 #include "storage/db/create_database.h"
-#include "cable/db/legacy_schema.h"
 #include "support/temp_dir.h"
 
 namespace telvane {
@@ -108,6 +108,36 @@ TEST_F(FullFamilySaveTest, PlannedMeasurementsGoToTheCurrentTables) {
   // Cable 2 has two sections of type "ТПП-0.4".
   EXPECT_EQ(QueryNumber(mdb, "SELECT COUNT(*) FROM tbl_Frames"), 2);
   EXPECT_EQ(QueryNumber(mdb, "SELECT COUNT(*) FROM tbl_CableTypes WHERE TypeName='ТПП-0.4'"), 1);
+}
+
+// A database made from the shipped template takes both kinds of
+// "Сохранить...": the parameters into the older table and the planned
+// measurements into the current ones.
+TEST_F(FullFamilySaveTest, CreatedDatabaseTakesBothSaves) {
+  const std::string mdb = dir_.File("created.mdb");
+  ASSERT_TRUE(CreateCurrentDatabase(session_.screen(), mdb));
+  base_.Select(1);
+  session_.screen().AnswerFolder(dir_.path().string());
+  session_.screen().Answer(Answer::kYes, kUpdateLegacyQuestion);
+  session_.screen().ChooseFile(mdb);
+  base_.Save();
+  EXPECT_TRUE(session_.screen().ScriptDone());
+  EXPECT_EQ(QueryNumber(mdb, "SELECT COUNT(*) FROM \"tbl_ПараметрыКабеля\""), 1);
+
+  base_.ChooseDatabase(static_cast<int>(FullDatabase::kPlanned));
+  for (int i = 0; i < 3; ++i) base_.SetChecked(i, i == 1);
+  ASSERT_TRUE(base_.Receive());
+  base_.Select(1);
+  session_.screen().AnswerFolder(dir_.path().string());
+  session_.screen().ChooseFile(mdb);
+  base_.Save();
+  EXPECT_TRUE(session_.screen().ScriptDone());
+  EXPECT_EQ(QueryNumber(mdb, "SELECT COUNT(*) FROM tbl_PlanMeasures WHERE CableName='Кабель-2'"),
+            20);
+  EXPECT_EQ(QueryNumber(mdb, "SELECT COUNT(*) FROM \"tbl_ПараметрыКабеля\""), 1);
+  for (const auto& line : session_.screen().MessageLines()) {
+    EXPECT_EQ(line.find("не содержит"), std::string::npos) << line;
+  }
 }
 
 TEST_F(FullFamilySaveTest, ReflectogramsAreRefusedWithoutTouchingADatabase) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cable/cable_files.h"
 #include "sim_session.h"
 #include "support/temp_dir.h"
@@ -172,6 +174,55 @@ TEST_F(CableTypePageTest, FileMenuWritesAndReadsTheTable) {
   EXPECT_TRUE(page_.HandleMenu(MenuCommand::kSaveBase));
   EXPECT_FALSE(page_.HandleMenu(MenuCommand::kCreateDatabase));
   EXPECT_TRUE(session_.screen().ScriptDone());
+}
+
+// The records a file holds become the table: their number is the current
+// count, every one enabled and checked, and saving writes just as many back.
+TEST_F(CableTypePageTest, OpenedFileIsTheTableAndSavesAsRead) {
+  testing::TempDir dir;
+  const std::string bin = dir.File("five.bin");
+  const std::string txt = dir.File("five.txt");
+  CableTypeTable five;
+  five.types.resize(5);
+  for (int i = 0; i < 5; ++i) five.types[static_cast<size_t>(i)].set_name("T" + std::to_string(i));
+  ASSERT_TRUE(SaveCableTypeFile(session_.screen(), five, bin));
+  ASSERT_TRUE(SaveCableTypeText(session_.screen(), five, txt));
+  const std::string out = dir.File("out");
+  for (const auto& [file, open] :
+       {std::pair{bin, MenuCommand::kOpenBase}, std::pair{txt, MenuCommand::kOpenText}}) {
+    CableTypePage page(session_.context());
+    session_.screen().ChooseFile(file);
+    ASSERT_TRUE(page.HandleMenu(open));
+    EXPECT_EQ(page.current(), 5);
+    ASSERT_EQ(page.slot_count(), 5);
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(page.enabled(i) && page.checked(i)) << i;
+    session_.screen().ChooseFile(out);
+    ASSERT_TRUE(page.HandleMenu(MenuCommand::kSaveBase));
+    EXPECT_EQ(testing::ReadAll(out).size(), 5u * 32u);
+    session_.screen().ChooseFile(out);
+    ASSERT_TRUE(page.HandleMenu(MenuCommand::kSaveAsText));
+    const auto text = testing::ReadAll(out);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6);  // the title and five types
+  }
+
+  // A title-only text file gives an empty table, saved as the title line
+  // alone and as an empty binary file.
+  CableTypeTable empty;
+  empty.types.clear();
+  ASSERT_TRUE(SaveCableTypeText(session_.screen(), empty, txt));
+  const auto title_only = testing::ReadAll(txt);
+  CableTypePage page(session_.context());
+  session_.screen().ChooseFile(txt);
+  ASSERT_TRUE(page.HandleMenu(MenuCommand::kOpenText));
+  EXPECT_EQ(page.current(), 0);
+  EXPECT_EQ(page.slot_count(), 0);
+  session_.screen().ChooseFile(out);
+  ASSERT_TRUE(page.HandleMenu(MenuCommand::kSaveAsText));
+  EXPECT_EQ(testing::ReadAll(out), title_only);
+  session_.screen().ChooseFile(out);
+  ASSERT_TRUE(page.HandleMenu(MenuCommand::kSaveBase));
+  EXPECT_TRUE(testing::ReadAll(out).empty());
+  EXPECT_TRUE(session_.screen().messages().empty());
 }
 
 }  // namespace
