@@ -29,6 +29,18 @@ float Value(int cable, int pair, int which) {
 constexpr float kPairNotMeasured = -2850000128.0f;
 constexpr float kValueNotMeasured = -1050000000.0f;
 
+// Pair j (0-based) of cable `cable`'s planned measurements.
+FullPair MakePair(int cable, unsigned j) {
+  FullPair r{};
+  PutLe16(&r[0], j + 1);
+  for (int v = 0; v < 6; ++v) {
+    PutFloatLe(&r[2 + 4 * static_cast<size_t>(v)],
+               v < 3 ? Value(cable, static_cast<int>(j), v) : 31000000.0f);
+  }
+  if (j % 97 == 5) PutFloatLe(&r[2], kPairNotMeasured);
+  return r;
+}
+
 CableDb Generate(const Config& config) {
   CableDb db;
   // 63 cable types, 12 of them present.
@@ -46,6 +58,7 @@ CableDb Generate(const Config& config) {
 
   // Full family: the cables the initial transfer announces.
   const int cables = config.cables;
+  db.max_cables = config.max_cables;
   db.cables.assign(static_cast<size_t>(cables), FullCable{});
   db.planned.resize(static_cast<size_t>(cables));
   for (int i = 0; i < cables; ++i) {
@@ -80,16 +93,7 @@ CableDb Generate(const Config& config) {
     c[257] = 0xA5;  // a byte the program keeps without reading it
     FullPlanned& p = db.planned[static_cast<size_t>(i)];
     p.date = {static_cast<uint8_t>(1 + i % 28), 12, 26};
-    p.pairs.assign(pairs, FullPair{});
-    for (unsigned j = 0; j < pairs; ++j) {
-      FullPair& r = p.pairs[j];
-      PutLe16(&r[0], j + 1);
-      for (int v = 0; v < 6; ++v) {
-        PutFloatLe(&r[2 + 4 * static_cast<size_t>(v)],
-                   v < 3 ? Value(i, static_cast<int>(j), v) : 31000000.0f);
-      }
-      if (j % 97 == 5) PutFloatLe(&r[2], kPairNotMeasured);
-    }
+    for (unsigned j = 0; j < pairs; ++j) p.pairs.push_back(MakePair(i, j));
   }
 
   // Compact family: 12 cables, 8 types, planned measurements of 20 pairs.
@@ -148,6 +152,19 @@ CableDb& Db(const Config& config) {
   static std::optional<CableDb> db;
   if (!db) db = Generate(config);
   return *db;
+}
+
+void FitPlanned(CableDb& db) {
+  db.planned.resize(db.cables.size());
+  for (size_t i = 0; i < db.cables.size(); ++i) {
+    std::vector<FullPair>& pairs = db.planned[i].pairs;
+    const unsigned count = Le16(&db.cables[i][42]);
+    if (pairs.size() > count) pairs.resize(count);
+    for (auto j = static_cast<unsigned>(pairs.size()); j < count; ++j) {
+      pairs.push_back(MakePair(static_cast<int>(i), j));
+    }
+    if (db.planned[i].date[0] == 0) db.planned[i].date = {1, 12, 26};
+  }
 }
 
 uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }

@@ -55,6 +55,11 @@ struct CableDb {
 // The one database of this simulator, generated from the configuration.
 CableDb& Db(const Config& config);
 
+// Gives every cable as many planned-measurement pairs as its record's pair
+// count (bytes 42-43): pairs held are kept, missing ones generated, the rest
+// dropped; one planned entry per cable.
+void FitPlanned(CableDb& db);
+
 // Little helpers on raw records.
 uint16_t Le16(const uint8_t* p);
 void PutLe16(uint8_t* p, unsigned v);

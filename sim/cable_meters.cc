@@ -32,6 +32,8 @@ bool Send(Session& s, std::span<const uint8_t> data, std::optional<uint8_t> numb
   }
   if (*answer != expected) {
     std::fprintf(stderr, "sim: record confirmed with %02X, expected %02X\n", *answer, expected);
+    // A command in place of the confirmation goes back to the command loop.
+    if (s.GiveBackCommand()) std::fprintf(stderr, "sim: taken as the next command\n");
     return false;
   }
   return true;
@@ -132,13 +134,12 @@ void ReceiveOneType(Session& s) {
   if (const auto record = ReceiveNumbered(s, 32)) StoreType(db, *record);
 }
 
-// The program sends as many types as the meter holds, or the whole table when
-// it holds none.
+// The program sends as many types as it takes the meter to hold (numbered
+// from 1), at most the table; the series ends with the last one it sends.
 void ReceiveAllTypes(Session& s) {
   CableDb& db = Db(s.config());
-  const int count = db.types_current > 0 ? db.types_current : static_cast<int>(db.types.size());
-  for (int i = 0; i < count; ++i) {
-    const auto record = ReceiveNumbered(s, 32);
+  for (size_t i = 0; i < db.types.size(); ++i) {
+    const auto record = s.ReceiveSeriesRecord(32, static_cast<uint8_t>(i + 1));
     if (!record) return;
     StoreType(db, *record);
   }
@@ -160,7 +161,8 @@ int CableCount(const CableDb& db) {
 
 void ReceiveOneCable(Session& s) {
   CableDb& db = Db(s.config());
-  const auto record = ReceiveNumbered(s, 262);
+  // The single record carries 0xFF in place of a number.
+  const auto record = s.ReceiveSeriesRecord(262, 0xFF);
   if (!record) return;
   FullCable cable;
   std::copy(record->begin() + 1, record->end(), cable.begin());
@@ -172,23 +174,25 @@ void ReceiveOneCable(Session& s) {
     *it = cable;
   } else if (static_cast<int>(db.cables.size()) < db.max_cables) {
     db.cables.push_back(cable);
-    db.planned.emplace_back();
   }
+  FitPlanned(db);
 }
 
+// The whole database: the cables are the records the program sends, numbered
+// from 0, at most the maximum; their pair counts give the planned measurements
+// their pairs.
 void ReceiveAllCables(Session& s) {
   CableDb& db = Db(s.config());
-  const int count = CableCount(db);
-  for (int i = 0; i < count; ++i) {
-    const auto record = ReceiveNumbered(s, 262);
-    if (!record) return;
-    const uint8_t n = (*record)[0];
-    if (n >= db.cables.size()) {
-      std::fprintf(stderr, "sim: cable number %u outside the table\n", n);
-      continue;
-    }
-    std::copy(record->begin() + 1, record->end(), db.cables[n].begin());
+  std::vector<FullCable> received;
+  for (int i = 0; i < db.max_cables; ++i) {
+    const auto record = s.ReceiveSeriesRecord(262, static_cast<uint8_t>(i));
+    if (!record) break;
+    FullCable& cable = received.emplace_back();
+    std::copy(record->begin() + 1, record->end(), cable.begin());
   }
+  if (received.empty()) return;  // nothing came: the database stays
+  db.cables = std::move(received);
+  FitPlanned(db);
 }
 
 void SendOneCable(Session& s) {
@@ -212,6 +216,7 @@ void SendAllCables(Session& s) {
 void SendPlanned(Session& s) {
   CableDb& db = Db(s.config());
   const auto index = ReceiveIndex(s);
+  FitPlanned(db);
   if (!index || *index >= db.planned.size()) return;
   const FullPlanned& planned = db.planned[*index];
   if (!Send(s, planned.date, std::nullopt, Not(planned.date[0]))) return;
@@ -254,14 +259,13 @@ bool IsEmptySlot(const CompactCable& slot) {
 // slots before the first empty one.
 void ReceiveCompactImage(Session& s) {
   CableDb& db = Db(s.config());
-  std::vector<CompactCable> image(static_cast<size_t>(db.compact_max));
+  std::vector<CompactCable> image;
   for (int i = 0; i < db.compact_max; ++i) {
-    const auto record = ReceiveNumbered(s, 45);
-    if (!record) return;
-    const uint8_t n = (*record)[0];
-    if (n >= image.size()) return;
-    std::copy(record->begin() + 1, record->end(), image[n].begin());
+    const auto record = s.ReceiveSeriesRecord(45, static_cast<uint8_t>(i));
+    if (!record) break;
+    std::copy(record->begin() + 1, record->end(), image.emplace_back().begin());
   }
+  if (image.empty()) return;  // nothing came: the database stays
   db.compact_cables.clear();
   for (const CompactCable& slot : image) {
     if (IsEmptySlot(slot)) break;

@@ -7,8 +7,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -61,6 +61,12 @@ void Channel::Drain() {
   queue_pos_ = 0;
   while (RawRead(queue_, 0) && !queue_.empty()) queue_.clear();
   queue_.clear();
+}
+
+void Channel::Unread(std::span<const uint8_t> bytes) {
+  queue_.erase(queue_.begin(), queue_.begin() + static_cast<long>(queue_pos_));
+  queue_.insert(queue_.begin(), bytes.begin(), bytes.end());
+  queue_pos_ = 0;
 }
 
 void Channel::Write(std::span<const uint8_t> bytes) {

@@ -37,6 +37,10 @@ class Channel {
   void Write(std::span<const uint8_t> bytes);
   // Drops whatever is waiting to be read.
   void Drain();
+  // Puts bytes already read back in front of what is waiting, so that the
+  // next reads return them again (a frame that turned out to be someone
+  // else's).
+  void Unread(std::span<const uint8_t> bytes);
 
   // Writes one trace line "sim: <dir> hex..." when tracing.
   void Trace(const char* direction, std::span<const uint8_t> bytes) const;

@@ -47,6 +47,8 @@ struct Config {
   Faults faults;
   // Generated data.
   int cables = 3;
+  // The full family's maximum number of cables (header byte 21).
+  int max_cables = 50;
   int reflectograms = 2;
   int text_records = 12;
   // Firmware version reported in the database information of kinds 11, 12

@@ -35,6 +35,7 @@ constexpr char kUsage[] =
     "  --baud-code B      IrDA_BR byte announced (default 13: 115200 baud by cable)\n"
     "  --pace BAUD        send at this line rate (default: as fast as possible)\n"
     "  --cables N         cables in the generated database (default 3)\n"
+    "  --max-cables N     maximum number of cables of the full family (default 50)\n"
     "  --reflectograms N  reflectograms in the generated database (default 2)\n"
     "  --text-records N   records of the text reply (default 12)\n"
     "  --text-size N      pad the text reply to N bytes in all\n"
@@ -158,6 +159,9 @@ int Main(int argc, char** argv) {
     } else if (arg == "--cables") {
       if (!numeric || number < 0 || number > 255) return Fail("bad --cables");
       config.cables = static_cast<int>(number);
+    } else if (arg == "--max-cables") {
+      if (!numeric || number < 1 || number > 255) return Fail("bad --max-cables");
+      config.max_cables = static_cast<int>(number);
     } else if (arg == "--reflectograms") {
       if (!numeric || number < 0 || number > 255) return Fail("bad --reflectograms");
       config.reflectograms = static_cast<int>(number);

@@ -70,7 +70,8 @@ std::optional<uint8_t> Session::SendRecord(std::span<const uint8_t> data,
         index == config_.faults.bad_sum_record && send < config_.faults.bad_sum_times;
     frame.back() = spoil ? static_cast<uint8_t>(sum + 1) : sum;
     Write(frame);
-    std::array<uint8_t, 9> reply{};
+    std::array<uint8_t, 9>& reply = last_reply_;
+    reply = {};
     if (!ReadBytes(reply.data(), reply.size())) return std::nullopt;
     if (reply[8] != Sum(std::span<const uint8_t>(reply.data(), 8))) {
       std::fprintf(stderr, "sim: record confirmation with a wrong sum\n");
@@ -78,6 +79,27 @@ std::optional<uint8_t> Session::SendRecord(std::span<const uint8_t> data,
     if (reply[7] != 0) return reply[7];
   }
   return 0;
+}
+
+bool Session::GiveBackCommand() {
+  const Address own = address();
+  const std::array<uint8_t, 9>& reply = last_reply_;
+  // The reply may begin with what was left of a confirmation whose other
+  // bytes the program's purge took away: the command starts where the
+  // instrument's address does.
+  for (size_t start = 0; start < reply.size(); ++start) {
+    const size_t rest = reply.size() - start;
+    const size_t compared = std::min(rest, own.size());
+    if (!std::equal(own.begin(), own.begin() + static_cast<long>(compared),
+                    reply.begin() + static_cast<long>(start))) {
+      continue;
+    }
+    if (start == 0 && reply[8] != Sum(std::span<const uint8_t>(reply.data(), 8))) continue;
+    channel_.Unread(std::span<const uint8_t>(reply.data() + start, rest));
+    last_reply_ = {};
+    return true;
+  }
+  return false;
 }
 
 std::optional<std::vector<uint8_t>> Session::ReceiveRecord(
@@ -93,6 +115,38 @@ std::optional<std::vector<uint8_t>> Session::ReceiveRecord(
     if (sum_ok && address_ok) {
       SendConfirmation(confirm(data));
       return data;
+    }
+    SendConfirmation(0);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::vector<uint8_t>> Session::ReceiveSeriesRecord(size_t length, uint8_t number,
+                                                                 int first_byte_ms) {
+  const Address own = address();
+  constexpr int kAttempts = 10;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    // address, number, data, sum
+    std::vector<uint8_t> frame(length + 9);
+    if (!ReadByte(frame[0], first_byte_ms)) return std::nullopt;
+    size_t got = 1;
+    while (got < 8 && ReadByte(frame[got], kInFrameWaitMs)) ++got;
+    const bool header_ok =
+        got == 8 && std::equal(own.begin(), own.end(), frame.begin()) && frame[7] == number;
+    if (header_ok) {
+      while (got < frame.size() && ReadByte(frame[got], kInFrameWaitMs)) ++got;
+    } else if (got == 8 && ReadByte(frame[8], kInFrameWaitMs)) {
+      got = 9;  // the rest of a command frame
+    }
+    channel_.Trace("<-", std::span<const uint8_t>(frame.data(), got));
+    if (got != frame.size()) {
+      std::fprintf(stderr, "sim: series ended before record %u\n", number);
+      channel_.Unread(std::span<const uint8_t>(frame.data(), got));
+      return std::nullopt;
+    }
+    if (Sum(std::span<const uint8_t>(frame.data(), frame.size() - 1)) == frame.back()) {
+      SendConfirmation(static_cast<uint8_t>(~number));
+      return std::vector<uint8_t>(frame.begin() + 7, frame.end() - 1);
     }
     SendConfirmation(0);
   }

@@ -30,6 +30,10 @@ uint8_t Sum(std::span<const uint8_t> bytes);
 
 // Per-byte wait of the frame reads, well above the program's 5 s.
 inline constexpr int kFrameWaitMs = 6000;
+// Wait for the first byte of the next record of a series, and between the
+// bytes of one frame.
+inline constexpr int kSeriesWaitMs = 3000;
+inline constexpr int kInFrameWaitMs = 1000;
 
 class Session {
  public:
@@ -61,12 +65,27 @@ class Session {
   std::optional<uint8_t> SendRecord(std::span<const uint8_t> data,
                                     std::optional<uint8_t> number = std::nullopt,
                                     int max_sends = 10);
+  // Gives the last confirmation SendRecord read back to the channel when it
+  // was, or ended in, the start of a frame of this instrument: the program
+  // went on to its next command and its confirmation was lost (whole or in
+  // part), so the command loop serves that command. True when it did.
+  bool GiveBackCommand();
   // Receives an addressed record of `length` data bytes. A record whose sum
   // and address check out is confirmed with confirm(data); otherwise with 0,
   // and it is received again (up to max_attempts). nullopt on a time-out.
   std::optional<std::vector<uint8_t>> ReceiveRecord(
       size_t length, const std::function<uint8_t(const std::vector<uint8_t>&)>& confirm,
       int max_attempts = 10);
+  // One record of a series the program sends (address, `number`, `length`
+  // data bytes, sum), confirmed with the complement of the number; returns the
+  // number byte and the data. The meter does not know how many records the
+  // program sends, so the series ends (nullopt) when nothing comes within
+  // `first_byte_ms`, or when what comes is not this record: a command frame, a
+  // probe, a record cut short. Bytes that were not this record are given back
+  // to the channel for the command loop. A record with a wrong sum or address
+  // is answered with 0 and awaited again.
+  std::optional<std::vector<uint8_t>> ReceiveSeriesRecord(size_t length, uint8_t number,
+                                                          int first_byte_ms = kSeriesWaitMs);
   // A raw block: the bytes, then one confirmation byte read back.
   std::optional<uint8_t> SendBlock(std::span<const uint8_t> data);
   // A raw block of `length` bytes, answered with `confirm`.
@@ -79,6 +98,7 @@ class Session {
   Channel& channel_;
   const Config& config_;
   long records_sent_ = 0;
+  std::array<uint8_t, 9> last_reply_{};
 };
 
 }  // namespace sim

@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/subsystems.h"
 #include "base/translatable.h"
+#include "link/instrument_info.h"
 
 namespace telvane {
 namespace {
 
 using When = Condition::When;
+
+// The binary-protocol kinds of the catalogue are 1 to 20.
+constexpr int kLastCatalogueKind = 20;
 
 constexpr const char* kInfoTitle = QT_TRANSLATE_NOOP("Tabs", "Информация о приборе");
 
@@ -257,28 +260,26 @@ std::vector<Menu> MenuBar(MenuKind menu) {
 }
 
 std::vector<TabListing> ListTabs() {
-  std::vector<const char*> commands(kPageCount, nullptr);
-  for (const PageEntry& entry : AllPages()) {
-    commands[static_cast<size_t>(entry.id)] = entry.command;
-  }
-  auto command = [&commands](PageId id) { return commands[static_cast<size_t>(id)]; };
   std::vector<TabListing> listing;
-  for (const KindRow& row : Rows()) {
-    listing.push_back(
-        {row.kind, kInfoTitle, PageId::kInstrumentInfo, command(PageId::kInstrumentInfo), {}});
-    for (const TabRow& tab : row.tabs) {
-      listing.push_back(
-          {row.kind, tab.tab.title, tab.tab.page, command(tab.tab.page), tab.condition});
+  for (int kind = 1; kind <= kTextInstrument; ++kind) {
+    if (kind > kLastCatalogueKind && kind != kTextInstrument) continue;
+    listing.push_back({static_cast<uint8_t>(kind), kInfoTitle, PageId::kInstrumentInfo, {}});
+    const KindRow* row = KindRowFor(static_cast<uint8_t>(kind));
+    if (row == nullptr) continue;
+    for (const TabRow& tab : row->tabs) {
+      listing.push_back({row->kind, tab.tab.title, tab.tab.page, tab.condition});
     }
   }
   return listing;
 }
 
-std::string TabListingText(const std::vector<TabListing>& listing) {
+std::string TabListingText(const std::vector<TabListing>& listing,
+                           const std::function<const char*(PageId)>& command_of) {
   std::string text;
   for (const TabListing& line : listing) {
+    const char* command = command_of(line.page);
     text += std::to_string(line.kind) + '\t' + line.title + '\t' +
-            (line.command != nullptr ? line.command : "-") + '\t' + line.condition.Text() + '\n';
+            (command != nullptr ? command : "-") + '\t' + line.condition.Text() + '\n';
   }
   return text;
 }

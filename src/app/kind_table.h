@@ -7,6 +7,7 @@
 #define TELVANE_APP_KIND_TABLE_H_
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -103,20 +104,21 @@ struct Menu {
 // The menu bar: "&Файл" with the items of `menu`, then "&Справка".
 std::vector<Menu> MenuBar(MenuKind menu);
 
-// One line of the command line's page listing, per (kind, tab) of the table
-// under any version: the tab's page, the page's command-line name (nullptr
-// when no command reaches it) and the tab's condition.
+// One line of the command line's page listing, per (kind, tab) under any
+// version, for every binary-protocol kind and the text-protocol instrument:
+// the tab's page and its condition.
 struct TabListing {
   uint8_t kind;
   const char* title;
   PageId page;
-  const char* command;
   Condition condition;
 };
 std::vector<TabListing> ListTabs();
-// "KIND\tTAB TITLE\tPAGE\tCONDITION\n" per listing, PAGE "-" without a
-// command, CONDITION empty when none.
-std::string TabListingText(const std::vector<TabListing>& listing);
+// "KIND\tTAB TITLE\tPAGE\tCONDITION\n" per listing; PAGE is what
+// `command_of` names for the tab's page (nullptr: "-"), CONDITION empty when
+// none.
+std::string TabListingText(const std::vector<TabListing>& listing,
+                           const std::function<const char*(PageId)>& command_of);
 
 }  // namespace telvane
 

@@ -9,9 +9,9 @@ namespace telvane {
 
 PageList AppPages() {
   return {
-      PageRow<InfoPage>(PageId::kInstrumentInfo, nullptr),
-      PageRow<TextPlannedPage>(PageId::kTextPlanned, nullptr),
-      PageRow<Family435InfoPage>(PageId::kDbInfo11, nullptr),
+      PageRow<InfoPage>(PageId::kInstrumentInfo),
+      PageRow<TextPlannedPage>(PageId::kTextPlanned),
+      PageRow<Family435InfoPage>(PageId::kDbInfo11),
   };
 }
 

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/cli_screen.h"
+#include "cli/page_command.h"
 
 namespace telvane::cli {
 
@@ -30,13 +32,20 @@ void RegisterLinkCommands(CommandTable& table);
 void RegisterCableCommands(CommandTable& table);
 void RegisterStorageCommands(CommandTable& table);
 void RegisterTesterCommands(CommandTable& table);
-void RegisterCablePagesCommands(CommandTable& table);
+// "pages PAGE --session KIND:SERIAL:PORT ACTION...", "pages --list" and
+// "pages PAGE --help" over every subsystem's page commands.
+void RegisterPagesCommand(CommandTable& table);
 
-// Takes "--name VALUE" out of args; returns the value or `fallback`.
-std::string TakeOption(std::vector<std::string>& args, const std::string& name,
-                       const std::string& fallback = "");
-// Takes a flag "--name" out of args; true when it was there.
-bool TakeFlag(std::vector<std::string>& args, const std::string& name);
+// The page commands of every subsystem, in order.
+using PageCommandTable = std::vector<PageCommand>;
+void AddCablePageCommands(PageCommandTable& table);
+const PageCommandTable& PageCommands();
+
+// Runs the page command named `page` with `words` as its actions (the
+// spellings of page actions under older command names use it). Usage errors
+// give kUsageError before the session opens.
+int RunPage(const std::string& page, const SessionChoice& session,
+            const std::vector<std::string>& words, CliScreen& screen);
 
 }  // namespace telvane::cli
 

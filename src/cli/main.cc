@@ -1,6 +1,7 @@
 // telvane-cli: every capability of the program without a window. Questions are
-// answered No unless --yes is given; file dialogs take their answers from
-// --file options in the order the operation asks for them.
+// answered in order by --answers, then Yes with --yes, else No; list choices
+// take --choose; file dialogs take their answers from --file options in the
+// order the operation asks for them.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -12,36 +13,16 @@
 
 namespace telvane::cli {
 
-std::string TakeOption(std::vector<std::string>& args, const std::string& name,
-                       const std::string& fallback) {
-  for (size_t i = 0; i + 1 < args.size(); ++i) {
-    if (args[i] == name) {
-      std::string value = args[i + 1];
-      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
-      return value;
-    }
-  }
-  return fallback;
-}
-
-bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == name) {
-      args.erase(args.begin() + static_cast<long>(i));
-      return true;
-    }
-  }
-  return false;
-}
-
 namespace {
 
 void PrintHelp(const CommandTable& table) {
   std::printf(
-      "usage: telvane-cli [--yes] [--file PATH[:FILTER]]... [--folder DIR] [--progress] COMMAND "
-      "[ARGS]\n\n"
+      "usage: telvane-cli [--yes] [--answers y,n,c,...] [--choose N[,N...]] "
+      "[--file PATH[:FILTER]]... [--folder DIR] [--progress] COMMAND [ARGS]\n\n"
       "Common options:\n"
-      "  --yes              answer Yes to every question (default: No)\n"
+      "  --yes              answer Yes to every question left (default: No)\n"
+      "  --answers y,n,c    answer the next questions in order: Yes, No, Cancel\n"
+      "  --choose N[,N...]  choose entry N (1-based) in the next list choices\n"
       "  --file PATH[:N]    answer the next open/save dialog with PATH (filter N, 1-based)\n"
       "  --folder DIR       answer the next folder dialog with DIR\n"
       "  --progress         show transfer progress on stderr\n\n"
@@ -55,14 +36,15 @@ int Main(int argc, char** argv) {
   RegisterCableCommands(table);
   RegisterStorageCommands(table);
   RegisterTesterCommands(table);
-  RegisterCablePagesCommands(table);
+  RegisterPagesCommand(table);
 
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     PrintHelp(table);
-    return 2;
+    return kUsageError;
   }
-  if (TakeFlag(args, "--help") || TakeFlag(args, "-h")) {
+  // "--help" first asks for this list; after a command it is the command's.
+  if (args.front() == "--help" || args.front() == "-h") {
     PrintHelp(table);
     return 0;
   }
@@ -74,12 +56,24 @@ int Main(int argc, char** argv) {
   CliScreen screen;
   screen.set_answer_yes(TakeFlag(args, "--yes"));
   screen.set_show_progress(TakeFlag(args, "--progress"));
+  for (std::optional<std::string> a; (a = TakeOptional(args, "--answers"));) {
+    const auto answers = ParseAnswers(*a);
+    if (!answers) return kUsageError;
+    for (const Answer answer : *answers) screen.AddAnswer(answer);
+  }
+  for (std::optional<std::string> c; (c = TakeOptional(args, "--choose"));) {
+    const auto choices = ParseNumberList("--choose", *c, 1, 1000);
+    if (!choices) return kUsageError;
+    for (const int choice : *choices) screen.AddChoice(choice);
+  }
   for (std::string f; !(f = TakeOption(args, "--file")).empty();) {
     int filter = 1;
     const size_t colon = f.rfind(':');
     if (colon != std::string::npos && colon + 1 < f.size() &&
         f.find_first_not_of("0123456789", colon + 1) == std::string::npos) {
-      filter = std::stoi(f.substr(colon + 1));
+      const auto index = ParseNumber("--file PATH:N", f.substr(colon + 1), 1, 99);
+      if (!index) return kUsageError;
+      filter = *index;
       f.resize(colon);
     }
     screen.AddFile(f, filter);
@@ -104,8 +98,9 @@ int Main(int argc, char** argv) {
     }
   }
   if (best == nullptr) {
-    std::fprintf(stderr, "telvane-cli: unknown command '%s' (see --help)\n", args[0].c_str());
-    return 2;
+    std::fprintf(stderr, "telvane-cli: unknown command '%s' (see --help)\n",
+                 args.empty() ? "" : args[0].c_str());
+    return kUsageError;
   }
   Invocation invocation;
   invocation.args.assign(args.begin() + static_cast<long>(best_words), args.end());

@@ -1,5 +1,5 @@
-// What a subsystem contributes to the main window: one row per page, with the
-// page's command-line name and how the window creates it. A subsystem's list is
+// What a subsystem contributes to the main window: one row per page, with how
+// the window creates it. A subsystem's list is
 // built once per window, so that the factories of pages sharing a model (the
 // full family's pages, the compact family's pages) capture that window's model.
 #ifndef TELVANE_PAGE_PAGE_LIST_H_
@@ -18,8 +18,6 @@ using PageFactory = std::function<std::unique_ptr<InstrumentPage>(PageContext& c
 
 struct PageEntry {
   PageId id;
-  // The name the command line reaches the page by; nullptr when none does.
-  const char* command;
   PageFactory make;
 };
 
@@ -27,8 +25,8 @@ using PageList = std::vector<PageEntry>;
 
 // A row of a list: `Page` built from the context and the captured arguments.
 template <class Page, class... Shared>
-PageEntry PageRow(PageId id, const char* command, Shared... shared) {
-  return {id, command, [shared...](PageContext& context) -> std::unique_ptr<InstrumentPage> {
+PageEntry PageRow(PageId id, Shared... shared) {
+  return {id, [shared...](PageContext& context) -> std::unique_ptr<InstrumentPage> {
             return std::make_unique<Page>(context, shared...);
           }};
 }

@@ -29,18 +29,27 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
   return false;
 }
 
+// A naming of two pages, as the command line's page table gives names.
+const char* TestNames(PageId id) {
+  if (id == PageId::kCableTypeBase2) return "types";
+  if (id == PageId::kPlannedBase47) return "planned";
+  return nullptr;
+}
+
 TEST(KindTable, ListingNamesEveryTabWithItsPageAndCondition) {
-  const std::vector<std::string> lines = Lines(TabListingText(ListTabs()));
-  // One line per (kind, tab) under any version, tab 0 included.
-  size_t expected = 0;
-  for (const KindRow& row : KindTable()) expected += 1 + row.tabs.size();
+  const std::vector<std::string> lines = Lines(TabListingText(ListTabs(), TestNames));
+  // One line per (kind, tab) under any version, tab 0 of kinds 1 to 20 and
+  // 255 included.
+  size_t expected = 21;
+  for (const KindRow& row : KindTable()) expected += row.tabs.size();
   EXPECT_EQ(lines.size(), expected);
+  EXPECT_EQ(lines.front(), "1\tИнформация о приборе\t-\t");
   EXPECT_TRUE(Has(lines, "2\tИнформация о приборе\t-\t"));
   EXPECT_TRUE(Has(lines, "2\tБаза данных\ttypes\t"));
   EXPECT_TRUE(Has(lines, "4\tБаза плановых измерений\tplanned\t"));
   EXPECT_TRUE(Has(lines, "7\tБаза плановых измерений\tplanned\t"));
-  EXPECT_TRUE(Has(lines, "7\tБаза параметров кабелей\tcompact\t"));
-  EXPECT_TRUE(Has(lines, "6\tБаза кабелей\tfull\t"));
+  EXPECT_TRUE(Has(lines, "15\tИнформация о приборе\t-\t"));
+  EXPECT_TRUE(Has(lines, "6\tБаза кабелей\t-\t"));
   EXPECT_TRUE(Has(lines, "6\tРефлектограммы\t-\t"));
   EXPECT_TRUE(Has(lines, "16\txDSL\t-\tversion >= 8.027"));
   EXPECT_TRUE(Has(lines, "11\txDSL\t-\tversion >= 8.027"));
@@ -56,6 +65,7 @@ TEST(KindTable, ListingNamesEveryTabWithItsPageAndCondition) {
     if (lines[i].rfind("16\t", 0) == 0) last16 = i;
   }
   EXPECT_EQ(lines[last16], "16\txDSL\t-\tversion >= 8.027");
+  EXPECT_EQ(lines.back(), "255\tПлановые измерения\t-\t");
 }
 
 TEST(KindTable, TitlesComeFromTheFirstTabOfEachPage) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -108,5 +109,28 @@ SimProcess::SimProcess(const std::string& port_dir, int com, std::vector<std::st
                        port_dir + "/sim-COM" + std::to_string(com) + ".log",
                        port_dir + "/COM" + std::to_string(com)),
       link_(port_dir + "/COM" + std::to_string(com)) {}
+
+CliResult RunCli(const std::string& arguments) {
+  CliResult result;
+  const std::string command = std::string(TELVANE_CLI_PATH) + " " + arguments + " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  for (int c; (c = std::fgetc(pipe)) != EOF;) result.output += static_cast<char>(c);
+  const int status = ::pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+std::string ShellQuote(const std::string& word) {
+  std::string quoted = "'";
+  for (const char c : word) {
+    if (c == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
 
 }  // namespace telvane::testing

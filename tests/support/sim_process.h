@@ -69,6 +69,18 @@ class SimProcess : public SimulatorProcess {
   std::string link_;
 };
 
+// One run of telvane-cli with `arguments` (shell words, quoted by the caller):
+// its exit status (-1 when it did not exit) and what it wrote to stdout and
+// stderr together.
+struct CliResult {
+  int status = -1;
+  std::string output;
+};
+CliResult RunCli(const std::string& arguments);
+
+// A word quoted for the shell.
+std::string ShellQuote(const std::string& word);
+
 }  // namespace telvane::testing
 
 #endif  // TELVANE_TESTS_SUPPORT_SIM_PROCESS_H_

@@ -161,7 +161,9 @@ void MainWindow::StateChanged() {
   BuildMenu();
   end_->setEnabled(controller_.end_enabled());
   adapter_->setChecked(controller_.adapter_checked());
-  speed_->setText(QString::fromStdString(controller_.speed_text()));
+  // "9600 бит/сек": the number is the link's, the unit the window's language.
+  speed_->setText(QString::fromStdString(controller_.speed_text())
+                      .replace(QStringLiteral("бит/сек"), Tr("MainWindow", "бит/сек")));
   if (isVisible()) repaint();
 }
 

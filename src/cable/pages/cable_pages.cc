@@ -14,13 +14,13 @@ PageList CablePages() {
   auto full = std::make_shared<FullFamilyModel>();
   auto compact = std::make_shared<CompactModel>();
   return {
-      PageRow<CableTypePage>(PageId::kCableTypeBase2, "types"),
-      PageRow<CableSizePage>(PageId::kDbCounters6, "full", full),
-      PageRow<CableBasePage>(PageId::kCableNames6, "full", full),
-      PageRow<CableEditPage>(PageId::kCableParams6, nullptr, full),
-      PageRow<FullPlannedPage>(PageId::kPlanned6, nullptr, full),
-      PageRow<CompactCablePage>(PageId::kCompactCables7, "compact", compact),
-      PageRow<PlannedBasePage>(PageId::kPlannedBase47, "planned", compact),
+      PageRow<CableTypePage>(PageId::kCableTypeBase2),
+      PageRow<CableSizePage>(PageId::kDbCounters6, full),
+      PageRow<CableBasePage>(PageId::kCableNames6, full),
+      PageRow<CableEditPage>(PageId::kCableParams6, full),
+      PageRow<FullPlannedPage>(PageId::kPlanned6, full),
+      PageRow<CompactCablePage>(PageId::kCompactCables7, compact),
+      PageRow<PlannedBasePage>(PageId::kPlannedBase47, compact),
   };
 }
 

@@ -23,6 +23,12 @@ inline QPushButton* Button(QWidget* parent, const char* caption, const char* nam
   return button;
 }
 
+// "№ n из count" in the window's language, for the list row `selected`
+// (from 0) of `count`.
+inline QString PositionLabel(int selected, int count) {
+  return Tr("№ %1 из %2").arg(count == 0 ? 0 : selected + 1).arg(count);
+}
+
 inline QLineEdit* Edit(QWidget* parent, const char* name) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);

@@ -177,7 +177,7 @@ void CompactCablePageView::Refresh() {
     item->setCheckState(compact_.marked(i) ? Qt::Checked : Qt::Unchecked);
   }
   list_->setCurrentRow(compact_.selected());
-  position_->setText(Q(compact_.PositionText()));
+  position_->setText(PositionLabel(compact_.selected(), compact_.size()));
 
   const CompactCableRecord* cable = compact_.selected_cable();
   if (!editing_) {

@@ -179,7 +179,7 @@ void CableEditPageView::Refresh() {
   }
   sections_->setCurrentRow(cable_.section());
   refreshing_ = false;
-  position_->setText(Q(cable_.PositionText()));
+  position_->setText(PositionLabel(cable_.model().selected(), cable_.model().Count()));
 }
 
 // --- Size page ----------------------------------------------------------------------

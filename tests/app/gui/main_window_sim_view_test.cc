@@ -11,6 +11,7 @@
 #include "app/gui/main_window.h"
 #include "app/gui/qt_app.h"
 #include "app/gui/session_option.h"
+#include "app/gui/translation.h"
 #include "app/link_adapter.h"
 #include "link/irda_session.h"
 #include "link/link.h"
@@ -387,6 +388,50 @@ TEST_F(SimWindowTest, ScreenshotsOfThreeKinds) {
     window_->close();
     sim_.reset();
   }
+}
+
+// Every tab of the cable meters in both languages, with the simulator's data,
+// as PNG files (english_kind6_tab2.png, russian_kind6_tab2.png, ...). In
+// English the cable pages' fixed texts are English: the Cyrillic left on
+// them is the instrument's data.
+TEST_F(SimWindowTest, CableMeterTabsInBothLanguages) {
+  for (const bool english : {true, false}) {
+    ASSERT_TRUE(InstallTranslation(english ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                           : QLocale(QLocale::Russian, QLocale::Russia)));
+    for (const int kind : {2, 6, 7}) {
+      SCOPED_TRACE(std::to_string(kind) + (english ? " en" : " ru"));
+      TearDown();
+      std::vector<std::string> more = {"--cables", "3", "--reflectograms", "2"};
+      if (kind == 6) {
+        std::vector<std::string> args = {"--kind", "6", "--serial", kSerial, "--trace"};
+        args.insert(args.end(), more.begin(), more.end());
+        sim_ = std::make_unique<SimProcess>(ports_.path(), 1, args);
+        ASSERT_TRUE(sim_->ready());
+        controller_ = std::make_unique<MainController>(screen_, adapter_, options_);
+        controller_->SetStartupSession(
+            KnownSessionStartup(link_, KnownInstrument{6, kSerial, "COM1"}));
+        window_ = std::make_unique<MainWindow>(*controller_, nullptr);
+        window_->show();
+        ASSERT_TRUE(testing::ProcessUntil([this] { return window_->started(); }));
+      } else {
+        Sim(kind, more);
+        Open();
+      }
+      EXPECT_TRUE(screen_.messages().empty()) << screen_.MessageLines()[0];
+      ASSERT_GT(window_->tab_bar()->count(), 1);
+      EXPECT_EQ(window_->search_button()->text(), english ? "Search" : "Поиск");
+      for (int tab = 0; tab < window_->tab_bar()->count(); ++tab) {
+        window_->tab_bar()->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        testing::SaveScreenshot(*window_, (english ? "english_kind" : "russian_kind") +
+                                              std::to_string(kind) + "_tab" + std::to_string(tab));
+      }
+      screen_.Answer(Answer::kNo, "Завершить сеанс связи?");
+      window_->close();
+      sim_.reset();
+    }
+  }
+  ASSERT_TRUE(InstallTranslation(QLocale(QLocale::Russian, QLocale::Russia)));
 }
 
 }  // namespace

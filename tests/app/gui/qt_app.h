@@ -9,7 +9,13 @@
 #include <QThread>
 #include <QWidget>
 #include <functional>
+#include <ostream>
 #include <string>
+
+// gtest shows QStrings as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace telvane::testing {
 

@@ -43,7 +43,7 @@ TEST_F(PagesCliTest, FullFamilyReceivesAndSavesTheBase) {
   Start(6);
   const std::string file = dir_.File("base.bin");
   const CliResult run =
-      RunCli("--file " + file + " pages full --session 6:P00001:COM2 --save-base");
+      RunCli("--file " + file + " pages full --session 6:P00001:COM2 --receive --list --save-base");
   ASSERT_EQ(run.status, 0) << run.output << sim_->Log();
   EXPECT_NE(run.output.find("Кабели: 3 / 50"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("  3 Кабель-3"), std::string::npos) << run.output;
@@ -52,7 +52,7 @@ TEST_F(PagesCliTest, FullFamilyReceivesAndSavesTheBase) {
 
 TEST_F(PagesCliTest, CableTypesAreListed) {
   Start(2);
-  const CliResult run = RunCli("pages types --session 2::COM2");
+  const CliResult run = RunCli("pages types --session 2::COM2 --receive --list");
   ASSERT_EQ(run.status, 0) << run.output << sim_->Log();
   EXPECT_NE(run.output.find(" 2 ТПП-0.4       27.25 0.004"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Текущий 12, Максимальный 63"), std::string::npos);

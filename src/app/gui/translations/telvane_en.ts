@@ -13,6 +13,267 @@
     </message>
 </context>
 <context>
+    <name>CablePages</name>
+    <message>
+        <source>Тип кабеля</source>
+        <translation>Cable type</translation>
+    </message>
+    <message>
+        <source>Погонное сопротивление
+ТПЖ (ом*км)</source>
+        <translation>Conductor resistance
+per length (ohm*km)</translation>
+    </message>
+    <message>
+        <source>ТКС</source>
+        <translation>TCR</translation>
+    </message>
+    <message>
+        <source>Размер базы данных</source>
+        <translation>Database Size</translation>
+    </message>
+    <message>
+        <source>Текущий</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Максимальный</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>Передать</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>База данных на персональном компьютере</source>
+        <translation>Database on the Computer</translation>
+    </message>
+    <message>
+        <source>База данных на приборе</source>
+        <translation>Database on the Instrument</translation>
+    </message>
+    <message>
+        <source>Номер пары</source>
+        <translation>Pair Number</translation>
+    </message>
+    <message>
+        <source>Пара</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <source>Емкость AB</source>
+        <translation>Capacitance AB</translation>
+    </message>
+    <message>
+        <source>Емкость BC</source>
+        <translation>Capacitance BC</translation>
+    </message>
+    <message>
+        <source>Емкость AC</source>
+        <translation>Capacitance AC</translation>
+    </message>
+    <message>
+        <source>Изоляция AB</source>
+        <translation>Insulation AB</translation>
+    </message>
+    <message>
+        <source>Изоляция BC</source>
+        <translation>Insulation BC</translation>
+    </message>
+    <message>
+        <source>Изоляция AC</source>
+        <translation>Insulation AC</translation>
+    </message>
+    <message>
+        <source>CSV: кабель...</source>
+        <translation>CSV: Cable...</translation>
+    </message>
+    <message>
+        <source>CSV: все кабели...</source>
+        <translation>CSV: All Cables...</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Имя кабеля:</source>
+        <translation>Cable name:</translation>
+    </message>
+    <message>
+        <source>Температура (С):</source>
+        <translation>Temperature (C):</translation>
+    </message>
+    <message>
+        <source>Количество участков:</source>
+        <translation>Number of sections:</translation>
+    </message>
+    <message>
+        <source>Диаметр жилы, мм</source>
+        <translation>Conductor diameter, mm</translation>
+    </message>
+    <message>
+        <source>Емкость, нф/км</source>
+        <translation>Capacitance, nF/km</translation>
+    </message>
+    <message>
+        <source>Длина участка, М</source>
+        <translation>Section length, m</translation>
+    </message>
+    <message>
+        <source>Общая длина, М</source>
+        <translation>Total length, m</translation>
+    </message>
+    <message>
+        <source>Расчет длины по диаметру и температуре</source>
+        <translation>Length from diameter and temperature</translation>
+    </message>
+    <message>
+        <source>Кабелей в приборе:</source>
+        <translation>Cables in the instrument:</translation>
+    </message>
+    <message>
+        <source>Максимум:</source>
+        <translation>Maximum:</translation>
+    </message>
+    <message>
+        <source>Принять от прибора</source>
+        <translation>Receive from Instrument</translation>
+    </message>
+    <message>
+        <source>Передать в прибор</source>
+        <translation>Send to Instrument</translation>
+    </message>
+    <message>
+        <source>Удалить помеченные</source>
+        <translation>Delete Marked</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Загрузить БД...</source>
+        <translation>Load Database...</translation>
+    </message>
+    <message>
+        <source>№ %1 из %2</source>
+        <translation>No. %1 of %2</translation>
+    </message>
+    <message>
+        <source>Список наименований кабелей</source>
+        <translation>Cable Names</translation>
+    </message>
+    <message>
+        <source>Выбор базы данных</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Параметры кабелей</source>
+        <translation>Cable Parameters</translation>
+    </message>
+    <message>
+        <source>Плановые измерения</source>
+        <translation>Planned Measurements</translation>
+    </message>
+    <message>
+        <source>Рефлектограммы</source>
+        <translation>Reflectograms</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Наименование кабеля</source>
+        <translation>Cable name</translation>
+    </message>
+    <message>
+        <source>Количество пар</source>
+        <translation>Number of pairs</translation>
+    </message>
+    <message>
+        <source>Длина кабеля, М</source>
+        <translation>Cable length, m</translation>
+    </message>
+    <message>
+        <source>Участки</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Зона</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Коэф. укорочения</source>
+        <translation>Shortening factor</translation>
+    </message>
+    <message>
+        <source>Эталон брони</source>
+        <translation>Armour reference</translation>
+    </message>
+    <message>
+        <source>Условие</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Блокнот измерителя</source>
+        <translation>Meter notebook</translation>
+    </message>
+    <message>
+        <source>Длина участка,М</source>
+        <translation>Section length, m</translation>
+    </message>
+    <message>
+        <source>ТПЖ, Ом/км</source>
+        <translation>Conductor resistance, ohm/km</translation>
+    </message>
+    <message>
+        <source>Текущее</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Максимальное</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Кабели</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Пары</source>
+        <translation>Pairs</translation>
+    </message>
+    <message>
+        <source>Отсчеты рефлектограмм</source>
+        <translation>Reflectogram samples</translation>
+    </message>
+</context>
+<context>
     <name>InfoPage</name>
     <message>
         <source>Наименование</source>
@@ -48,6 +309,10 @@
     <message>
         <source>Прекращение сеанса связи</source>
         <translation>End the communication session</translation>
+    </message>
+    <message>
+        <source>бит/сек</source>
+        <translation>bit/s</translation>
     </message>
 </context>
 <context>

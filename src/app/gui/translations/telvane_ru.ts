@@ -13,6 +13,267 @@
     </message>
 </context>
 <context>
+    <name>CablePages</name>
+    <message>
+        <source>Тип кабеля</source>
+        <translation>Тип кабеля</translation>
+    </message>
+    <message>
+        <source>Погонное сопротивление
+ТПЖ (ом*км)</source>
+        <translation>Погонное сопротивление
+ТПЖ (ом*км)</translation>
+    </message>
+    <message>
+        <source>ТКС</source>
+        <translation>ТКС</translation>
+    </message>
+    <message>
+        <source>Размер базы данных</source>
+        <translation>Размер базы данных</translation>
+    </message>
+    <message>
+        <source>Текущий</source>
+        <translation>Текущий</translation>
+    </message>
+    <message>
+        <source>Максимальный</source>
+        <translation>Максимальный</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Передать</source>
+        <translation>Передать</translation>
+    </message>
+    <message>
+        <source>База данных на персональном компьютере</source>
+        <translation>База данных на персональном компьютере</translation>
+    </message>
+    <message>
+        <source>База данных на приборе</source>
+        <translation>База данных на приборе</translation>
+    </message>
+    <message>
+        <source>Номер пары</source>
+        <translation>Номер пары</translation>
+    </message>
+    <message>
+        <source>Пара</source>
+        <translation>Пара</translation>
+    </message>
+    <message>
+        <source>Емкость AB</source>
+        <translation>Емкость AB</translation>
+    </message>
+    <message>
+        <source>Емкость BC</source>
+        <translation>Емкость BC</translation>
+    </message>
+    <message>
+        <source>Емкость AC</source>
+        <translation>Емкость AC</translation>
+    </message>
+    <message>
+        <source>Изоляция AB</source>
+        <translation>Изоляция AB</translation>
+    </message>
+    <message>
+        <source>Изоляция BC</source>
+        <translation>Изоляция BC</translation>
+    </message>
+    <message>
+        <source>Изоляция AC</source>
+        <translation>Изоляция AC</translation>
+    </message>
+    <message>
+        <source>CSV: кабель...</source>
+        <translation>CSV: кабель...</translation>
+    </message>
+    <message>
+        <source>CSV: все кабели...</source>
+        <translation>CSV: все кабели...</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Имя кабеля:</source>
+        <translation>Имя кабеля:</translation>
+    </message>
+    <message>
+        <source>Температура (С):</source>
+        <translation>Температура (С):</translation>
+    </message>
+    <message>
+        <source>Количество участков:</source>
+        <translation>Количество участков:</translation>
+    </message>
+    <message>
+        <source>Диаметр жилы, мм</source>
+        <translation>Диаметр жилы, мм</translation>
+    </message>
+    <message>
+        <source>Емкость, нф/км</source>
+        <translation>Емкость, нф/км</translation>
+    </message>
+    <message>
+        <source>Длина участка, М</source>
+        <translation>Длина участка, М</translation>
+    </message>
+    <message>
+        <source>Общая длина, М</source>
+        <translation>Общая длина, М</translation>
+    </message>
+    <message>
+        <source>Расчет длины по диаметру и температуре</source>
+        <translation>Расчет длины по диаметру и температуре</translation>
+    </message>
+    <message>
+        <source>Кабелей в приборе:</source>
+        <translation>Кабелей в приборе:</translation>
+    </message>
+    <message>
+        <source>Максимум:</source>
+        <translation>Максимум:</translation>
+    </message>
+    <message>
+        <source>Принять от прибора</source>
+        <translation>Принять от прибора</translation>
+    </message>
+    <message>
+        <source>Передать в прибор</source>
+        <translation>Передать в прибор</translation>
+    </message>
+    <message>
+        <source>Удалить помеченные</source>
+        <translation>Удалить помеченные</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Загрузить БД...</source>
+        <translation>Загрузить БД...</translation>
+    </message>
+    <message>
+        <source>№ %1 из %2</source>
+        <translation>№ %1 из %2</translation>
+    </message>
+    <message>
+        <source>Список наименований кабелей</source>
+        <translation>Список наименований кабелей</translation>
+    </message>
+    <message>
+        <source>Выбор базы данных</source>
+        <translation>Выбор базы данных</translation>
+    </message>
+    <message>
+        <source>Параметры кабелей</source>
+        <translation>Параметры кабелей</translation>
+    </message>
+    <message>
+        <source>Плановые измерения</source>
+        <translation>Плановые измерения</translation>
+    </message>
+    <message>
+        <source>Рефлектограммы</source>
+        <translation>Рефлектограммы</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Сохранить...</translation>
+    </message>
+    <message>
+        <source>Наименование кабеля</source>
+        <translation>Наименование кабеля</translation>
+    </message>
+    <message>
+        <source>Количество пар</source>
+        <translation>Количество пар</translation>
+    </message>
+    <message>
+        <source>Длина кабеля, М</source>
+        <translation>Длина кабеля, М</translation>
+    </message>
+    <message>
+        <source>Участки</source>
+        <translation>Участки</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Зона</source>
+        <translation>Зона</translation>
+    </message>
+    <message>
+        <source>Коэф. укорочения</source>
+        <translation>Коэф. укорочения</translation>
+    </message>
+    <message>
+        <source>Эталон брони</source>
+        <translation>Эталон брони</translation>
+    </message>
+    <message>
+        <source>Условие</source>
+        <translation>Условие</translation>
+    </message>
+    <message>
+        <source>Блокнот измерителя</source>
+        <translation>Блокнот измерителя</translation>
+    </message>
+    <message>
+        <source>Длина участка,М</source>
+        <translation>Длина участка,М</translation>
+    </message>
+    <message>
+        <source>ТПЖ, Ом/км</source>
+        <translation>ТПЖ, Ом/км</translation>
+    </message>
+    <message>
+        <source>Текущее</source>
+        <translation>Текущее</translation>
+    </message>
+    <message>
+        <source>Максимальное</source>
+        <translation>Максимальное</translation>
+    </message>
+    <message>
+        <source>Кабели</source>
+        <translation>Кабели</translation>
+    </message>
+    <message>
+        <source>Пары</source>
+        <translation>Пары</translation>
+    </message>
+    <message>
+        <source>Отсчеты рефлектограмм</source>
+        <translation>Отсчеты рефлектограмм</translation>
+    </message>
+</context>
+<context>
     <name>InfoPage</name>
     <message>
         <source>Наименование</source>
@@ -48,6 +309,10 @@
     <message>
         <source>Прекращение сеанса связи</source>
         <translation>Прекращение сеанса связи</translation>
+    </message>
+    <message>
+        <source>бит/сек</source>
+        <translation>бит/сек</translation>
     </message>
 </context>
 <context>
