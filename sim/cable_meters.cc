@@ -39,11 +39,6 @@ bool Send(Session& s, std::span<const uint8_t> data, std::optional<uint8_t> numb
   return true;
 }
 
-// A numbered record from the program: the number and `length` data bytes.
-std::optional<std::vector<uint8_t>> ReceiveNumbered(Session& s, size_t length) {
-  return s.ReceiveRecord(length + 1, ConfirmFirst, 1);
-}
-
 // The index block that precedes 0x14, 0x16 and 0x17: one byte, confirmed.
 std::optional<uint8_t> ReceiveIndex(Session& s) {
   const auto block = s.ReceiveRecord(1, ConfirmFirst, 1);
@@ -131,7 +126,7 @@ void StoreType(CableDb& db, const std::vector<uint8_t>& record) {
 
 void ReceiveOneType(Session& s) {
   CableDb& db = Db(s.config());
-  if (const auto record = ReceiveNumbered(s, 32)) StoreType(db, *record);
+  if (const auto record = s.ReceiveSeriesRecord(32, std::nullopt)) StoreType(db, *record);
 }
 
 // The program sends as many types as it takes the meter to hold (numbered
@@ -236,8 +231,9 @@ void SendCompactPlanned(Session& s) {
 
 void SendCompactTypes(Session& s) {
   CableDb& db = Db(s.config());
+  // Cable types are numbered from 1 in list order.
   for (size_t i = 0; i < db.compact_types.size(); ++i) {
-    const uint8_t n = static_cast<uint8_t>(i);
+    const uint8_t n = static_cast<uint8_t>(i + 1);
     if (!Send(s, db.compact_types[i], n, Not(n))) return;
   }
 }

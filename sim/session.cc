@@ -121,7 +121,8 @@ std::optional<std::vector<uint8_t>> Session::ReceiveRecord(
   return std::nullopt;
 }
 
-std::optional<std::vector<uint8_t>> Session::ReceiveSeriesRecord(size_t length, uint8_t number,
+std::optional<std::vector<uint8_t>> Session::ReceiveSeriesRecord(size_t length,
+                                                                 std::optional<uint8_t> number,
                                                                  int first_byte_ms) {
   const Address own = address();
   constexpr int kAttempts = 10;
@@ -131,8 +132,8 @@ std::optional<std::vector<uint8_t>> Session::ReceiveSeriesRecord(size_t length, 
     if (!ReadByte(frame[0], first_byte_ms)) return std::nullopt;
     size_t got = 1;
     while (got < 8 && ReadByte(frame[got], kInFrameWaitMs)) ++got;
-    const bool header_ok =
-        got == 8 && std::equal(own.begin(), own.end(), frame.begin()) && frame[7] == number;
+    const bool header_ok = got == 8 && std::equal(own.begin(), own.end(), frame.begin()) &&
+                           (!number || frame[7] == *number);
     if (header_ok) {
       while (got < frame.size() && ReadByte(frame[got], kInFrameWaitMs)) ++got;
     } else if (got == 8 && ReadByte(frame[8], kInFrameWaitMs)) {
@@ -140,12 +141,12 @@ std::optional<std::vector<uint8_t>> Session::ReceiveSeriesRecord(size_t length, 
     }
     channel_.Trace("<-", std::span<const uint8_t>(frame.data(), got));
     if (got != frame.size()) {
-      std::fprintf(stderr, "sim: series ended before record %u\n", number);
+      std::fprintf(stderr, "sim: no record where one was awaited\n");
       channel_.Unread(std::span<const uint8_t>(frame.data(), got));
       return std::nullopt;
     }
     if (Sum(std::span<const uint8_t>(frame.data(), frame.size() - 1)) == frame.back()) {
-      SendConfirmation(static_cast<uint8_t>(~number));
+      SendConfirmation(static_cast<uint8_t>(~frame[7]));
       return std::vector<uint8_t>(frame.begin() + 7, frame.end() - 1);
     }
     SendConfirmation(0);

@@ -77,14 +77,16 @@ class Session {
       size_t length, const std::function<uint8_t(const std::vector<uint8_t>&)>& confirm,
       int max_attempts = 10);
   // One record of a series the program sends (address, `number`, `length`
-  // data bytes, sum), confirmed with the complement of the number; returns the
-  // number byte and the data. The meter does not know how many records the
-  // program sends, so the series ends (nullopt) when nothing comes within
-  // `first_byte_ms`, or when what comes is not this record: a command frame, a
-  // probe, a record cut short. Bytes that were not this record are given back
-  // to the channel for the command loop. A record with a wrong sum or address
-  // is answered with 0 and awaited again.
-  std::optional<std::vector<uint8_t>> ReceiveSeriesRecord(size_t length, uint8_t number,
+  // data bytes, sum), confirmed with the complement of its number; returns the
+  // number byte and the data. Without `number` any number is taken (a single
+  // record). The meter does not know how many records the program sends, so
+  // the series ends (nullopt) when nothing comes within `first_byte_ms`, or
+  // when what comes is not this record: a command frame, a probe, a record cut
+  // short. Bytes that were not this record are given back to the channel for
+  // the command loop. A record with a wrong sum is answered with 0 and awaited
+  // again.
+  std::optional<std::vector<uint8_t>> ReceiveSeriesRecord(size_t length,
+                                                          std::optional<uint8_t> number,
                                                           int first_byte_ms = kSeriesWaitMs);
   // A raw block: the bytes, then one confirmation byte read back.
   std::optional<uint8_t> SendBlock(std::span<const uint8_t> data);

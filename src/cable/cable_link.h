@@ -1,72 +1,41 @@
-// The frames of the cable transfers on the serial port: command frames,
-// numbered records sent to the instrument, records received from it, each with
-// its 8-bit sum and its confirmation, and the messages each fault shows.
+// The cable meters' serial transfers on the frame codec: command frames,
+// record indexes, numbered records sent, records received, each confirmed,
+// with the family's texts for every fault (cable_messages.h).
 //
 //   command      address(7) code sum           answer  address(7) ~code sum
 //   index block  address(7) index sum          answer  address(7) ~index sum
 //   record       address(7) [number] data sum  answer  address(7) ~c sum
 //
 // where c is the record number of a numbered record, or one chosen data byte
-// of an unnumbered one. Sums are the 8-bit sum of every byte before them.
+// of an unnumbered one.
 #ifndef TELVANE_CABLE_CABLE_LINK_H_
 #define TELVANE_CABLE_CABLE_LINK_H_
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 
 #include "base/screen.h"
+#include "cable/cable_messages.h"
 #include "link/byte_channel.h"
 #include "link/instrument_info.h"
+#include "link/transfer_progress.h"
 
 namespace telvane {
 
-// The texts one family of transfers shows for the faults every frame can meet.
-struct TransferMessages {
-  const char* caption;
-  const char* write_failed;
-  const char* read_failed;
-  const char* command_timeout;      // no confirmation byte
-  const char* command_sum_timeout;  // no sum byte after the confirmation
-  const char* record_timeout;       // printf format with the index of the missing byte
-};
-
-// The full family and the cable-type transfers.
-extern const TransferMessages kFullFamilyMessages;
-// The compact family.
-extern const TransferMessages kCompactMessages;
-
-// How a received record is checked.
+// How a received record is checked and which texts its faults show.
 struct ReceiveRules {
+  enum class Texts { kRecord, kTypeRecord, kDateRecord };
   bool numbered = false;          // a record-number byte follows the address
   size_t confirm_data_index = 0;  // unnumbered: the data byte whose complement confirms
-  bool type_checks = false;  // VendorID / SerialNumber messages instead of "Ошибка адреса"
-  const char* timeout_text = nullptr;  // replaces the family's record time-out text
-  const char* sum_text = nullptr;      // replaces the sum fault text
-};
-
-// Shares of bytes moved, pushed to the progress bar as 0..100.
-class TransferProgress {
- public:
-  TransferProgress(Screen& screen, size_t total) : screen_(screen), total_(total) {}
-  void Show();
-  void Advance(size_t bytes = 1);
-  void Hide();
-
- private:
-  Screen& screen_;
-  size_t total_;
-  size_t done_ = 0;
-  int last_ = -1;
-  bool shown_ = false;
+  Texts texts = Texts::kRecord;
 };
 
 class CableLink {
  public:
   CableLink(ByteChannel& port, Screen& screen, const Address& address,
-            const TransferMessages& messages)
-      : port_(port), screen_(screen), address_(address), messages_(messages) {}
+            const CableFamilyTexts& texts)
+      : port_(port), screen_(screen), address_(address), texts_(texts) {}
 
   // Purge, queue sizes, event mask and the read time-out of one exchange.
   bool Prepare(size_t input_queue, size_t output_queue, int timeout_ms);
@@ -90,21 +59,15 @@ class CableLink {
 
   void Error(const char* text);
   Screen& screen() { return screen_; }
+  ByteChannel& port() { return port_; }
   const Address& address() const { return address_; }
+  const CableFamilyTexts& texts() const { return texts_; }
 
  private:
-  bool Write(std::span<const uint8_t> bytes, TransferProgress* progress = nullptr);
-  // Reads one byte; a time-out returns false without a message, a failed read
-  // shows read_failed and sets `failed`.
-  bool ReadOne(uint8_t& byte, bool& failed);
-  // Reads the 8-byte answer and its sum to a frame ending in `code`.
-  enum class Answer { kOk, kTimeout, kSumTimeout, kFailed, kBadSum, kMismatch };
-  Answer ReadAnswer(uint8_t code, uint8_t* answer, uint8_t* sum);
-
   ByteChannel& port_;
   Screen& screen_;
   Address address_;
-  const TransferMessages& messages_;
+  const CableFamilyTexts& texts_;
 };
 
 }  // namespace telvane

@@ -12,7 +12,7 @@ constexpr int kRecordSendTimeout = 15000;
 constexpr int kWholeBaseCommandTimeout = 300000;
 constexpr int kCompactTimeout = 1000;
 
-constexpr ReceiveRules kTypeRecord = {.numbered = true, .type_checks = true};
+constexpr ReceiveRules kTypeRecord = {.numbered = true, .texts = ReceiveRules::Texts::kTypeRecord};
 constexpr ReceiveRules kNumberedRecord = {.numbered = true};
 constexpr ReceiveRules kUnnumberedRecord = {.numbered = false, .confirm_data_index = 0};
 
@@ -29,13 +29,13 @@ bool CableTransfer::Finish(CableLink& link, TransferProgress* progress, bool ok)
 void CableTransfer::Complete() { screen_.ShowMessage(Icon::kInformation, "Info", "Complete"); }
 
 bool CableTransfer::ReadTypeStatus(CableTypeTable& table) {
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   auto run = [&] {
     if (!link.Prepare(256, 256, kTransferTimeout) || !link.SendCommand(cable_code::kTypeStatus)) {
       return false;
     }
     std::array<uint8_t, 2> status;
-    const ReceiveRules rules = {.confirm_data_index = 1, .type_checks = true};
+    const ReceiveRules rules = {.confirm_data_index = 1, .texts = ReceiveRules::Texts::kTypeRecord};
     if (!link.ReceiveRecord(rules, status, nullptr, nullptr)) return false;
     table.current = status[0];
     table.maximum = status[1];
@@ -47,7 +47,7 @@ bool CableTransfer::ReadTypeStatus(CableTypeTable& table) {
 
 bool CableTransfer::SendCableType(const CableTypeTable& table, int index) {
   if (index < 0 || static_cast<size_t>(index) >= table.types.size()) return false;
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kSendType)) {
       return false;
@@ -61,7 +61,7 @@ bool CableTransfer::SendCableType(const CableTypeTable& table, int index) {
 
 bool CableTransfer::SendCableTypes(const CableTypeTable& table, int count) {
   count = std::clamp<int>(count, 0, std::min<int>(static_cast<int>(table.types.size()), 255));
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   TransferProgress progress(screen_, static_cast<size_t>(count) * kCableTypeWireSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kSendTypes)) {
@@ -81,7 +81,7 @@ bool CableTransfer::SendCableTypes(const CableTypeTable& table, int count) {
 
 bool CableTransfer::ReceiveCableTypes(CableTypeTable& table) {
   const int count = std::clamp(table.maximum, 0, 255);
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   TransferProgress progress(screen_, static_cast<size_t>(count) * kCableTypeWireSize);
   std::vector<CableTypeRecord> received(static_cast<size_t>(count));
   auto run = [&] {
@@ -111,7 +111,7 @@ bool CableTransfer::SendCableRecord(CableBase& base, int index) {
   if (index < 0 || index >= kMaxCables) return false;
   CableRecord& record = base.cables[static_cast<size_t>(index)];
   record.ClearTransferWord();
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kSendCable) ||
         !link.SetTimeout(kRecordSendTimeout)) {
@@ -124,7 +124,7 @@ bool CableTransfer::SendCableRecord(CableBase& base, int index) {
 
 bool CableTransfer::SendCableRecords(const CableBase& base, int count) {
   count = std::clamp(count, 0, kMaxCables);
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   TransferProgress progress(screen_, static_cast<size_t>(count) * CableRecord::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kWholeBaseCommandTimeout)) return false;
@@ -150,7 +150,7 @@ bool CableTransfer::SendCableRecords(const CableBase& base, int count) {
 bool CableTransfer::ReceiveCableRecord(CableBase& base, int index) {
   if (index < 0 || index >= kMaxCables) return false;
   base.cables[static_cast<size_t>(index)].ClearTransferWord();
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   TransferProgress progress(screen_, CableRecord::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kReceiveCable) ||
@@ -175,7 +175,7 @@ bool CableTransfer::ReceiveCableRecord(CableBase& base, int index) {
 
 bool CableTransfer::ReceiveCableRecords(CableBase& base, int count) {
   count = std::clamp(count, 0, kMaxCables);
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   TransferProgress progress(screen_, static_cast<size_t>(count) * CableRecord::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kReceiveCables)) {
@@ -210,7 +210,7 @@ bool CableTransfer::ReceivePlanned(CableBase& base, int index) {
     return false;
   }
   PlannedDatabase& planned = base.planned[static_cast<size_t>(index)];
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   TransferProgress progress(screen_, static_cast<size_t>(pairs) * PlannedMeasurement::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kTransferTimeout) || !link.SendCommand(cable_code::kReceivePlanned) ||
@@ -218,8 +218,7 @@ bool CableTransfer::ReceivePlanned(CableBase& base, int index) {
       return false;
     }
     std::array<uint8_t, 3> date;
-    const ReceiveRules date_rules = {.timeout_text = "TIMEOUT адреса при попытке чтения даты!",
-                                     .sum_text = "Неверная контрольная сумма даты"};
+    const ReceiveRules date_rules = {.texts = ReceiveRules::Texts::kDateRecord};
     if (!link.ReceiveRecord(date_rules, date, nullptr, nullptr)) return false;
     planned.date = date;
     auto& slots = planned.EnsureSlots();
@@ -249,7 +248,7 @@ bool CableTransfer::ReceiveCompactPlanned(CompactBase& base) {
   }
   const size_t total = static_cast<size_t>(cables) * static_cast<size_t>(pairs);
   base.planned.resize(total, CompactPlannedMeasurement::Cleared());
-  CableLink link = Link(kCompactMessages);
+  CableLink link = Link(kCompactTexts);
   TransferProgress progress(screen_, total * CompactPlannedMeasurement::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kCompactTimeout) ||
@@ -271,10 +270,12 @@ bool CableTransfer::ReceiveCompactPlanned(CompactBase& base) {
 
 // One numbered compact record after another into `received` (sized to the
 // count the meter announced); each lands in its slot only after its checks.
+// The records are numbered from `first` (cable types from 1, cables from 0).
 template <typename Record>
-bool CableTransfer::ReceiveCompactSeries(uint8_t code, std::vector<Record>& received) {
+bool CableTransfer::ReceiveCompactSeries(uint8_t code, uint8_t first,
+                                         std::vector<Record>& received) {
   const size_t count = received.size();
-  CableLink link = Link(kCompactMessages);
+  CableLink link = Link(kCompactTexts);
   TransferProgress progress(screen_, count * Record::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kCompactTimeout) || !link.SendCommand(code)) return false;
@@ -285,11 +286,11 @@ bool CableTransfer::ReceiveCompactSeries(uint8_t code, std::vector<Record>& rece
       if (!link.ReceiveRecord(kNumberedRecord, scratch.mutable_bytes(), &number, &progress)) {
         return false;
       }
-      if (number >= count) {
+      if (number < first || number - first >= count) {
         link.Error(kBadRecordNumber);
         return false;
       }
-      received[number] = scratch;
+      received[number - first] = scratch;
     }
     return true;
   };
@@ -298,7 +299,7 @@ bool CableTransfer::ReceiveCompactSeries(uint8_t code, std::vector<Record>& rece
 
 bool CableTransfer::ReceiveCompactTypes(CompactBase& base) {
   std::vector<CompactCableType> received(static_cast<size_t>(base.counts.types));
-  if (!ReceiveCompactSeries(cable_code::kReceiveCompactTypes, received)) return false;
+  if (!ReceiveCompactSeries(cable_code::kReceiveCompactTypes, 1, received)) return false;
   base.types = std::move(received);
   return true;
 }
@@ -309,7 +310,7 @@ bool CableTransfer::ReceiveCompactCables(CompactBase& base) {
     return false;
   }
   std::vector<CompactCableRecord> received(static_cast<size_t>(base.counts.cables));
-  if (!ReceiveCompactSeries(cable_code::kReceiveCompactCables, received)) return false;
+  if (!ReceiveCompactSeries(cable_code::kReceiveCompactCables, 0, received)) return false;
   base.cables = std::move(received);
   return true;
 }
@@ -320,7 +321,7 @@ bool CableTransfer::SendCompactImage(const std::vector<CompactCableRecord>& imag
     return false;
   }
   const size_t count = std::min<size_t>(image.size(), kMaxCables);
-  CableLink link = Link(kCompactMessages);
+  CableLink link = Link(kCompactTexts);
   TransferProgress progress(screen_, count * CompactCableRecord::kSize);
   auto run = [&] {
     if (!link.Prepare(256, 1, kCompactTimeout) ||
@@ -339,7 +340,7 @@ bool CableTransfer::SendCompactImage(const std::vector<CompactCableRecord>& imag
 }
 
 bool CableTransfer::EndSession() {
-  CableLink link = Link(kFullFamilyMessages);
+  CableLink link = Link(kFullFamilyTexts);
   const bool ok =
       Finish(link, nullptr,
              link.Prepare(256, 256, kTransferTimeout) && link.SendCommand(cable_code::kEndSession));

@@ -75,7 +75,7 @@ class CableTransfer {
 
   // 0x21: the planned measurements of every cable (cables × pairs records).
   bool ReceiveCompactPlanned(CompactBase& base);
-  // 0x22: the cable-type list (the header's type count).
+  // 0x22: the cable-type list (the header's type count), numbered from 1.
   bool ReceiveCompactTypes(CompactBase& base);
   // 0x23: the cable parameters (the header's cable count).
   bool ReceiveCompactCables(CompactBase& base);
@@ -87,14 +87,14 @@ class CableTransfer {
   bool EndSession();
 
  private:
-  CableLink Link(const TransferMessages& messages) {
-    return CableLink(port_, screen_, instrument_.address(), messages);
+  CableLink Link(const CableFamilyTexts& texts) {
+    return CableLink(port_, screen_, instrument_.address(), texts);
   }
   // Sets the time-out back and hides the progress bar; the result of the
   // exchange, false also when the time-out could not be restored.
   static bool Finish(CableLink& link, TransferProgress* progress, bool ok);
   template <typename Record>
-  bool ReceiveCompactSeries(uint8_t code, std::vector<Record>& received);
+  bool ReceiveCompactSeries(uint8_t code, uint8_t first, std::vector<Record>& received);
   void Complete();
 
   ByteChannel& port_;

@@ -11,16 +11,11 @@
 #include "cable/cable_link.h"
 #include "cable/cable_transfer.h"
 #include "cable/folder_names.h"
+#include "link/frame_codec.h"
+#include "link/serial_frames.h"
 
 namespace telvane {
 namespace {
-
-const TransferMessages kReflectogramMessages = {"Ошибка",
-                                                "WriteFile()",
-                                                "ReadFile()",
-                                                "TIMEOUT подтверждения команды!",
-                                                "TIMEOUT контрольной суммы подтверждения команды!",
-                                                "TIMEOUT чтения записи!\r\n байт № %d"};
 
 constexpr char kTdrMagic[4] = {'T', 'V', 'R', 'T'};
 
@@ -74,7 +69,7 @@ bool ReceiveReflectogram(ByteChannel& port, Screen& screen, const InstrumentInfo
                          const std::string& cable_name, const std::string& folder,
                          ReceivedTrace* trace) {
   const Address address = instrument.address();
-  CableLink link(port, screen, address, kReflectogramMessages);
+  CableLink link(port, screen, address, kReflectogramTexts);
   auto error = [&](const std::string& text) { screen.ShowMessage(Icon::kError, "Ошибка", text); };
   const size_t count = entry.sample_count();
   std::vector<uint8_t> samples;
@@ -87,54 +82,32 @@ bool ReceiveReflectogram(ByteChannel& port, Screen& screen, const InstrumentInfo
         !link.SendIndex(index, /*report_sums=*/true)) {
       return false;
     }
-    uint8_t byte = 0;
-    unsigned sum = 0;
-    auto read = [&](uint8_t& b) {
-      const ByteChannel::Read r = port.ReadByte(b);
-      if (r == ByteChannel::Read::kError) error("ReadFile()");
-      return r == ByteChannel::Read::kByte;
-    };
-    std::array<uint8_t, 7> received_address;
-    for (auto& b : received_address) {
-      if (!read(b)) {
+    // address, samples, sum; each time-out names where the trace stopped.
+    std::vector<uint8_t> frame(RecordFrameLength(count, false));
+    size_t missing = 0;
+    const FrameStatus status =
+        ReadRecordFrame(port, frame, false, address, true, nullptr, &missing);
+    if (status == FrameStatus::kTimeout || status == FrameStatus::kReadFailed) {
+      if (status == FrameStatus::kReadFailed) error("ReadFile()");
+      samples.assign(
+          frame.begin() + 7,
+          frame.begin() + static_cast<std::ptrdiff_t>(std::clamp<size_t>(missing, 7, 7 + count)));
+      if (missing < 7) {
         error("TIMEOUT адреса при попытке чтения записи!");
-        return false;
-      }
-      sum += b;
-    }
-    for (size_t i = 0; i < count; ++i) {
-      if (!read(byte)) {
+      } else if (missing < 7 + count) {
         error(Sprintf("TIMEOUT чтения записи!\r\n байт № %d,\r\nРефлектограмма№%d",
-                      static_cast<int>(i), static_cast<int>(index)));
+                      static_cast<int>(missing - 7), static_cast<int>(index)));
         cut_short = true;
-        return false;
+      } else {
+        error("TIMEOUT чтения к/с записи!");
       }
-      sum += byte;
-      samples.push_back(byte);
-    }
-    if (!read(byte)) {
-      error("TIMEOUT чтения к/с записи!");
       return false;
     }
-    if (static_cast<uint8_t>(sum) != byte) {
-      error("Неверная контрольная сумма записи");
-      return false;
-    }
-    if (!std::equal(address.begin(), address.end(), received_address.begin())) {
-      error("Ошибка адреса");
-      return false;
-    }
-    std::array<uint8_t, 9> confirm;
-    std::copy(address.begin(), address.end(), confirm.begin());
-    confirm[7] = static_cast<uint8_t>(~(samples.empty() ? 0 : samples[0]));
-    confirm[8] = Sum8(std::span(confirm).first(8));
-    for (const uint8_t b : confirm) {
-      if (!port.WriteByte(b)) {
-        error("WriteFile()");
-        return false;
-      }
-    }
-    return true;
+    samples.assign(frame.begin() + 7, frame.end() - 1);
+    if (!ReportFrame(screen, kReflectogramTexts.record, status)) return false;
+    return ReportFrame(
+        screen, kReflectogramTexts.record,
+        WriteConfirmation(port, address, Complement(samples.empty() ? 0 : samples[0])));
   };
   const bool received = exchange();
   const bool restored = link.Restore();

@@ -109,7 +109,10 @@ int BaseReceive(Invocation& in) {
   const auto session = TakeSession(in.args);
   if (!cable || !session || !NoWordsLeft(in.args)) return kUsageError;
   std::vector<std::string> words;
-  if (*cable) words = {"--only", std::to_string(**cable)};
+  if (*cable) {
+    const std::string n = std::to_string(**cable);
+    words = {"--cable", n, "--only", n};
+  }
   words.insert(words.end(), {"--receive", "--save-base"});
   return RunPage("full", *session, words, *in.screen);
 }
@@ -119,7 +122,10 @@ int BaseSend(Invocation& in) {
   const auto session = TakeSession(in.args);
   if (!cable || !session || !NoWordsLeft(in.args)) return kUsageError;
   std::vector<std::string> words = {"--open-base"};
-  if (*cable) words.insert(words.end(), {"--only", std::to_string(**cable)});
+  if (*cable) {
+    const std::string n = std::to_string(**cable);
+    words.insert(words.end(), {"--cable", n, "--only", n});
+  }
   words.push_back("--send");
   return RunPage("full", *session, words, *in.screen);
 }
@@ -154,7 +160,7 @@ int PlannedReceive(Invocation& in) {
   const auto session = TakeSession(in.args);
   if (!cable || !session || !NoWordsLeft(in.args)) return kUsageError;
   const std::string n = std::to_string(**cable);
-  return RunPage("full", *session, {"--receive", "--only", n, "--planned", "--cable", n, "--excel"},
+  return RunPage("full", *session, {"--receive", "--cable", n, "--only", n, "--planned", "--excel"},
                  *in.screen);
 }
 

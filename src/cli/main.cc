@@ -3,6 +3,7 @@
 // take --choose; file dialogs take their answers from --file options in the
 // order the operation asks for them.
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -31,6 +32,9 @@ void PrintHelp(const CommandTable& table) {
 }
 
 int Main(int argc, char** argv) {
+  // A write past the file-size limit then fails (EFBIG) and is reported as a
+  // failed write, instead of ending the program half way through a file.
+  std::signal(SIGXFSZ, SIG_IGN);
   CommandTable table;
   RegisterLinkCommands(table);
   RegisterCableCommands(table);

@@ -19,6 +19,9 @@ class ByteChannel {
   virtual bool SetQueues(size_t input, size_t output) = 0;
   // Discards what is queued in both directions.
   virtual bool Purge() = 0;
+  // Discards what is queued in both directions, output included, before a
+  // transaction of the exchange operations.
+  virtual bool PurgeAll() { return Purge(); }
   // Wakes reads on every received character.
   virtual bool SetEventMask() = 0;
   // A read returns at once when a byte is there, otherwise after at most

@@ -1,165 +1,75 @@
 #include "link/initial_transfer.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <vector>
 
 #include "base/values.h"
+#include "link/frame_messages.h"
+#include "link/serial_channel.h"
 #include "link/serial_exchange.h"
 #include "link/serial_frames.h"
 
 namespace telvane {
 namespace {
 
-// The messages of one family of transfers.
-struct Texts {
-  const char* caption;
-  const char* write_failed;
-  const char* read_failed;
-  const char* timeout;
-  const char* number_timeout;
-  const char* confirm_sum;
-  const char* confirm_echo;
-  const char* record_sum;
-  const char* foreign_kind;
-  const char* foreign_serial;
-  const char* bad_number;
-};
+constexpr char kBadNumber[] = "Неверный номер записи!";
 
-constexpr Texts kKind6Texts = {
-    "Error",
-    "WriteFile()",
-    "ReadFile()",
-    "TIMEOUT!",
-    "TIMEOUT Nom_Rec!",
-    "Неверная контрольная сумма подтверждения команды",
-    "Ошибка подтверждения команды",
-    "Неверная контрольная сумма",
-    "Неверный VendorID!",
-    "Неверный SerialNumber!",
-    "Неверный номер записи!",
-};
-
-constexpr Texts kCompactTexts = {
-    "Ошибка",
-    "Ошибка при передаче информации",
-    "Ошибка при приеме информации",
-    "Время ожидания вышло!",
-    "Время ожидания вышло!",
-    "Неверная контрольная сумма подтверждения команды",
-    "Ошибка подтверждения команды",
-    "Неверная контрольная сумма",
-    "Неверный ТИП ПРИБОРА!",
-    "Неверный СЕРИЙНЫЙ НОМЕР ПРИБОРА!",
-    "Неверный номер записи!",
-};
-
+// One initial transfer on the search port: a command, then addressed records
+// (numbered or not), each confirmed with a complement; every fault shows the
+// family's text.
 class Transfer {
  public:
-  Transfer(Link& link, SerialPort& port, const Texts& texts)
-      : link_(link), port_(port), texts_(texts), address_(link.address()) {}
+  Transfer(Link& link, SerialPort& port, const FrameTexts& texts)
+      : link_(link), channel_(port), texts_(texts), address_(link.address()) {}
 
-  // An addressed record, optionally numbered, then its confirmation with the
-  // complement of `data[confirm_index]` (or of the number when numbered).
-  bool Record(uint8_t* data, size_t length, size_t confirm_index) {
-    if (!Report(ReadAddressedRecord(port_, address_, nullptr, data, length))) return false;
+  // Purge, buffers and the 5000 ms time-out, then the command; a bad sum of
+  // its confirmation has a text of its own.
+  bool Command(uint8_t code) {
+    channel_.PurgeAll();
+    channel_.SetQueues(256, 256);
+    if (!channel_.SetReadTimeout(kTransferTimeoutMs)) {
+      link_.screen().ShowMessage(Icon::kError, "Error", "Ошибка установки новых таймаутов");
+      return false;
+    }
+    FrameTexts command = texts_;
+    command.bad_sum = "Неверная контрольная сумма подтверждения команды";
+    return ReportFrame(link_.screen(), command, SendCommandFrame(channel_, address_, code));
+  }
+  // An unnumbered record, confirmed with the complement of
+  // `data[confirm_index]`.
+  bool Record(std::span<uint8_t> data, size_t confirm_index) {
+    std::vector<uint8_t> frame(RecordFrameLength(data.size(), false));
+    if (!Report(ReadRecordFrame(channel_, frame, false, address_, true))) return false;
+    std::copy_n(frame.begin() + 7, data.size(), data.begin());
     return Confirm(data[confirm_index]);
   }
   // A numbered record; its number must name one of `slots`. Confirmed with
   // the complement of the number.
-  bool NumberedRecord(uint8_t& number, uint8_t* data, size_t length, size_t slots) {
-    if (!Report(ReadAddressedRecord(port_, address_, &number, data, length))) return false;
+  bool NumberedRecord(uint8_t& number, std::span<uint8_t> data, size_t slots) {
+    std::vector<uint8_t> frame(RecordFrameLength(data.size(), true));
+    if (!Report(ReadRecordFrame(channel_, frame, true, address_, true))) return false;
+    number = frame[7];
+    std::copy_n(frame.begin() + 8, data.size(), data.begin());
     if (number >= slots) {
-      Show(texts_.bad_number);
+      link_.screen().ShowMessage(Icon::kError, texts_.caption, kBadNumber);
       return false;
     }
     return Confirm(number);
   }
-  bool Confirm(uint8_t byte) {
-    return Report(WriteConfirmation(port_, address_, Complement(byte)));
-  }
-
-  void Show(const char* text, const char* caption) {
-    link_.screen().ShowMessage(Icon::kError, caption, text);
-  }
-  void Show(const char* text) { Show(text, texts_.caption); }
-  const Texts& texts() const { return texts_; }
 
  private:
-  bool Report(FrameStatus status) {
-    const char* text = nullptr;
-    switch (status) {
-      case FrameStatus::kOk:
-        return true;
-      case FrameStatus::kWriteFailed:
-        text = texts_.write_failed;
-        break;
-      case FrameStatus::kReadFailed:
-        text = texts_.read_failed;
-        break;
-      case FrameStatus::kTimeout:
-        text = texts_.timeout;
-        break;
-      case FrameStatus::kNumberTimeout:
-        text = texts_.number_timeout;
-        break;
-      case FrameStatus::kBadSum:
-        text = texts_.record_sum;
-        break;
-      case FrameStatus::kBadEcho:
-        text = texts_.confirm_echo;
-        break;
-      case FrameStatus::kBadKind:
-        text = texts_.foreign_kind;
-        break;
-      case FrameStatus::kBadSerial:
-        text = texts_.foreign_serial;
-        break;
-      case FrameStatus::kBadConfirm:
-        text = texts_.confirm_echo;
-        break;
-    }
-    Show(text);
-    return false;
+  bool Confirm(uint8_t byte) {
+    return Report(WriteConfirmation(channel_, address_, Complement(byte)));
   }
+  bool Report(FrameStatus status) { return ReportFrame(link_.screen(), texts_, status); }
 
   Link& link_;
-  SerialPort& port_;
-  const Texts& texts_;
+  SerialChannel channel_;
+  const FrameTexts& texts_;
   Address address_;
 };
-
-// SendCommandFrame reports a bad confirmation sum as kBadSum; the command
-// step has its own text for it.
-bool CompactCommand(Transfer& t, Link& link, SerialPort& port, uint8_t code) {
-  port.Purge(true, true);
-  port.SetBufferSizes(256, 256);
-  if (!port.SetReadTimeout(kTransferTimeoutMs)) {
-    t.Show("Ошибка установки новых таймаутов", "Error");
-    return false;
-  }
-  const FrameStatus s = SendCommandFrame(port, link.address(), code);
-  if (s == FrameStatus::kBadSum) {
-    t.Show(t.texts().confirm_sum);
-    return false;
-  }
-  if (s == FrameStatus::kOk) return true;
-  // Every other status maps as for records.
-  switch (s) {
-    case FrameStatus::kWriteFailed:
-      t.Show(t.texts().write_failed);
-      break;
-    case FrameStatus::kTimeout:
-      t.Show(t.texts().timeout);
-      break;
-    case FrameStatus::kBadEcho:
-      t.Show(t.texts().confirm_echo);
-      break;
-    default:
-      t.Show(t.texts().read_failed);
-      break;
-  }
-  return false;
-}
 
 template <size_t N>
 bool ReceiveEntries(Transfer& t, size_t count, std::vector<std::array<uint8_t, N>>& table) {
@@ -167,7 +77,7 @@ bool ReceiveEntries(Transfer& t, size_t count, std::vector<std::array<uint8_t, N
   std::array<uint8_t, N> entry{};
   for (size_t i = 0; i < count; ++i) {
     uint8_t number = 0;
-    if (!t.NumberedRecord(number, entry.data(), N, table.size())) return false;
+    if (!t.NumberedRecord(number, entry, table.size())) return false;
     table[number] = entry;
   }
   return true;
@@ -176,10 +86,10 @@ bool ReceiveEntries(Transfer& t, size_t count, std::vector<std::array<uint8_t, N
 }  // namespace
 
 bool InitialTransferKind6(Link& link, SerialPort& port) {
-  Transfer t(link, port, kKind6Texts);
-  if (!CompactCommand(t, link, port, 0x10)) return false;
+  Transfer t(link, port, kKind6InitialTexts);
+  if (!t.Command(0x10)) return false;
   Kind6Database db;
-  if (!t.Record(db.header.data(), db.header.size(), 20)) return false;
+  if (!t.Record(db.header, 20)) return false;
   if (!ReceiveEntries(t, db.current_cables(), db.cables)) return false;
   if (!ReceiveEntries(t, db.current_reflectograms(), db.reflectograms)) return false;
   link.initial().kind6 = std::move(db);
@@ -187,28 +97,28 @@ bool InitialTransferKind6(Link& link, SerialPort& port) {
 }
 
 bool InitialTransferKind4(Link& link, SerialPort& port) {
-  Transfer t(link, port, kCompactTexts);
-  if (!CompactCommand(t, link, port, 0x20)) return false;
+  Transfer t(link, port, kCompactInitialTexts);
+  if (!t.Command(0x20)) return false;
   uint8_t data[3] = {};
-  if (!t.Record(data, sizeof data, 1)) return false;
+  if (!t.Record(data, 1)) return false;
   link.initial().kind4 = Kind4Counters{data[0], data[1], data[2]};
   return true;
 }
 
 bool InitialTransferKind7(Link& link, SerialPort& port) {
-  Transfer t(link, port, kCompactTexts);
-  if (!CompactCommand(t, link, port, 0x20)) return false;
+  Transfer t(link, port, kCompactInitialTexts);
+  if (!t.Command(0x20)) return false;
   std::array<uint8_t, 6> header{};
-  if (!t.Record(header.data(), header.size(), 1)) return false;
+  if (!t.Record(header, 1)) return false;
   link.initial().kind7_header = header;
   return true;
 }
 
 bool InitialTransferKind9(Link& link, SerialPort& port) {
-  Transfer t(link, port, kCompactTexts);
-  if (!CompactCommand(t, link, port, 0x30)) return false;
+  Transfer t(link, port, kCompactInitialTexts);
+  if (!t.Command(0x30)) return false;
   uint8_t data[15] = {};
-  if (!t.Record(data, sizeof data, 3)) return false;
+  if (!t.Record(data, 3)) return false;
   link.initial().kind9 = Kind9Parameters::FromWire(data);
   return true;
 }

@@ -1,5 +1,6 @@
 #include "link/irda_emulated_stack.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -8,8 +9,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 
 #include "base/cp1251.h"
 
@@ -76,6 +79,35 @@ bool EmulatedIrdaStack::EnumerateDevices(Socket socket, uint8_t* buffer, size_t 
   return true;
 }
 
+bool EmulatedIrdaStack::ConnectBounded(Socket socket, const sockaddr_un& address) {
+  // A device whose listen backlog is full would hold a blocking connect for
+  // ever: connect without blocking and try again until the wait is over.
+  const int flags = fcntl(socket, F_GETFL);
+  if (flags < 0 || fcntl(socket, F_SETFL, flags | O_NONBLOCK) != 0) {
+    last_error_ = errno;
+    return false;
+  }
+  const auto deadline = std::chrono::steady_clock::now() + kConnectWait;
+  int result = -1;
+  int error = 0;
+  for (;;) {
+    result = connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+    error = errno;
+    if (result == 0 || error != EAGAIN) break;
+    if (std::chrono::steady_clock::now() >= deadline) {
+      error = ETIMEDOUT;
+      break;
+    }
+    std::this_thread::sleep_for(kConnectRetry);
+  }
+  fcntl(socket, F_SETFL, flags);
+  if (result != 0) {
+    last_error_ = error;
+    return false;
+  }
+  return true;
+}
+
 bool EmulatedIrdaStack::Connect(Socket socket, const IrdaAddress& address) {
   if (address.family != kIrdaFamily) {
     last_error_ = EAFNOSUPPORT;
@@ -94,12 +126,7 @@ bool EmulatedIrdaStack::Connect(Socket socket, const IrdaAddress& address) {
       return false;
     }
     std::memcpy(unix_address.sun_path, device.path.c_str(), device.path.size() + 1);
-    if (connect(socket, reinterpret_cast<const sockaddr*>(&unix_address), sizeof(unix_address)) !=
-        0) {
-      last_error_ = errno;
-      return false;
-    }
-    return true;
+    return ConnectBounded(socket, unix_address);
   }
   last_error_ = EHOSTUNREACH;
   return false;

@@ -6,6 +6,9 @@
 #ifndef TELVANE_LINK_IRDA_EMULATED_STACK_H_
 #define TELVANE_LINK_IRDA_EMULATED_STACK_H_
 
+#include <sys/un.h>
+
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,11 @@ namespace telvane {
 
 class EmulatedIrdaStack : public IrdaStack {
  public:
+  // How long a connect waits for a device that does not accept (its listen
+  // backlog full) before it fails as refused, and how often it tries.
+  static constexpr std::chrono::milliseconds kConnectWait{500};
+  static constexpr std::chrono::milliseconds kConnectRetry{10};
+
   explicit EmulatedIrdaStack(std::string dir) : dir_(std::move(dir)) {}
 
   // One device in range: its socket file and its list entry.
@@ -39,6 +47,9 @@ class EmulatedIrdaStack : public IrdaStack {
   int LastError() override { return last_error_; }
 
  private:
+  // connect() with the wait above; ETIMEDOUT when it ran out.
+  bool ConnectBounded(Socket socket, const sockaddr_un& address);
+
   std::string dir_;
   int last_error_ = 0;
 };

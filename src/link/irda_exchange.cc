@@ -5,8 +5,12 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <span>
+#include <vector>
 
-#include "link/irda_frame.h"
+#include "link/frame_codec.h"
+#include "link/frame_messages.h"
+#include "link/transfer_progress.h"
 
 namespace telvane {
 
@@ -20,55 +24,14 @@ constexpr Wait kDisconnectWait{5, 0};
 // arithmetic from wrapping.
 constexpr size_t kMaxRecord = size_t{1} << 30;
 
-// The progress bar of one send: shown at 0 on entry, hidden on every way out.
-class ShownProgress {
- public:
-  ShownProgress(Screen& screen, const Progress& progress)
-      : screen_(screen), shown_(progress.shown) {
-    if (!shown_) return;
-    screen_.ShowProgress(true);
-    screen_.SetProgressRange(0, 100);
-    screen_.SetProgress(0);
-  }
-  ~ShownProgress() {
-    if (shown_) screen_.ShowProgress(false);
-  }
-  ShownProgress(const ShownProgress&) = delete;
-  ShownProgress& operator=(const ShownProgress&) = delete;
-
- private:
-  Screen& screen_;
-  bool shown_;
-};
-
 // A zeroed heap buffer; null when the memory is not there.
 std::unique_ptr<uint8_t[]> Allocate(size_t length) {
   return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[length]());
 }
 
-// A confirmation source that indexes a byte the data do not have.
-bool IndexOutside(ConfirmSource source, size_t length) {
-  return source.indexes_data() && source.index() >= length;
-}
-
-bool SameAddress(const uint8_t* frame, const Address& address) {
-  return std::equal(address.begin(), address.end(), frame);
-}
-
 }  // namespace
 
-void IrdaExchange::ReportProgress(const Progress& progress, size_t done, size_t total) {
-  if (!progress.shown) return;
-  size_t position;
-  if (progress.count == 1) {
-    position = total == 0 ? 100 : done * 100 / total;
-  } else {
-    position = progress.count == 0 ? 0 : progress.index * 100 / progress.count;
-  }
-  link_.screen().SetProgress(static_cast<int>(std::min<size_t>(position, 100)));
-}
-
-bool IrdaExchange::SendPieces(const uint8_t* data, size_t length, const Progress& progress,
+bool IrdaExchange::SendPieces(const uint8_t* data, size_t length, TransferProgress& progress,
                               Wait wait) {
   size_t done = 0;
   while (done < length) {
@@ -82,12 +45,12 @@ bool IrdaExchange::SendPieces(const uint8_t* data, size_t length, const Progress
       return false;
     }
     done += static_cast<size_t>(sent);
-    ReportProgress(progress, done, length);
+    progress.Done(done);
   }
   return true;
 }
 
-bool IrdaExchange::ReceivePieces(uint8_t* data, size_t length, const Progress& progress,
+bool IrdaExchange::ReceivePieces(uint8_t* data, size_t length, TransferProgress& progress,
                                  Wait wait) {
   size_t done = 0;
   while (done < length) {
@@ -101,7 +64,7 @@ bool IrdaExchange::ReceivePieces(uint8_t* data, size_t length, const Progress& p
       return false;
     }
     done += static_cast<size_t>(got);
-    ReportProgress(progress, done, length);
+    progress.Done(done);
   }
   return true;
 }
@@ -119,31 +82,22 @@ bool IrdaExchange::SendConfirmation(const uint8_t* data, size_t length, Wait wai
 }
 
 bool IrdaExchange::SendCommand(const Address& address, uint8_t code, Wait wait) {
-  uint8_t frame[9];
-  std::copy(address.begin(), address.end(), frame);
-  frame[7] = code;
-  frame[8] = FrameSum(frame, 8);
-  if (link_.Send(frame, sizeof(frame)) != static_cast<long>(sizeof(frame))) {
+  const Frame9 frame = CommandFrame(address, code);
+  if (link_.Send(frame.data(), frame.size()) != static_cast<long>(frame.size())) {
     link_.ShowSocketError("Передача данных невозможна. Ошибка: %d");
     return false;
   }
   if (!link_.WaitSocket(wait, WaitMode::kReadable)) return false;
 
-  uint8_t reply[9];
-  const long got = link_.Receive(reply, sizeof(reply));
+  Frame9 reply{};
+  const long got = link_.Receive(reply.data(), reply.size());
   if (got < 0) {
     link_.ShowSocketError("Прием данных прерван. Ошибка: %d");
     return false;
   }
-  if (got != static_cast<long>(sizeof(reply))) {
-    link_.ShowError("Ошибка", "Неправильное подтверждение комманды");
-    return false;
-  }
-  if (FrameSum(reply, 8) != reply[8]) {
-    link_.ShowError("Ошибка", "Ошибка внутренней КС");
-    return false;
-  }
-  return SameAddress(reply, address) && reply[7] == static_cast<uint8_t>(~code);
+  return ReportFrame(
+      link_.screen(), kIrdaCommandTexts,
+      CheckCommandReply(std::span(reply).first(static_cast<size_t>(got)), address, code));
 }
 
 IrdaExchange::Outcome IrdaExchange::ReceiveRecordAttempt(const Address& address, uint8_t* record,
@@ -172,31 +126,23 @@ IrdaExchange::Outcome IrdaExchange::ReceiveRecordAttempt(const Address& address,
   }
 
   // The data bytes and the sum.
-  if (!ReceivePieces(record, length + 1, progress, wait)) return Outcome::kFailed;
+  TransferProgress meter(link_.screen(), progress, length + 1);
+  if (!ReceivePieces(record, length + 1, meter, wait)) return Outcome::kFailed;
 
-  const uint8_t sum = static_cast<uint8_t>(FrameSum(head, sizeof(head)) + FrameSum(record, length));
-  if (sum != record[length]) {
-    link_.ShowError("Ошибка", "Ошибка внутренней КС записи");
-  } else if (head[0] != address[0]) {
-    link_.ShowError("Ошибка", "Ошибка VendorID");
-  } else if (!std::equal(address.begin() + 1, address.end(), head + 1)) {
-    link_.ShowError("Ошибка", "Ошибка адреса");
-  } else {
-    checked = true;
-  }
+  // The frame as it came: address, data, sum.
+  std::vector<uint8_t> frame(head, head + sizeof(head));
+  frame.insert(frame.end(), record, record + length + 1);
+  checked = ReportFrame(link_.screen(), kIrdaRecordTexts, CheckRecord(frame, address));
 
-  uint8_t reply[9];
-  std::copy(address.begin(), address.end(), reply);
-  const uint8_t source = confirm.indexes_data() ? record[confirm.index()] : confirm.value();
-  reply[7] = checked ? static_cast<uint8_t>(~source) : 0;
-  reply[8] = FrameSum(reply, 8);
-  if (!SendConfirmation(reply, sizeof(reply), wait)) return Outcome::kFailed;
+  const std::span<const uint8_t> data(record, length);
+  const Frame9 reply = ConfirmationFrame(address, checked ? RecordConfirmByte(confirm, data) : 0);
+  if (!SendConfirmation(reply.data(), reply.size(), wait)) return Outcome::kFailed;
   return Outcome::kDone;
 }
 
 bool IrdaExchange::ReceiveRecord(const Address& address, uint8_t* destination, size_t length,
                                  ConfirmSource confirm, Progress progress, Wait wait) {
-  if (IndexOutside(confirm, length) || length > kMaxRecord) return false;
+  if (!ConfirmSourceFits(confirm, length) || length > kMaxRecord) return false;
   std::unique_ptr<uint8_t[]> record = Allocate(length + 1);
   if (!record) {
     char text[120];
@@ -223,51 +169,47 @@ bool IrdaExchange::ReceiveRecord(const Address& address, uint8_t* destination, s
 bool IrdaExchange::SendRecord(const Address& address, const uint8_t* data, size_t length,
                               uint8_t expected, Progress progress, Wait wait) {
   if (length > kMaxRecord) return false;
-  ShownProgress shown(link_.screen(), progress);
-  std::unique_ptr<uint8_t[]> frame = Allocate(length + 8);
-  if (!frame) return false;
-  std::copy(address.begin(), address.end(), frame.get());
-  std::copy(data, data + length, frame.get() + 7);
-  frame[length + 7] = FrameSum(frame.get(), length + 7);
+  TransferProgress meter(link_.screen(), progress, length + 8);
+  if (progress.shown) meter.Show();
+  std::vector<uint8_t> frame;
+  try {
+    frame = RecordFrame(address, std::nullopt, std::span<const uint8_t>(data, length));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
 
   for (int send = 0; send < kRecordSends; ++send) {
-    if (!SendPieces(frame.get(), length + 8, progress, wait)) return false;
+    meter.Rewind();
+    if (!SendPieces(frame.data(), frame.size(), meter, wait)) return false;
     if (!link_.WaitSocket(wait, WaitMode::kReadable)) {
       link_.ShowError("Подтверждение записи", "Нет данных!!!");
       return false;
     }
-    uint8_t reply[9];
-    const long got = link_.Receive(reply, sizeof(reply));
+    Frame9 reply{};
+    const long got = link_.Receive(reply.data(), reply.size());
     if (got < 0) {
       link_.ShowSocketError("Прием подтверждения запси прерван. Ошибка: %d");
       return false;
     }
-    if (got != static_cast<long>(sizeof(reply))) {
-      link_.ShowError("Ошибка", "Неверный размер подтверждения");
-      return false;
-    }
-    if (FrameSum(reply, 8) != reply[8]) {
-      link_.ShowError("Ошибка", "Неверная КС подтверждения записи");
-      return false;
-    }
-    // A confirmation from another instrument is refused.
-    if (!SameAddress(reply, address)) return false;
-    if (reply[7] == 0) continue;
-    if (reply[7] == expected) return true;
-    link_.ShowError("Ошибка", "Неверное подтверждение записи");
-    return false;
+    // A confirmation from another instrument is refused silently; 0 asks for
+    // the record again.
+    const FrameStatus status =
+        CheckRecordConfirmation(std::span(reply).first(static_cast<size_t>(got)), address, expected,
+                                {.compare_address = true, .zero_asks_resend = true});
+    if (status == FrameStatus::kResend) continue;
+    return ReportFrame(link_.screen(), kIrdaRecordConfirmTexts, status);
   }
   return false;
 }
 
 bool IrdaExchange::ReceiveBlock(uint8_t* destination, size_t length, Progress progress,
                                 ConfirmSource confirm, Wait wait) {
-  if (IndexOutside(confirm, length)) return false;
+  if (!ConfirmSourceFits(confirm, length)) return false;
   std::unique_ptr<uint8_t[]> block = Allocate(length);
   if (!block) return false;
-  if (!ReceivePieces(block.get(), length, progress, wait)) return false;
-  const uint8_t reply =
-      confirm.indexes_data() ? static_cast<uint8_t>(~block[confirm.index()]) : confirm.value();
+  TransferProgress meter(link_.screen(), progress, length);
+  if (!ReceivePieces(block.get(), length, meter, wait)) return false;
+  const uint8_t reply = BlockConfirmByte(confirm, std::span<const uint8_t>(block.get(), length));
   if (!SendConfirmation(&reply, 1, wait)) return false;
   std::copy(block.get(), block.get() + length, destination);
   return true;
@@ -275,9 +217,10 @@ bool IrdaExchange::ReceiveBlock(uint8_t* destination, size_t length, Progress pr
 
 bool IrdaExchange::SendBlock(const uint8_t* data, size_t length, Progress progress,
                              ConfirmSource expected, Wait wait) {
-  if (IndexOutside(expected, length)) return false;
-  ShownProgress shown(link_.screen(), progress);
-  if (!SendPieces(data, length, progress, wait)) return false;
+  if (!ConfirmSourceFits(expected, length)) return false;
+  TransferProgress meter(link_.screen(), progress, length);
+  if (progress.shown) meter.Show();
+  if (!SendPieces(data, length, meter, wait)) return false;
   if (!link_.WaitSocket(wait, WaitMode::kReadable)) {
     link_.ShowError("Подтверждение", "Нет данных!!!");
     return false;
@@ -290,17 +233,10 @@ bool IrdaExchange::SendBlock(const uint8_t* data, size_t length, Progress progre
     link_.ShowSocketError("Прием подтверждения прерван. Ошибка: %d");
     return false;
   }
-  if (got != 1) {
-    link_.ShowError("Ошибка", "Неверный размер подтверждения");
-    return false;
-  }
-  const uint8_t wanted =
-      expected.indexes_data() ? static_cast<uint8_t>(~data[expected.index()]) : expected.value();
-  if (reply != wanted) {
-    link_.ShowError("Ошибка", "Неверное подтверждение записи");
-    return false;
-  }
-  return true;
+  return ReportFrame(
+      link_.screen(), kIrdaBlockConfirmTexts,
+      CheckBlockConfirmation(std::span(&reply, static_cast<size_t>(got)),
+                             BlockConfirmByte(expected, std::span<const uint8_t>(data, length))));
 }
 
 bool IrdaExchange::Disconnect() {

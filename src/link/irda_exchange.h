@@ -8,6 +8,7 @@
 #include "link/exchange.h"
 #include "link/instrument_info.h"
 #include "link/irda_link.h"
+#include "link/transfer_progress.h"
 
 namespace telvane {
 
@@ -31,13 +32,12 @@ class IrdaExchange : public Exchange {
   enum class Outcome { kDone, kFailed };
 
   // Sends `length` bytes in pieces, waiting until writable before each.
-  bool SendPieces(const uint8_t* data, size_t length, const Progress& progress, Wait wait);
+  bool SendPieces(const uint8_t* data, size_t length, TransferProgress& progress, Wait wait);
   // Receives exactly `length` bytes in pieces, waiting before each; a piece
   // never asks for more than the bytes still expected.
-  bool ReceivePieces(uint8_t* data, size_t length, const Progress& progress, Wait wait);
+  bool ReceivePieces(uint8_t* data, size_t length, TransferProgress& progress, Wait wait);
   // Waits until writable and sends `length` bytes (a confirmation) at once.
   bool SendConfirmation(const uint8_t* data, size_t length, Wait wait);
-  void ReportProgress(const Progress& progress, size_t done, size_t total);
 
   // One attempt of ReceiveRecord: kDone with `checked` telling whether the
   // record checked out, kFailed when the link failed.

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/values.h"
 #include "link/catalogue.h"
-#include "link/irda_frame.h"
 
 namespace telvane {
 
@@ -45,7 +45,7 @@ InstrumentInfo IrdaSearch(IrdaLink& link, LinkKind& link_kind, uint32_t& baud) {
     link.ShowError("Ошибка", "Некорректная информация об устройстве");
     return info;
   }
-  if (FrameSum(identification, 8) != identification[8]) {
+  if (Sum8(std::span<const uint8_t>(identification, 8)) != identification[8]) {
     link.ShowError("Ошибка", "Ошибка внутренней КС");
     return info;
   }
@@ -79,7 +79,7 @@ bool IrdaSynchronize(IrdaLink& link, const InstrumentInfo& info) {
   const Address address = info.address();
   uint8_t frame[8];
   std::copy(address.begin(), address.end(), frame);
-  frame[7] = FrameSum(frame, 7);
+  frame[7] = Sum8(std::span<const uint8_t>(frame, 7));
   if (link.Send(frame, sizeof(frame)) != static_cast<long>(sizeof(frame))) {
     link.ShowSocketError("Передача данных прервана. Ошибка: %d");
     return false;
@@ -96,7 +96,7 @@ bool IrdaSynchronize(IrdaLink& link, const InstrumentInfo& info) {
     link.ShowError("Ошибка", "Некорректная информация об устройстве");
     return false;
   }
-  if (FrameSum(reply, 13) != reply[13]) {
+  if (Sum8(std::span<const uint8_t>(reply, 13)) != reply[13]) {
     link.ShowError("Ошибка", "Ошибка внутренней КС");
     return false;
   }

@@ -5,7 +5,7 @@
 
 namespace telvane {
 
-Link::Link(Screen& screen) : screen_(screen), serial_(port_, screen, info_) {
+Link::Link(Screen& screen) : screen_(screen), serial_(channel_, screen, info_) {
   InstallBuiltInInitialTransfers(*this);
   // The IrDA socket of the session, tried first by the start-up search.
   InstallIrda(*this);

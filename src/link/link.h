@@ -133,8 +133,8 @@ class Link : public Exchange {
   bool irda_adapter_ = false;
   std::optional<uint8_t> irda_br_;
   InitialData initial_;
-  SerialExchange serial_;
   SerialChannel channel_{port_};
+  SerialExchange serial_;
   Transactions transactions_{*this, screen_};
   std::unique_ptr<Exchange> irda_;
   IrdaStartup irda_startup_;

@@ -18,6 +18,7 @@ class SerialChannel : public ByteChannel {
   // confirmation of the previous exchange may still be on its way, and
   // dropping it would leave the instrument waiting for it.
   bool Purge() override { return port_.Purge(true, false); }
+  bool PurgeAll() override { return port_.Purge(true, true); }
   bool SetEventMask() override { return port_.SetEventMaskRxChar(); }
   bool SetReadTimeout(int milliseconds) override { return port_.SetReadTimeout(milliseconds); }
   bool WriteByte(uint8_t byte) override { return port_.WriteByte(byte); }

@@ -5,7 +5,11 @@
 #include <vector>
 
 #include "base/values.h"
+#include "link/frame_codec.h"
+#include "link/frame_messages.h"
+#include "link/serial_channel.h"
 #include "link/serial_frames.h"
+#include "link/transfer_progress.h"
 
 namespace telvane {
 namespace {
@@ -13,77 +17,32 @@ namespace {
 constexpr char kCaption[] = "Ошибка";
 constexpr uint8_t kDisconnectCode = 0xFF;
 
-// The byte a receiver answers with: the complement of the value, or of the
-// indexed received byte.
-uint8_t ComplementOf(ConfirmSource source, const uint8_t* data) {
-  return Complement(source.indexes_data() ? data[source.index()] : source.value());
-}
-
-bool ConfirmIndexFits(ConfirmSource source, size_t length) {
-  return !source.indexes_data() || source.index() < length;
-}
-
 }  // namespace
 
-ProgressMeter::ProgressMeter(Screen& screen, Progress progress, size_t total_bytes)
-    : screen_(screen), progress_(progress), total_(total_bytes) {
-  if (!progress_.shown) return;
-  screen_.SetProgressRange(0, 100);
-  if (progress_.count > 1) {
-    Set(static_cast<int>(progress_.index * 100 / progress_.count));
-  } else {
-    Set(0);
-  }
-}
+SerialExchange::SerialExchange(SerialPort& port, Screen& screen, InstrumentInfo& info)
+    : own_channel_(std::make_unique<SerialChannel>(port)),
+      channel_(*own_channel_),
+      screen_(screen),
+      info_(info) {}
 
-void ProgressMeter::Bytes(size_t done) {
-  if (!progress_.shown || progress_.count > 1 || total_ == 0) return;
-  Set(static_cast<int>(done * 100 / total_));
-}
-
-void ProgressMeter::Set(int position) {
-  if (position == last_) return;
-  last_ = position;
-  screen_.SetProgress(position);
-}
-
-void SerialExchange::Error(const std::string& text, const char* caption) {
-  screen_.ShowMessage(Icon::kError, caption, text);
-}
+SerialExchange::~SerialExchange() = default;
 
 bool SerialExchange::Prepare(const char* failure_text, const char* failure_caption) {
-  port_.Purge(true, true);
-  port_.SetBufferSizes(256, 256);
-  if (!port_.SetReadTimeout(timeout_ms_)) {
-    Error(failure_text, failure_caption);
+  channel_.PurgeAll();
+  channel_.SetQueues(256, 256);
+  if (!channel_.SetReadTimeout(timeout_ms_)) {
+    screen_.ShowMessage(Icon::kError, failure_caption, failure_text);
     return false;
   }
   return true;
 }
 
 bool SerialExchange::Command(const Address& address, uint8_t code, bool* reply_complete) {
-  switch (SendCommandFrame(port_, address, code, reply_complete)) {
-    case FrameStatus::kOk:
-      return true;
-    case FrameStatus::kWriteFailed:
-      Error("Ошибка передачи информации", kCaption);
-      return false;
-    case FrameStatus::kTimeout:
-      Error("Время ожидания вышло!", kCaption);
-      return false;
-    case FrameStatus::kBadSum:
-      Error("Неверная контрольная сумма подтверждения команды", kCaption);
-      return false;
-    case FrameStatus::kBadEcho:
-      Error("Ошибка подтверждения команды", kCaption);
-      return false;
-    default:
-      Error("Ошибка приема информации", kCaption);
-      return false;
-  }
+  return ReportFrame(screen_, kSerialCommandTexts,
+                     SendCommandFrame(channel_, address, code, nullptr, reply_complete));
 }
 
-bool SerialExchange::SendCommand(const Address& address, uint8_t code, Wait wait) {
+bool SerialExchange::SendCommand(const Address& address, uint8_t code, Wait) {
   if (!Prepare("Ошибка установки таймаутов", kCaption)) return false;
   return Command(address, code, nullptr);
 }
@@ -96,118 +55,75 @@ bool SerialExchange::Disconnect() {
   return ok;
 }
 
+bool SerialExchange::AskRetry() {
+  return screen_.AskYesNo(Icon::kQuestion, "Вопрос",
+                          "Ошибка обмена данными.\r\nПовторить попытку?") == Answer::kYes;
+}
+
 bool SerialExchange::ReceiveRecord(const Address& address, uint8_t* destination, size_t length,
-                                   ConfirmSource confirm, Progress progress, Wait wait) {
-  if (!ConfirmIndexFits(confirm, length)) return false;
-  std::vector<uint8_t> scratch;
+                                   ConfirmSource confirm, Progress progress, Wait) {
+  if (!ConfirmSourceFits(confirm, length)) return false;
+  std::vector<uint8_t> frame;
   try {
-    scratch.resize(length);
+    frame.resize(RecordFrameLength(length, false));
   } catch (const std::bad_alloc&) {
-    Error("Выделение памяти под буфер записи провалено!", kCaption);
+    screen_.ShowMessage(Icon::kError, kCaption, "Выделение памяти под буфер записи провалено!");
     return false;
   }
-  ProgressMeter meter(screen_, progress, length);
+  const std::span<const uint8_t> data = std::span(frame).subspan(7, length);
+  TransferProgress meter(screen_, progress, length);
   int failures = 0;
   for (;;) {
-    Address received_address{};
-    uint8_t sum = 0;
-    bool ok =
-        ReadBytes(port_, received_address.data(), received_address.size(), sum) == FrameStatus::kOk;
-    for (size_t i = 0; ok && i < length; ++i) {
-      ok = port_.ReadByte(scratch[i]) == ReadResult::kByte;
-      if (!ok) break;
-      sum = static_cast<uint8_t>(sum + scratch[i]);
-      meter.Bytes(i + 1);
-    }
-    uint8_t received_sum = 0;
-    ok = ok && port_.ReadByte(received_sum) == ReadResult::kByte && received_sum == sum;
-    const uint8_t answer = ok ? ComplementOf(confirm, scratch.data()) : 0;
-    if (WriteConfirmation(port_, address, answer) != FrameStatus::kOk) return false;
+    meter.Rewind();
+    const bool ok = ReadRecordFrame(channel_, frame, false, address, /*compare_address=*/false,
+                                    &meter) == FrameStatus::kOk;
+    const uint8_t answer = ok ? RecordConfirmByte(confirm, data) : 0;
+    if (WriteConfirmation(channel_, address, answer) != FrameStatus::kOk) return false;
     if (ok) {
-      std::copy(scratch.begin(), scratch.end(), destination);
+      std::copy(data.begin(), data.end(), destination);
       return true;
     }
-    if (++failures % kReceiveAttempts == 0 &&
-        screen_.AskYesNo(Icon::kQuestion, "Вопрос",
-                         "Ошибка обмена данными.\r\nПовторить попытку?") != Answer::kYes) {
-      return false;
-    }
+    if (++failures % kReceiveAttempts == 0 && !AskRetry()) return false;
   }
 }
 
 bool SerialExchange::SendRecord(const Address& address, const uint8_t* data, size_t length,
-                                uint8_t expected, Progress progress, Wait wait) {
-  uint8_t sum = Sum8(address);
-  if (WriteBytes(port_, address) != FrameStatus::kOk) {
-    Error("Ошибка посылки адреса", kCaption);
+                                uint8_t expected, Progress progress, Wait) {
+  const std::vector<uint8_t> frame =
+      RecordFrame(address, std::nullopt, std::span<const uint8_t>(data, length));
+  const std::span<const uint8_t> bytes(frame);
+  if (!ReportFrame(screen_, kSerialSendAddressTexts, WriteBytes(channel_, bytes.first(7)))) {
     return false;
   }
-  ProgressMeter meter(screen_, progress, length);
-  for (size_t i = 0; i < length; ++i) {
-    if (!port_.WriteByte(data[i])) {
-      Error("Ошибка посылки записи", kCaption);
-      return false;
-    }
-    sum = static_cast<uint8_t>(sum + data[i]);
-    meter.Bytes(i + 1);
-  }
-  if (!port_.WriteByte(sum)) {
-    Error("Ошибка посылки КС записи", kCaption);
+  TransferProgress meter(screen_, progress, length);
+  if (!ReportFrame(screen_, kSerialSendDataTexts,
+                   WriteBytes(channel_, bytes.subspan(7, length), &meter)) ||
+      !ReportFrame(screen_, kSerialSendSumTexts, WriteBytes(channel_, bytes.last(1)))) {
     return false;
   }
   Frame9 reply{};
-  uint8_t reply_sum = 0;
-  switch (ReadBytes(port_, reply.data(), 8, reply_sum)) {
-    case FrameStatus::kOk:
-      break;
-    case FrameStatus::kTimeout:
-      Error("Таймаут приема подтверждения", kCaption);
-      return false;
-    default:
-      Error("Ошибка приема подтверждения", kCaption);
-      return false;
-  }
-  switch (port_.ReadByte(reply[8])) {
-    case ReadResult::kByte:
-      break;
-    case ReadResult::kTimeout:
-      Error("Таймаут приема КС записи", kCaption);
-      return false;
-    case ReadResult::kError:
-      Error("Ошибка приема КС записи", kCaption);
-      return false;
-  }
-  if (reply[8] != reply_sum) {
-    Error("Неверная КС подтверждения записи", kCaption);
+  if (!ReportFrame(screen_, kSerialReplyTexts, ReadBytes(channel_, std::span(reply).first(8))) ||
+      !ReportFrame(screen_, kSerialReplySumTexts, ReadBytes(channel_, std::span(reply).last(1)))) {
     return false;
   }
-  if (!std::equal(address.begin(), address.end(), reply.begin())) {
-    Error("Ошибка подтверждения команды", kCaption);
-    return false;
-  }
-  if (reply[7] != expected) {
-    Error("Ошибка байта подтверждения", kCaption);
-    return false;
-  }
-  return true;
+  return ReportFrame(screen_, kSerialReplyCheckTexts,
+                     CheckRecordConfirmation(reply, address, expected));
 }
 
 bool SerialExchange::ReceiveBlock(uint8_t* destination, size_t length, Progress progress,
-                                  ConfirmSource confirm, Wait wait) {
-  if (!ConfirmIndexFits(confirm, length)) return false;
+                                  ConfirmSource confirm, Wait) {
+  if (!ConfirmSourceFits(confirm, length)) return false;
   std::vector<uint8_t> scratch(length);
-  ProgressMeter meter(screen_, progress, length);
+  TransferProgress meter(screen_, progress, length);
   for (size_t i = 0; i < length; ++i) {
-    if (port_.ReadByte(scratch[i]) != ReadResult::kByte) {
-      Error("Нет данных!!!", "Запись");
+    if (channel_.ReadByte(scratch[i]) != ByteChannel::Read::kByte) {
+      screen_.ShowMessage(Icon::kError, "Запись", "Нет данных!!!");
       return false;
     }
-    meter.Bytes(i + 1);
+    meter.Done(i + 1);
   }
-  const uint8_t answer =
-      confirm.indexes_data() ? Complement(scratch[confirm.index()]) : confirm.value();
-  if (!port_.WriteByte(answer)) {
-    Error("Нет возможности передать подтверждение!!!", "Запись");
+  if (!channel_.WriteByte(BlockConfirmByte(confirm, scratch))) {
+    screen_.ShowMessage(Icon::kError, "Запись", "Нет возможности передать подтверждение!!!");
     return false;
   }
   std::copy(scratch.begin(), scratch.end(), destination);
@@ -215,25 +131,22 @@ bool SerialExchange::ReceiveBlock(uint8_t* destination, size_t length, Progress 
 }
 
 bool SerialExchange::SendBlock(const uint8_t* data, size_t length, Progress progress,
-                               ConfirmSource expected, Wait wait) {
-  if (!ConfirmIndexFits(expected, length)) return false;
-  ProgressMeter meter(screen_, progress, length);
-  for (size_t i = 0; i < length; ++i) {
-    if (!port_.WriteByte(data[i])) {
-      Error("Прибор не отвечает!", "Передача записи");
-      return false;
-    }
-    meter.Bytes(i + 1);
-  }
-  uint8_t answer = 0;
-  if (port_.ReadByte(answer) != ReadResult::kByte) {
-    Error("Нет данных!!!", "Подтверждение");
+                               ConfirmSource expected, Wait) {
+  if (!ConfirmSourceFits(expected, length)) return false;
+  const std::span<const uint8_t> block(data, length);
+  TransferProgress meter(screen_, progress, length);
+  if (WriteBytes(channel_, block, &meter) != FrameStatus::kOk) {
+    screen_.ShowMessage(Icon::kError, "Передача записи", "Прибор не отвечает!");
     return false;
   }
-  const uint8_t wanted =
-      expected.indexes_data() ? Complement(data[expected.index()]) : expected.value();
-  if (answer != wanted) {
-    Error("Неверное подтверждение записи", "Подтверждение");
+  uint8_t answer = 0;
+  if (channel_.ReadByte(answer) != ByteChannel::Read::kByte) {
+    screen_.ShowMessage(Icon::kError, "Подтверждение", "Нет данных!!!");
+    return false;
+  }
+  if (CheckBlockConfirmation(std::span(&answer, 1), BlockConfirmByte(expected, block)) !=
+      FrameStatus::kOk) {
+    screen_.ShowMessage(Icon::kError, "Подтверждение", "Неверное подтверждение записи");
     return false;
   }
   return true;

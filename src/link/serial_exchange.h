@@ -4,9 +4,10 @@
 #ifndef TELVANE_LINK_SERIAL_EXCHANGE_H_
 #define TELVANE_LINK_SERIAL_EXCHANGE_H_
 
-#include <string>
+#include <memory>
 
 #include "base/screen.h"
+#include "link/byte_channel.h"
 #include "link/exchange.h"
 #include "link/instrument_info.h"
 #include "link/serial_port.h"
@@ -22,8 +23,11 @@ inline constexpr int kReceiveAttempts = 5;
 class SerialExchange : public Exchange {
  public:
   // `info` is the descriptor that Disconnect clears.
-  SerialExchange(SerialPort& port, Screen& screen, InstrumentInfo& info)
-      : port_(port), screen_(screen), info_(info) {}
+  SerialExchange(ByteChannel& channel, Screen& screen, InstrumentInfo& info)
+      : channel_(channel), screen_(screen), info_(info) {}
+  // On a serial port, through its own SerialChannel.
+  SerialExchange(SerialPort& port, Screen& screen, InstrumentInfo& info);
+  ~SerialExchange() override;
 
   // Purges the port, sets the buffers and the 5000 ms time-out, then sends the
   // command frame and checks its confirmation.
@@ -52,29 +56,15 @@ class SerialExchange : public Exchange {
  private:
   bool Prepare(const char* failure_text, const char* failure_caption);
   bool Command(const Address& address, uint8_t code, bool* reply_complete);
-  void Error(const std::string& text, const char* caption);
+  // After the fifth failed attempt in a row of a received record: whether
+  // the person wants five more.
+  bool AskRetry();
 
-  SerialPort& port_;
+  std::unique_ptr<ByteChannel> own_channel_;
+  ByteChannel& channel_;
   Screen& screen_;
   InstrumentInfo& info_;
   int timeout_ms_ = kTransferTimeoutMs;
-};
-
-// Moves a progress bar for one record or block of a series: with a count of 1
-// the position follows the bytes, otherwise it is index * 100 / count. Only
-// changed positions are pushed to the screen.
-class ProgressMeter {
- public:
-  ProgressMeter(Screen& screen, Progress progress, size_t total_bytes);
-  void Bytes(size_t done);
-
- private:
-  void Set(int position);
-
-  Screen& screen_;
-  Progress progress_;
-  size_t total_;
-  int last_ = -1;
 };
 
 }  // namespace telvane

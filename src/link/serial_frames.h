@@ -1,72 +1,49 @@
-// The frames of the binary protocol as they travel over the serial port, one
-// byte per read and write: command frames and their confirmations, addressed
-// records and record confirmations.
-//
-// Every frame begins with the instrument address (kind, 6 serial-number bytes)
-// and ends with the 8-bit sum of all bytes before it; the receiver confirms
-// with the address, the complement of the code (or a confirmation byte) and the
-// sum. These routines only move and check bytes and return what went wrong;
-// each operation that uses them shows its own messages.
+// The frames of frame_codec.h moved over a byte channel one byte per write and
+// read, as the serial link does: a read that moves no byte is a time-out. The
+// routines only move bytes and return a FrameStatus; each transfer shows its
+// own messages for it (frame_messages.h).
 #ifndef TELVANE_LINK_SERIAL_FRAMES_H_
 #define TELVANE_LINK_SERIAL_FRAMES_H_
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
 
+#include "link/byte_channel.h"
+#include "link/frame_codec.h"
 #include "link/instrument_info.h"
-#include "link/serial_port.h"
+#include "link/transfer_progress.h"
 
 namespace telvane {
 
-using Frame9 = std::array<uint8_t, 9>;
+// Writes the bytes one at a time, advancing `progress` by one per byte.
+FrameStatus WriteBytes(ByteChannel& channel, std::span<const uint8_t> bytes,
+                       TransferProgress* progress = nullptr);
 
-// address, code, sum.
-Frame9 CommandFrame(const Address& address, uint8_t code);
-// address, confirmation byte, sum (a command confirmation carries the
-// complement of the code, a record confirmation the ConfirmCode or 0).
-Frame9 ConfirmationFrame(const Address& address, uint8_t byte);
-// address, data, sum.
-std::vector<uint8_t> AddressedRecord(const Address& address, std::span<const uint8_t> data);
+// Reads `out.size()` bytes one at a time. `done` receives how many came.
+FrameStatus ReadBytes(ByteChannel& channel, std::span<uint8_t> out, size_t* done = nullptr);
 
-enum class FrameStatus {
-  kOk,
-  kWriteFailed,    // a write system call failed
-  kReadFailed,     // a read system call failed
-  kTimeout,        // a read moved no byte
-  kNumberTimeout,  // the record-number byte of a numbered record did not come
-  kBadSum,         // the frame's sum did not match
-  kBadEcho,        // a confirmation differs from the frame it confirms
-  kBadKind,        // a record addressed to another kind
-  kBadSerial,      // a record addressed to another serial number
-  kBadConfirm,     // the confirmation byte is not the one expected
-};
+// Reads a 9-byte reply: kTimeout when one of its first 8 bytes did not come,
+// kSumTimeout when its sum byte did not.
+FrameStatus ReadReply(ByteChannel& channel, Frame9& reply);
 
-// Writes the bytes one at a time.
-FrameStatus WriteBytes(SerialPort& port, std::span<const uint8_t> bytes);
-// Reads `length` bytes one at a time, adding each to `sum`.
-FrameStatus ReadBytes(SerialPort& port, uint8_t* out, size_t length, uint8_t& sum);
+// Writes the 9-byte frame ending in `code` (a command, or a record number in
+// place of the code) and checks its answer: the sum, then the address and the
+// complement of `code`. `reply` receives the answer as read;
+// `reply_complete` tells whether all 9 bytes of it arrived.
+FrameStatus SendCommandFrame(ByteChannel& channel, const Address& address, uint8_t code,
+                             Frame9* reply = nullptr, bool* reply_complete = nullptr);
 
-// Writes the command frame and reads its 9-byte confirmation: the sum must
-// match and the reply with byte 7 complemented back must equal the frame.
-// `reply_complete` tells whether all 9 reply bytes arrived.
-FrameStatus SendCommandFrame(SerialPort& port, const Address& address, uint8_t code,
-                             bool* reply_complete = nullptr);
+// Reads one addressed record frame (address, [number], data, sum) into
+// `frame`, advancing `progress` by one per data byte; then checks it
+// (CheckRecord). `missing` receives the frame index of the byte that did not
+// come; a missing number byte is kNumberTimeout.
+FrameStatus ReadRecordFrame(ByteChannel& channel, std::span<uint8_t> frame, bool numbered,
+                            const Address& address, bool compare_address,
+                            TransferProgress* progress = nullptr, size_t* missing = nullptr);
 
-// Reads an addressed record addressed to `expected`: address, then the record
-// number byte when `number` is not null, then `length` data bytes into `data`,
-// then the sum. Checks the sum first, then the kind, then the serial number.
-FrameStatus ReadAddressedRecord(SerialPort& port, const Address& expected, uint8_t* number,
-                                uint8_t* data, size_t length);
-
-// Writes the record confirmation.
-FrameStatus WriteConfirmation(SerialPort& port, const Address& address, uint8_t byte);
-
-// Reads a 9-byte record confirmation and checks its sum, its address and its
-// confirmation byte, in that order.
-FrameStatus ReadConfirmation(SerialPort& port, const Address& address, uint8_t expected);
+// Writes the record confirmation: address, byte, sum.
+FrameStatus WriteConfirmation(ByteChannel& channel, const Address& address, uint8_t byte);
 
 }  // namespace telvane
 

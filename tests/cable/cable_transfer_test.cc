@@ -22,6 +22,17 @@ Bytes Block(uint8_t code) {
   return Framed(b);
 }
 Bytes Confirm(uint8_t code) { return Block(static_cast<uint8_t>(~code)); }
+// A compact meter's address (kind 7) and a 9-byte block on it.
+const Bytes kCompactAddress = [] {
+  Bytes a = kAddress;
+  a[0] = 7;
+  return a;
+}();
+Bytes CompactBlock(uint8_t code) {
+  Bytes b = kCompactAddress;
+  b.push_back(code);
+  return Framed(b);
+}
 Bytes Record(std::optional<uint8_t> number, const Bytes& data, const Bytes& address = kAddress) {
   Bytes b = address;
   if (number) b.push_back(*number);
@@ -311,6 +322,37 @@ TEST_F(CableTransferTest, CompactTransfers) {
   EXPECT_FALSE(transfer().ReceiveCompactCables(base));
   EXPECT_EQ(screen_.MessageLines().back(), "Ошибка: Время ожидания вышло!\r\n байт № 0");
   EXPECT_EQ(base.cables[0], cable);
+}
+
+TEST_F(CableTransferTest, CompactTypesAreNumberedFromOne) {
+  info_.kind = 7;
+  const Bytes& address = kCompactAddress;
+  auto block = CompactBlock;
+  CompactCableType first;
+  first.set_name("ТПП");
+  CompactCableType second;
+  second.set_name("ТГ");
+  CompactBase base;
+  base.counts.types = 2;
+  // Numbers 1..n name the list positions, whatever order they come in; each
+  // is confirmed with the complement of its number.
+  port_.Queue(Cat({block(static_cast<uint8_t>(~0x22)), Record(2, BytesOf(second), address),
+                   Record(1, BytesOf(first), address)}));
+  ASSERT_TRUE(transfer().ReceiveCompactTypes(base)) << screen_.MessageLines().back();
+  EXPECT_EQ(port_.written(), Cat({block(0x22), block(0xFD), block(0xFE)}));
+  ASSERT_EQ(base.types.size(), 2u);
+  EXPECT_EQ(base.types[0].name(), "ТПП");
+  EXPECT_EQ(base.types[1].name(), "ТГ");
+
+  // 0 and n + 1 name no type: refused, the list kept as it was.
+  for (const uint8_t number : {uint8_t{0}, uint8_t{3}}) {
+    screen_.ClearShown();
+    port_.Queue(
+        Cat({block(static_cast<uint8_t>(~0x22)), Record(number, BytesOf(second), address)}));
+    EXPECT_FALSE(transfer().ReceiveCompactTypes(base));
+    EXPECT_EQ(screen_.MessageLines(), std::vector<std::string>{"Ошибка: Неверный номер записи"});
+    EXPECT_EQ(base.types[0].name(), "ТПП");
+  }
 }
 
 TEST_F(CableTransferTest, EndSessionClearsTheIdentityOnConfirmation) {

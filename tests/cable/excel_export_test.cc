@@ -4,12 +4,14 @@
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "base/values.h"
+#include "cable/cable_files.h"
 #include "cable/excel_sql.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"
@@ -313,6 +315,47 @@ TEST_F(ExcelExportTest, ExportReplacesOnlyARegularFileAndOnlyWhenComplete) {
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_.path())) ++entries;
   // The folder, the FIFO, the device and the old file: no new file is left.
   EXPECT_EQ(entries, have_device ? 4u : 3u);
+}
+
+// From the command line a failed export exits 1 with the box's text, and the
+// old file stays as it was: a folder in the way, a missing folder, and a
+// workbook cut short by the file-size limit.
+TEST_F(ExcelExportTest, FailedExportFromTheCommandLineExitsOneAndKeepsTheOldFile) {
+  CableTypeTable table;
+  table.types.resize(100);
+  const std::string types = dir_.File("types.bin");
+  ASSERT_TRUE(SaveCableTypeFile(screen_, table, types));
+  const std::string old_file = dir_.File("old.xls");
+  const std::vector<uint8_t> old_bytes(300, 'o');
+  testing::WriteAll(old_file, old_bytes);
+  const std::string folder = dir_.File("folder.xls");
+  std::filesystem::create_directory(folder);
+  auto run = [&](const std::string& limit, const std::string& target, std::string& output) {
+    const std::string command =
+        "sh -c " +
+        ShellWord(limit + "exec " + TELVANE_CLI_PATH + " --file " + ShellWord(types) + " --file " +
+                  ShellWord(target) + " cable types excel") +
+        " 2>&1";
+    output.clear();
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return -1;
+    for (int c; (c = fgetc(pipe)) != EOF;) output += static_cast<char>(c);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  std::string output;
+  for (const std::string& target : {folder, dir_.File("missing/x.xls")}) {
+    EXPECT_EQ(run("", target, output), 1) << output;
+    EXPECT_EQ(output, "Ошибка создания файла: " + target + "\n");
+  }
+  EXPECT_EQ(run("ulimit -f 2; ", old_file, output), 1) << output;
+  EXPECT_EQ(output, "Ошибка создания файла: " + old_file + "\n");
+  EXPECT_EQ(testing::ReadAll(old_file), old_bytes);
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_.path())) ++entries;
+  EXPECT_EQ(entries, 3u);  // the type file, the old file and the folder
+  EXPECT_EQ(run("", old_file, output), 0) << output;
+  EXPECT_GT(testing::ReadAll(old_file).size(), 2048u);
 }
 
 TEST_F(ExcelExportTest, TypeTableWorkbook) {

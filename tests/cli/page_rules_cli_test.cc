@@ -196,5 +196,82 @@ TEST_F(PageRulesCliTest, FailedReceiveLeavesTheDatabaseSavedBefore) {
   EXPECT_EQ(QueryNumber(mdb, measured), measured_before);
 }
 
+// A file or database the page cannot write fails its action: exit 1, and the
+// actions after it do not run.
+TEST_F(PageRulesCliTest, FileAndDatabaseRefusalsFailTheirAction) {
+  StartSim(6);
+  const std::string junk = File("junk.mdb");
+  WriteAll(junk, {'j', 'u', 'n', 'k', '\n'});
+  const struct {
+    std::string arguments;
+    const char* message;
+  } cases[] = {
+      {"--file /dev/full pages full --session 6::COM1 --receive --save-text --list",
+       "--save-text failed; not run: --list"},
+      {"--file " + Quoted("missing/base.bin") +
+           " pages full --session 6::COM1 --receive --save-base --list",
+       "--save-base failed; not run: --list"},
+      {"--yes --folder " + ShellQuote(dir_.path().string()) + " --file " + ShellQuote(junk) +
+           " pages full --session 6::COM1 --receive --save-parameters --list",
+       "--save-parameters failed; not run: --list"},
+      {"pages full --session 6::COM1 --receive --save-base --list",
+       "--save-base failed; not run: --list"},  // no --file: the dialog is cancelled
+  };
+  for (const auto& c : cases) {
+    const CliResult run = RunCli(c.arguments);
+    EXPECT_EQ(run.status, 1) << c.arguments << "\n" << run.output;
+    EXPECT_NE(run.output.find(c.message), std::string::npos) << c.arguments << "\n" << run.output;
+    EXPECT_EQ(run.output.find("Кабель-1 [x]"), std::string::npos) << run.output;
+  }
+  EXPECT_FALSE(std::filesystem::exists(File("missing")));
+}
+
+// Answers go to the questions in the order they are asked: "Выделить все?"
+// gets No, the send's warning Yes, and the page then refuses an empty choice.
+TEST_F(PageRulesCliTest, AnswersAreTakenInOrder) {
+  StartSim(7);
+  const CliResult run =
+      RunCli("--answers n,y pages compact --session 7::COM1 --receive --mark-all --send --list");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("Выделить все? [No]"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Продолжить? [Yes]"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Ошибка: Необходимо выбрать хотябы одну запись!"), std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("--send failed; not run: --list"), std::string::npos) << run.output;
+  EXPECT_EQ(CommandsReceived(0x24), 0);
+}
+
+// Every page command lists its actions, and the listing of the tabs names the
+// command of every tab a command reaches.
+TEST(PagesCliHelpTest, PagesListTheirActionsAndTheirTabs) {
+  const struct {
+    const char* page;
+    std::vector<const char*> actions;
+  } pages[] = {
+      {"types", {"--receive", "--send", "--only N[,N...]", "--open-text", "--save-excel"}},
+      {"full", {"--receive", "--send", "--planned", "--cable N", "--save-planned", "--save-base"}},
+      {"compact", {"--receive", "--send", "--keep N", "--mark-all", "--create-db"}},
+      {"planned", {"--receive", "--copy", "--csv N", "--csv-all"}},
+  };
+  for (const auto& page : pages) {
+    const CliResult run = RunCli(std::string("pages ") + page.page + " --help");
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const char* action : page.actions) {
+      EXPECT_NE(run.output.find(std::string("  ") + action + " "), std::string::npos)
+          << page.page << " " << action << "\n"
+          << run.output;
+    }
+  }
+  const CliResult list = RunCli("pages --list");
+  ASSERT_EQ(list.status, 0) << list.output;
+  for (const char* line : {"2\tБаза данных\ttypes\t", "4\tБаза плановых измерений\tplanned\t",
+                           "6\tИнформация о базе данных\tfull\t", "6\tБаза кабелей\tfull\t",
+                           "6\tПараметры кабеля\t-\t", "7\tБаза плановых измерений\tplanned\t",
+                           "7\tБаза параметров кабелей\tcompact\t"}) {
+    EXPECT_NE(list.output.find(line), std::string::npos) << line << "\n" << list.output;
+  }
+  EXPECT_EQ(RunCli("pages nosuchpage --help").status, 2);
+}
+
 }  // namespace
 }  // namespace telvane::testing

@@ -77,5 +77,39 @@ TEST_F(SimWireTest, EchoPortReturnsEveryByte) {
   EXPECT_EQ(Exchange({0x09, 0x55, 0xAA}, 3), Bytes({0x09, 0x55, 0xAA}));
 }
 
+// address + bytes + their 8-bit sum.
+Bytes Frame(const Bytes& address, const Bytes& bytes) {
+  Bytes frame = address;
+  frame.insert(frame.end(), bytes.begin(), bytes.end());
+  unsigned sum = 0;
+  for (const uint8_t b : frame) sum += b;
+  frame.push_back(static_cast<uint8_t>(sum));
+  return frame;
+}
+
+TEST_F(SimWireTest, CompactTypeListIsNumberedFromOne) {
+  sim_ = std::make_unique<testing::SimProcess>(
+      ports_.path(), 5, std::vector<std::string>{"--kind", "7", "--serial", "123456", "--trace"});
+  ASSERT_TRUE(sim_->ready());
+  ASSERT_TRUE(port_.Open("COM5"));
+  ASSERT_TRUE(port_.Apply(*ParseModeString(kSearchMode)));
+  ASSERT_TRUE(port_.SetReadTimeout(500));
+  const Bytes address = {0x07, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36};
+  ASSERT_EQ(Exchange({0x07}, 9).size(), 9u);
+  ASSERT_EQ(Exchange(Frame(address, {}), 14).size(), 14u);
+  ASSERT_EQ(Exchange(Frame(address, {0x22}), 9), Frame(address, {0xDD}));
+  // Eight 17-byte types, numbered 1 to 8 in list order, each confirmed with
+  // the complement of its number.
+  Bytes confirmation;
+  for (uint8_t number = 1; number <= 8; ++number) {
+    const Bytes record = Exchange(confirmation, 7 + 1 + 17 + 1);
+    ASSERT_EQ(record.size(), 26u) << sim_->Log();
+    EXPECT_EQ(record[7], number);
+    confirmation = Frame(address, {static_cast<uint8_t>(~number)});
+  }
+  // After the last confirmation nothing more comes.
+  EXPECT_TRUE(Exchange(confirmation, 1).empty());
+}
+
 }  // namespace
 }  // namespace telvane

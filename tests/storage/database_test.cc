@@ -1,6 +1,12 @@
 #include "storage/db/database.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
 
 #include "storage/db_samples.h"
 #include "support/temp_dir.h"
@@ -49,6 +55,33 @@ TEST_F(DatabaseTest, MissingFilesAndOtherFilesAreRefused) {
     EXPECT_NE(std::string(e.what()).find("not a database"), std::string::npos) << e.what();
   }
   EXPECT_THROW(db.Create(path_), DbError);  // exists
+}
+
+// Only a regular file is opened: a FIFO is refused without waiting for a
+// writer, a device without reading it.
+TEST_F(DatabaseTest, FifosAndDevicesAreRefusedAtOnce) {
+  const std::string fifo = dir_.File("fifo.mdb");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    auto opened = std::async(std::launch::async, [&] {
+      Database db;
+      try {
+        db.Open(path);
+        return true;
+      } catch (const DbError&) {
+        return false;
+      }
+    });
+    if (opened.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+      ADD_FAILURE() << "the open waited on " << path;
+      const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+      if (writer >= 0) {
+        ::write(writer, "x", 1);
+        ::close(writer);
+      }
+    }
+    EXPECT_FALSE(opened.get()) << path;
+  }
 }
 
 // A path is the file's name whole: the characters of connection-string

@@ -4,6 +4,8 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
+#include "page/gui/measurement_text.h"
+
 namespace telvane {
 
 InfoPageView::InfoPageView(InfoPage& page, QWidget* parent) : PageView(page, parent), info_(page) {
@@ -47,7 +49,7 @@ void TextPlannedPageView::Refresh() {
   list_->clear();
   for (const std::vector<std::string>& row : planned_.Rows()) {
     QStringList cells;
-    for (const std::string& cell : row) cells << QString::fromStdString(cell).trimmed();
+    for (const std::string& cell : row) cells << MeasurementText(cell).trimmed();
     list_->addTopLevelItem(new QTreeWidgetItem(cells));
   }
   for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);

@@ -1,5 +1,6 @@
 // telvane: the desktop program.
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,6 +16,9 @@
 #include "app/main_controller.h"
 
 int main(int argc, char** argv) {
+  // A write past the file-size limit then fails (EFBIG) and is reported as a
+  // failed write, instead of ending the program half way through a file.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> words;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--version") == 0) {

@@ -24,7 +24,9 @@ struct SessionOption {
 SessionOption TakeSessionOption(std::vector<std::string>& words);
 
 // What the window runs in place of the start-up search: the session with
-// `instrument` over the serial link of `link`; every fault is shown.
+// `instrument` on its COM port, or for the port "irda" the IrDA attempt alone
+// (the device list, no serial search), refused when another kind or serial
+// number answers. Every fault is shown.
 std::function<void()> KnownSessionStartup(Link& link, KnownInstrument instrument);
 
 }  // namespace telvane

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <string>
 
 namespace telvane {
@@ -27,6 +28,14 @@ inline QPushButton* Button(QWidget* parent, const char* caption, const char* nam
 // (from 0) of `count`.
 inline QString PositionLabel(int selected, int count) {
   return Tr("№ %1 из %2").arg(count == 0 ? 0 : selected + 1).arg(count);
+}
+
+// Rows the pages number themselves ("Участок %1", "Кабель №%1"): `count`
+// names from 1, in the window's language.
+inline QStringList NumberedNames(const char* pattern, size_t count) {
+  QStringList names;
+  for (size_t i = 1; i <= count; ++i) names << Tr(pattern).arg(i);
+  return names;
 }
 
 inline QLineEdit* Edit(QWidget* parent, const char* name) {

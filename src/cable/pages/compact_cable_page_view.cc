@@ -187,8 +187,7 @@ void CompactCablePageView::Refresh() {
   }
   temperature_->setCurrentIndex(cable ? static_cast<int>(cable->temperature()) - kLowestTemperature
                                       : -1);
-  QStringList names;
-  for (const std::string& name : compact_.SectionNames()) names << Q(name);
+  const QStringList names = NumberedNames("Участок %1", compact_.SectionNames().size());
   sections_->clear();
   sections_->addItems(names);
   sections_->setCurrentRow(compact_.section());

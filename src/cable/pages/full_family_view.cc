@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "cable/pages/cable_widgets_view.h"
+#include "page/gui/measurement_text.h"
 
 namespace telvane {
 
@@ -169,8 +170,7 @@ void CableEditPageView::Refresh() {
     notebook_->setEnabled(has_cable);
   }
   refreshing_ = true;
-  QStringList names;
-  for (const std::string& name : cable_.SectionNames()) names << Q(name);
+  const QStringList names = NumberedNames("Участок %1", cable_.SectionNames().size());
   QStringList shown;
   for (int i = 0; i < sections_->count(); ++i) shown << sections_->item(i)->text();
   if (names != shown) {
@@ -242,8 +242,9 @@ void FullPlannedPageView::Refresh() {
   pairs_->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     for (int c = 0; c < 7; ++c) {
-      pairs_->setItem(
-          r, c, new QTableWidgetItem(Q(rows[static_cast<size_t>(r)][static_cast<size_t>(c)])));
+      pairs_->setItem(r, c,
+                      new QTableWidgetItem(
+                          MeasurementText(rows[static_cast<size_t>(r)][static_cast<size_t>(c)])));
     }
   }
 }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "cable/pages/cable_widgets_view.h"
+#include "page/gui/measurement_text.h"
 
 namespace telvane {
 
@@ -67,8 +68,7 @@ PlannedBasePageView::PlannedBasePageView(PlannedBasePage& page, QWidget* parent)
 }
 
 void PlannedBasePageView::FillList(QListWidget* list, PlannedSide side) {
-  QStringList names;
-  for (const std::string& name : planned_.CableNames(side)) names << Q(name);
+  const QStringList names = NumberedNames("Кабель №%1", planned_.CableNames(side).size());
   if (list->count() != names.size()) {
     list->clear();
     list->addItems(names);
@@ -84,8 +84,9 @@ void PlannedBasePageView::Refresh() {
   pairs_->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     for (int c = 0; c < 7; ++c) {
-      pairs_->setItem(
-          r, c, new QTableWidgetItem(Q(rows[static_cast<size_t>(r)][static_cast<size_t>(c)])));
+      pairs_->setItem(r, c,
+                      new QTableWidgetItem(
+                          MeasurementText(rows[static_cast<size_t>(r)][static_cast<size_t>(c)])));
     }
   }
   receive_->setEnabled(planned_.can_transfer());

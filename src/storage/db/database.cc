@@ -1,6 +1,7 @@
 #include "storage/db/database.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -138,6 +139,12 @@ void Database::Close() {
 void Database::OpenPath(const std::string& path, int flags) {
   Close();
   path_ = path;
+  // Only a regular file can be a database: reading a FIFO or a device would
+  // wait for ever or without end.
+  struct stat info;
+  if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    throw DbError("file is not a database: '" + path + "'");
+  }
   // A name that begins with "file:" would be read as a URI by a library
   // built to accept them; "./" keeps it a plain file name.
   const std::string file_name = path.starts_with("file:") ? "./" + path : path;

@@ -343,6 +343,40 @@ TEST_F(IrdaWindowTest, Kind16WithFirmware8027GetsXdslAfterTheFifthTab) {
   EXPECT_FALSE(window_->end_button()->isEnabled());
 }
 
+TEST_F(IrdaWindowTest, SessionOptionOverIrdaSkipsTheSerialSearch) {
+  Device(16, "KVR-30", {"--firmware", "8.027"});
+  // A kind-20 meter on COM1 that the serial search would find and offer.
+  sim_ = std::make_unique<SimProcess>(
+      ports_.path(), 1, std::vector<std::string>{"--kind", "20", "--serial", kSerial, "--trace"});
+  ASSERT_TRUE(sim_->ready());
+  std::vector<std::string> words = {"--session=16:T40001:IrDA"};
+  const SessionOption option = TakeSessionOption(words);
+  ASSERT_TRUE(option.instrument.has_value());
+  controller_ = std::make_unique<MainController>(screen_, adapter_, options_);
+  controller_->SetStartupSession(KnownSessionStartup(link_, *option.instrument));
+  window_ = std::make_unique<MainWindow>(*controller_, nullptr);
+  window_->show();
+  ASSERT_TRUE(testing::ProcessUntil([this] { return window_->started(); }));
+  EXPECT_TRUE(screen_.messages().empty()) << screen_.MessageLines()[0];
+  EXPECT_EQ(link_.kind(), LinkKind::kIrda);
+  EXPECT_EQ(window_->tab_bar()->count(), 6);
+  // The serial port was never probed.
+  EXPECT_EQ(sim_->Log().find("<-"), std::string::npos) << sim_->Log();
+}
+
+TEST_F(IrdaWindowTest, SessionOptionOverIrdaRefusesAnotherKind) {
+  Device(16, "KVR-30");
+  controller_ = std::make_unique<MainController>(screen_, adapter_, options_);
+  controller_->SetStartupSession(KnownSessionStartup(link_, KnownInstrument{12, kSerial, "irda"}));
+  window_ = std::make_unique<MainWindow>(*controller_, nullptr);
+  window_->show();
+  ASSERT_TRUE(testing::ProcessUntil([this] { return window_->started(); }));
+  ASSERT_FALSE(screen_.MessageLines().empty());
+  EXPECT_EQ(screen_.MessageLines().front(), "IrDA: Ошибка чтения VendorID!");
+  EXPECT_EQ(link_.info().kind, 0);
+  EXPECT_EQ(window_->tab_bar()->count(), 1);
+}
+
 TEST_F(IrdaWindowTest, Kind16BelowFirmware8027HasFiveTabs) {
   Device(16, "KVR-30", {"--firmware", "8.026"});
   Open();

@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <filesystem>
 
+#include "app/gui/translation.h"
 #include "cable/pages/cable_type_page_view.h"
 #include "cable/pages/compact_cable_page_view.h"
 #include "cable/pages/full_family_view.h"
@@ -181,6 +182,56 @@ TEST_F(CablePageViewTest, PlannedBasePage) {
   ASSERT_EQ(pairs->rowCount(), 20);
   EXPECT_EQ(pairs->item(3, 1)->text(), "НЕТ ИЗМЕРЕНИЙ");
   ExpectScreenshot(view, "planned_base_page", 900, 560);
+}
+
+// In English the texts the pages make themselves (numbered rows, the mark of
+// a missing value, the position) are English too; the data stays as it came.
+TEST_F(CablePageViewTest, PagesInEnglish) {
+  ASSERT_TRUE(InstallTranslation(QLocale(QLocale::English, QLocale::UnitedStates)));
+  SimSession session(7);
+  ASSERT_TRUE(session.opened()) << session.Log();
+  {
+    PlannedBasePage page(session.context(), CompactModel::For(session.context()));
+    PlannedBasePageView view(page, nullptr);
+    page.Start();
+    Find<QPushButton>(view, "Receive")->click();
+    auto* instrument = Find<QListWidget>(view, "InstrumentList");
+    ASSERT_EQ(instrument->count(), 12);
+    EXPECT_EQ(instrument->item(11)->text(), "Cable No. 12");
+    instrument->setCurrentRow(4);
+    auto* pairs = Find<QTableWidget>(view, "Pairs");
+    ASSERT_EQ(pairs->rowCount(), 20);
+    EXPECT_EQ(pairs->item(3, 1)->text(), "NOT MEASURED");
+    EXPECT_EQ(pairs->horizontalHeaderItem(0)->text(), "Pair Number");
+    // Numbers as the page formats them, units in English.
+    for (int r = 0; r < pairs->rowCount(); ++r) {
+      for (int c = 0; c < pairs->columnCount(); ++c) {
+        const QString cell = pairs->item(r, c)->text();
+        for (const QChar ch : cell) {
+          EXPECT_FALSE(ch.unicode() >= 0x0400 && ch.unicode() <= 0x04FF) << cell.toStdString();
+        }
+      }
+    }
+    EXPECT_TRUE(pairs->item(0, 1)->text().endsWith(" nF"))
+        << pairs->item(0, 1)->text().toStdString();
+    ExpectScreenshot(view, "english_planned_base_page", 900, 560);
+  }
+  {
+    CompactCablePage page(session.context(), CompactModel::For(session.context()));
+    CompactCablePageView view(page, nullptr);
+    page.Start();
+    Find<QPushButton>(view, "Receive")->click();
+    auto* list = Find<QListWidget>(view, "CableList");
+    ASSERT_EQ(list->count(), 12) << session.Log();
+    list->setCurrentRow(1);
+    EXPECT_EQ(Find<QLabel>(view, "Position")->text(), "No. 2 of 12");
+    auto* sections = Find<QListWidget>(view, "Sections");
+    ASSERT_GT(sections->count(), 1);
+    EXPECT_EQ(sections->item(1)->text(), "Section 2");
+    EXPECT_EQ(Find<QPushButton>(view, "Receive")->text(), "Receive from Instrument");
+    ExpectScreenshot(view, "english_compact_cable_page", 900, 560);
+  }
+  ASSERT_TRUE(InstallTranslation(QLocale(QLocale::Russian, QLocale::Russia)));
 }
 
 }  // namespace

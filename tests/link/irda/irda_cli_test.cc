@@ -3,17 +3,19 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "link/irda/busy_device.h"
 #include "support/sim_irda.h"
 #include "support/sim_process.h"
 
 namespace telvane {
 namespace {
 
-std::string RunIdentify(int& status) {
-  const std::string command = std::string(TELVANE_CLI_PATH) + " identify 2>&1";
+std::string RunIdentify(int& status, const std::string& options = "") {
+  const std::string command = std::string(TELVANE_CLI_PATH) + options + " identify 2>&1";
   std::string out;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return out;
@@ -55,6 +57,24 @@ TEST(IrdaIdentifyCliTest, SilentDeviceLeavesTheSerialSearch) {
   ASSERT_TRUE(device.ready());
   int status = -1;
   const std::string out = RunIdentify(status);
+  EXPECT_EQ(status, 0) << out;
+  EXPECT_NE(out.find("kind: 19\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("link: serial\n"), std::string::npos) << out;
+}
+
+TEST(IrdaIdentifyCliTest, ADeviceThatNeverAcceptsDoesNotHoldTheSearch) {
+  testing::SimPortDir ports;
+  testing::IrdaSimDir irda;
+  testing::SimProcess serial(ports.path(), 1, {"--kind", "19", "--serial", "E10001"});
+  testing::BusyDevice busy(irda.path(), "busy");
+  ASSERT_TRUE(serial.ready());
+  ASSERT_TRUE(busy.full());
+  int status = -1;
+  const auto start = std::chrono::steady_clock::now();
+  const std::string out = RunIdentify(status, " --yes");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << out;
+  // As with a refused connection: the message, then the serial search.
+  EXPECT_NE(out.find("Невозможно соединение с устройством. Ошибка: 110"), std::string::npos) << out;
   EXPECT_EQ(status, 0) << out;
   EXPECT_NE(out.find("kind: 19\n"), std::string::npos) << out;
   EXPECT_NE(out.find("link: serial\n"), std::string::npos) << out;

@@ -4,11 +4,11 @@
 
 #include <memory>
 
-#include "support/sim_irda.h"
 #include "link/irda_session.h"
 #include "link/link.h"
 #include "link/startup.h"
 #include "support/scripted_screen.h"
+#include "support/sim_irda.h"
 #include "support/sim_process.h"
 
 namespace telvane {

@@ -4,8 +4,11 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstring>
 
+#include "link/irda/busy_device.h"
 #include "link/irda/irda_peer.h"
 #include "link/irda_emulated_stack.h"
 #include "link/irda_system_stack.h"
@@ -134,6 +137,20 @@ TEST_F(EmulatedStackTest, AClosedPeerIsAReceiveFailure) {
   EXPECT_NE(stack.LastError(), 0);
   stack.Close(s);
   peer.Finish();
+}
+
+TEST_F(EmulatedStackTest, ADeviceThatNeverAcceptsIsRefusedAfterABoundedWait) {
+  testing::BusyDevice busy(dir_.path().string(), "busy");
+  ASSERT_TRUE(busy.full());
+  EmulatedIrdaStack stack(dir_.path().string());
+  const int s = stack.OpenSocket(kIrdaFamily, kStreamSocket, 0);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(stack.Connect(s, IrClientAddress(EmulatedIrdaStack::IdOf("busy"))));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(stack.LastError(), ETIMEDOUT);
+  EXPECT_GE(waited, EmulatedIrdaStack::kConnectWait);
+  EXPECT_LT(waited, std::chrono::seconds(3));
+  stack.Close(s);
 }
 
 }  // namespace

@@ -272,6 +272,14 @@ per length (ohm*km)</translation>
         <source>Отсчеты рефлектограмм</source>
         <translation>Reflectogram samples</translation>
     </message>
+    <message>
+        <source>Участок %1</source>
+        <translation>Section %1</translation>
+    </message>
+    <message>
+        <source>Кабель №%1</source>
+        <translation>Cable No. %1</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -509,6 +517,33 @@ per length (ohm*km)</translation>
     <message>
         <source>Маски xDSL</source>
         <translation>xDSL Masks</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>НЕТ ИЗМЕРЕНИЙ</source>
+        <translation>NOT MEASURED</translation>
+    </message>
+    <message>
+        <source>нФ</source>
+        <translation>nF</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ohm</translation>
+    </message>
+    <message>
+        <source>КОм</source>
+        <translation>kOhm</translation>
+    </message>
+    <message>
+        <source>кОм</source>
+        <translation>kOhm</translation>
+    </message>
+    <message>
+        <source>МОм</source>
+        <translation>MOhm</translation>
     </message>
 </context>
 </TS>

@@ -272,6 +272,14 @@
         <source>Отсчеты рефлектограмм</source>
         <translation>Отсчеты рефлектограмм</translation>
     </message>
+    <message>
+        <source>Участок %1</source>
+        <translation>Участок %1</translation>
+    </message>
+    <message>
+        <source>Кабель №%1</source>
+        <translation>Кабель №%1</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -509,6 +517,33 @@
     <message>
         <source>Маски xDSL</source>
         <translation>Маски xDSL</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>НЕТ ИЗМЕРЕНИЙ</source>
+        <translation>НЕТ ИЗМЕРЕНИЙ</translation>
+    </message>
+    <message>
+        <source>нФ</source>
+        <translation>нФ</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ом</translation>
+    </message>
+    <message>
+        <source>КОм</source>
+        <translation>КОм</translation>
+    </message>
+    <message>
+        <source>кОм</source>
+        <translation>кОм</translation>
+    </message>
+    <message>
+        <source>МОм</source>
+        <translation>МОм</translation>
     </message>
 </context>
 </TS>
