@@ -191,7 +191,7 @@ TEST_F(CablePageViewTest, PagesInEnglish) {
   SimSession session(7);
   ASSERT_TRUE(session.opened()) << session.Log();
   {
-    PlannedBasePage page(session.context(), CompactModel::For(session.context()));
+    PlannedBasePage page(session.context(), std::make_shared<CompactModel>());
     PlannedBasePageView view(page, nullptr);
     page.Start();
     Find<QPushButton>(view, "Receive")->click();
@@ -217,7 +217,7 @@ TEST_F(CablePageViewTest, PagesInEnglish) {
     ExpectScreenshot(view, "english_planned_base_page", 900, 560);
   }
   {
-    CompactCablePage page(session.context(), CompactModel::For(session.context()));
+    CompactCablePage page(session.context(), std::make_shared<CompactModel>());
     CompactCablePageView view(page, nullptr);
     page.Start();
     Find<QPushButton>(view, "Receive")->click();
