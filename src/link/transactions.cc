@@ -21,34 +21,6 @@ Progress SeriesProgress(const RecordSeries& series, size_t index) {
 
 }  // namespace
 
-Wait CommandWait(uint8_t code) {
-  switch (code) {
-    case 0x51:
-    case 0x52:
-    case 0x61:
-    case 0x62:
-    case 0x6A:
-    case 2:
-    case 4:
-    case 6:
-      return {10, 0};
-    case 0x23:
-    case 0x30:
-    case 0x31:
-    case 0x33:
-    case 0x34:
-    case 0x35:
-    case 0x37:
-      return {45, 0};
-    case 0x24:
-      return {360, 0};
-    case 0xFF:
-      return {5, 0};
-    default:
-      return {11, 0};
-  }
-}
-
 void Transactions::Fail(const char* text) { screen_.ShowMessage(Icon::kError, "Ошибка", text); }
 
 bool Transactions::Command(const Address& address, uint8_t code, const char* failure) {
@@ -59,6 +31,12 @@ bool Transactions::Command(const Address& address, uint8_t code, const char* fai
 
 bool Transactions::Receive(const Address& address, uint8_t code, std::span<uint8_t> destination,
                            const RecordSeries& series) {
+  return ReceiveRecords(address, code, destination, series, "Ошибка при приеме записи");
+}
+
+bool Transactions::ReceiveRecords(const Address& address, uint8_t code,
+                                  std::span<uint8_t> destination, const RecordSeries& series,
+                                  const char* failure) {
   if (series.record_length == 0 || destination.size() / series.record_length < series.count) {
     return false;
   }
@@ -67,7 +45,7 @@ bool Transactions::Receive(const Address& address, uint8_t code, std::span<uint8
     uint8_t* slot = destination.data() + i * series.record_length;
     if (!exchange_.ReceiveRecord(address, slot, series.record_length, SeriesSource(series, i),
                                  SeriesProgress(series, i), series.wait)) {
-      Fail("Ошибка при приеме записи");
+      Fail(failure);
       return false;
     }
   }
@@ -132,6 +110,13 @@ bool Transactions::SendByNumber(const Address& address, uint8_t code,
 bool Transactions::ReceiveBlocks(const Address& address, uint8_t code,
                                  std::span<uint8_t> destination, size_t block_length,
                                  ConfirmSource confirm, Wait wait) {
+  return ReceiveBlocksFailing(address, code, destination, block_length, confirm, wait,
+                              kBlockRecordFailed);
+}
+
+bool Transactions::ReceiveBlocksFailing(const Address& address, uint8_t code,
+                                        std::span<uint8_t> destination, size_t block_length,
+                                        ConfirmSource confirm, Wait wait, const char* failure) {
   if (block_length == 0 || destination.size() % block_length != 0) {
     Fail(kBlockSizeWrong);
     return false;
@@ -141,7 +126,7 @@ bool Transactions::ReceiveBlocks(const Address& address, uint8_t code,
   for (size_t i = 0; i < count; ++i) {
     if (!exchange_.ReceiveBlock(destination.data() + i * block_length, block_length,
                                 Progress{true, i, count}, confirm, wait)) {
-      Fail(kBlockRecordFailed);
+      Fail(failure);
       return false;
     }
   }
@@ -150,6 +135,12 @@ bool Transactions::ReceiveBlocks(const Address& address, uint8_t code,
 
 bool Transactions::SendBlocks(const Address& address, uint8_t code, std::span<const uint8_t> source,
                               size_t block_length, ConfirmSource expected, Wait wait) {
+  return SendBlocksFailing(address, code, source, block_length, expected, wait, kBlockRecordFailed);
+}
+
+bool Transactions::SendBlocksFailing(const Address& address, uint8_t code,
+                                     std::span<const uint8_t> source, size_t block_length,
+                                     ConfirmSource expected, Wait wait, const char* failure) {
   if (block_length == 0 || source.size() % block_length != 0) {
     Fail(kBlockSizeWrong);
     return false;
@@ -159,7 +150,7 @@ bool Transactions::SendBlocks(const Address& address, uint8_t code, std::span<co
   for (size_t i = 0; i < count; ++i) {
     if (!exchange_.SendBlock(source.data() + i * block_length, block_length,
                              Progress{true, i, count}, expected, wait)) {
-      Fail(kBlockRecordFailed);
+      Fail(failure);
       return false;
     }
   }
@@ -181,6 +172,115 @@ bool Transactions::ExchangeBlock(const Address& address, uint8_t code,
     return false;
   }
   return true;
+}
+
+const TransactionSpec* Transactions::Row(uint8_t code, TransactionShape shape) {
+  const TransactionSpec* spec = FindTransaction(code);
+  return spec != nullptr && spec->shape == shape ? spec : nullptr;
+}
+
+namespace {
+
+// The record length of `count` records filling `size` bytes, as the row
+// allows it; 0 when they do not fit.
+size_t EvenLength(const TransactionSpec& spec, size_t size, size_t count) {
+  if (count == 0 || size % count != 0) return 0;
+  const size_t length = size / count;
+  return spec.record_length == 0 || spec.record_length == length ? length : 0;
+}
+
+// The wait of one record: the cable records of 380 and 496 bytes wait 30 s.
+Wait RecordWait(const TransactionSpec& spec, size_t length) {
+  if (length == 380 || length == 496) return kCableRecordWait;
+  return spec.record_wait;
+}
+
+}  // namespace
+
+bool Transactions::ReceiveSeries(const Address& address, uint8_t code,
+                                 std::span<uint8_t> destination, size_t count) {
+  const TransactionSpec* spec = Row(code, TransactionShape::kReceiveSeries);
+  if (spec == nullptr) return false;
+  const size_t length = EvenLength(*spec, destination.size(), count);
+  if (length == 0) return false;
+  RecordSeries series;
+  series.record_length = length;
+  series.count = count;
+  series.wait = RecordWait(*spec, length);
+  return ReceiveRecords(address, code, destination, series,
+                        spec->failure != nullptr ? spec->failure : "Ошибка при приеме записи");
+}
+
+bool Transactions::ReadDatabase(const Address& address, std::span<uint8_t> records, size_t count,
+                                std::span<uint8_t> more, size_t more_count) {
+  const TransactionSpec* spec = Row(0x50, TransactionShape::kReceiveSeries);
+  if (spec == nullptr || !spec->then || EvenLength(*spec, records.size(), count) == 0 ||
+      EvenLength(*FindTransaction(*spec->then), more.size(), more_count) == 0) {
+    return false;
+  }
+  return ReceiveSeries(address, spec->code, records, count) &&
+         ReceiveSeries(address, *spec->then, more, more_count);
+}
+
+bool Transactions::SendSeries(const Address& address, uint8_t code, std::span<const uint8_t> source,
+                              size_t count) {
+  const TransactionSpec* spec = Row(code, TransactionShape::kSendSeries);
+  if (spec == nullptr) return false;
+  const size_t length = EvenLength(*spec, source.size(), count);
+  if (length == 0) return false;
+  RecordSeries series;
+  series.record_length = length;
+  series.count = count;
+  series.wait = RecordWait(*spec, length);
+  return Send(address, code, source, series);
+}
+
+bool Transactions::ReceiveNumbered(const Address& address, uint8_t code,
+                                   std::span<const uint8_t> number,
+                                   std::span<uint8_t> destination) {
+  const TransactionSpec* spec = Row(code, TransactionShape::kReceiveByNumber);
+  if (spec == nullptr || destination.empty()) return false;
+  return ReceiveByNumber(address, code, number, spec->reflectogram, destination,
+                         RecordWait(*spec, destination.size()));
+}
+
+bool Transactions::SendNumbered(const Address& address, uint8_t code,
+                                std::span<const uint8_t> number, std::span<const uint8_t> source) {
+  const TransactionSpec* spec = Row(code, TransactionShape::kSendByNumber);
+  if (spec == nullptr || number.empty() || source.empty()) return false;
+  return SendByNumber(address, code, number, source, Complement(number[0]),
+                      RecordWait(*spec, source.size()));
+}
+
+bool Transactions::ReceiveBlockSeries(const Address& address, uint8_t code,
+                                      std::span<uint8_t> destination, size_t block_length,
+                                      std::optional<ConfirmSource> confirm) {
+  const TransactionSpec* spec = Row(code, TransactionShape::kReceiveBlocks);
+  if (spec == nullptr) return false;
+  const size_t length = spec->record_length != 0 ? spec->record_length : block_length;
+  const std::optional<ConfirmSource> source = spec->block_confirm ? spec->block_confirm : confirm;
+  if (!source) return false;
+  return ReceiveBlocksFailing(address, code, destination, length, *source, spec->record_wait,
+                              spec->failure != nullptr ? spec->failure : kBlockRecordFailed);
+}
+
+bool Transactions::SendBlockSeries(const Address& address, uint8_t code,
+                                   std::span<const uint8_t> source, size_t block_length,
+                                   std::optional<ConfirmSource> confirm) {
+  const TransactionSpec* spec = Row(code, TransactionShape::kSendBlocks);
+  if (spec == nullptr) return false;
+  const size_t length = spec->record_length != 0 ? spec->record_length : block_length;
+  const std::optional<ConfirmSource> expected = spec->block_confirm ? spec->block_confirm : confirm;
+  if (!expected) return false;
+  return SendBlocksFailing(address, code, source, length, *expected, spec->record_wait,
+                           spec->failure != nullptr ? spec->failure : kBlockRecordFailed);
+}
+
+bool Transactions::ExchangeRecordBlock(const Address& address, uint8_t code,
+                                       std::span<const uint8_t> number,
+                                       std::span<uint8_t> destination, ConfirmSource confirm) {
+  if (Row(code, TransactionShape::kExchangeBlock) == nullptr) return false;
+  return ExchangeBlock(address, code, number, destination, confirm);
 }
 
 }  // namespace telvane

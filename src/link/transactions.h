@@ -19,22 +19,11 @@
 
 #include "link/exchange.h"
 #include "link/instrument_info.h"
+#include "link/transaction_table.h"
 
 namespace telvane {
 
 class Screen;
-
-// The time-out of the command of a transaction code (the table of the main
-// window's operations): 11 s for reads, 10 s for record writes, 45 s for the
-// block transactions, 360 s for the 2048-byte block write, 5 s for the end of
-// session; 11 s for a code not in the table.
-Wait CommandWait(uint8_t code);
-
-inline constexpr Wait kCableRecordWait{30, 0};   // 380- and 496-byte cable records
-inline constexpr Wait kReflectogramWait{10, 0};  // reflectogram numbers and records
-inline constexpr Wait kRecordWait{5, 0};
-inline constexpr Wait kBlockWait{60, 0};
-inline constexpr Wait kLongBlockWait{1800, 0};
 
 // The confirmation of record i of a series; nullopt: the complement of i.
 using SeriesConfirm = std::function<ConfirmSource(size_t index)>;
@@ -50,6 +39,47 @@ struct RecordSeries {
 class Transactions {
  public:
   Transactions(Exchange& exchange, Screen& screen) : exchange_(exchange), screen_(screen) {}
+
+  // --- Every code of the exchange table, by its row (transaction_table.h) ---
+  // Each takes the waits, fixed lengths, confirmations and messages from the
+  // row of `code` and refuses, sending nothing, a code whose row has another
+  // shape or data whose size does not fit the row.
+
+  // Receive series (0x53, 0x55, 0x60, 0x63, 0x65, 0x69, 0, 1, 3): `count`
+  // records filling `destination` evenly.
+  bool ReceiveSeries(const Address& address, uint8_t code, std::span<uint8_t> destination,
+                     size_t count);
+  // 0x50: its series, then the 0x53 transaction's series.
+  bool ReadDatabase(const Address& address, std::span<uint8_t> records, size_t count,
+                    std::span<uint8_t> more, size_t more_count);
+  // Send series (0x51, 0x52, 0x61, 0x62, 0x6A, 2, 4, 6): `count` records
+  // taken evenly from `source`.
+  bool SendSeries(const Address& address, uint8_t code, std::span<const uint8_t> source,
+                  size_t count);
+  // 0x54, 0x64 (a record number), 0x57, 0x67, 5 (a reflectogram number): the
+  // number record, then one received record.
+  bool ReceiveNumbered(const Address& address, uint8_t code, std::span<const uint8_t> number,
+                       std::span<uint8_t> destination);
+  // 0x58, 0x68: the reflectogram number, then one sent record, expected to be
+  // confirmed with the complement of the number's first byte.
+  bool SendNumbered(const Address& address, uint8_t code, std::span<const uint8_t> number,
+                    std::span<const uint8_t> source);
+  // 0x23, 0x30, 0x33: received blocks; `block_length` and `confirm` only where
+  // the row does not fix them.
+  bool ReceiveBlockSeries(const Address& address, uint8_t code, std::span<uint8_t> destination,
+                          size_t block_length = 0,
+                          std::optional<ConfirmSource> confirm = std::nullopt);
+  // 0x24, 0x31, 0x37: sent blocks, likewise.
+  bool SendBlockSeries(const Address& address, uint8_t code, std::span<const uint8_t> source,
+                       size_t block_length = 0,
+                       std::optional<ConfirmSource> confirm = std::nullopt);
+  // 0x34, 0x35: the 2-byte record number, then one 26-byte block.
+  bool ExchangeRecordBlock(const Address& address, uint8_t code, std::span<const uint8_t> number,
+                           std::span<uint8_t> destination, ConfirmSource confirm);
+  // 0xFF: the end of the session.
+  bool EndSession() { return exchange_.Disconnect(); }
+
+  // --- The same operations with the caller's waits and lengths -------------
 
   // code, then `series.count` received records into `destination` (which must
   // hold count * record_length bytes, else nothing is sent).
@@ -86,6 +116,16 @@ class Transactions {
                      std::span<uint8_t> destination, ConfirmSource confirm);
 
  private:
+  // The row of `code` when it has `shape`.
+  static const TransactionSpec* Row(uint8_t code, TransactionShape shape);
+  bool ReceiveRecords(const Address& address, uint8_t code, std::span<uint8_t> destination,
+                      const RecordSeries& series, const char* failure);
+  bool ReceiveBlocksFailing(const Address& address, uint8_t code, std::span<uint8_t> destination,
+                            size_t block_length, ConfirmSource confirm, Wait wait,
+                            const char* failure);
+  bool SendBlocksFailing(const Address& address, uint8_t code, std::span<const uint8_t> source,
+                         size_t block_length, ConfirmSource expected, Wait wait,
+                         const char* failure);
   bool Command(const Address& address, uint8_t code, const char* failure);
   void Fail(const char* text);
 
