@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the file reader fuzz targets with clang and runs each for a short
-# time (FUZZ_SECONDS, default 20; six targets keep the whole run near two
-# minutes) from the seed files in fuzz/seeds/<target>.
+# time (FUZZ_SECONDS, default 20; seven targets keep the whole run under
+# three minutes) from the seed files in fuzz/seeds/<target>.
 # A crash or a sanitizer report fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-20}"
-targets="rfg_fuzz wv_fuzz tdr_fuzz cable_base_fuzz cable_type_fuzz cable_type_text_fuzz"
+targets="rfg_fuzz wv_fuzz tdr_fuzz cable_base_fuzz cable_type_fuzz cable_type_text_fuzz frame_fuzz"
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DTELVANE_FUZZ=ON -DTELVANE_GUI=OFF \

@@ -112,14 +112,13 @@ SerialPort::SerialPort(SerialPort&& other) noexcept { *this = std::move(other); 
 SerialPort& SerialPort::operator=(SerialPort&& other) noexcept {
   if (this != &other) {
     Close();
-    fd_ = other.fd_;
+    port_ = std::move(other.port_);
     device_ = std::move(other.device_);
     settings_ = other.settings_;
     read_timeout_ms_ = other.read_timeout_ms_;
     last_count_ = other.last_count_;
     queue_ = std::move(other.queue_);
     queue_pos_ = other.queue_pos_;
-    other.fd_ = -1;
   }
   return *this;
 }
@@ -132,16 +131,13 @@ bool SerialPort::Open(const std::string& com_name) {
 
 bool SerialPort::OpenDevice(const std::string& path) {
   Close();
-  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  PosixFile port(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+  if (!port.valid()) return false;
   // No sharing: the lock is on the device itself, so two names of one device
   // exclude each other as well.
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::isatty(fd) == 0) {
-    ::close(fd);
-    return false;
-  }
-  ::ioctl(fd, TIOCEXCL);
-  fd_ = fd;
+  if (::flock(port.fd(), LOCK_EX | LOCK_NB) != 0 || ::isatty(port.fd()) == 0) return false;
+  ::ioctl(port.fd(), TIOCEXCL);
+  port_ = std::move(port);
   device_ = path;
   queue_.clear();
   queue_pos_ = 0;
@@ -150,20 +146,19 @@ bool SerialPort::OpenDevice(const std::string& path) {
 }
 
 void SerialPort::Close() {
-  if (fd_ < 0) return;
-  ::ioctl(fd_, TIOCNXCL);
-  ::flock(fd_, LOCK_UN);
-  ::close(fd_);
-  fd_ = -1;
+  if (!port_.valid()) return;
+  ::ioctl(port_.fd(), TIOCNXCL);
+  ::flock(port_.fd(), LOCK_UN);
+  port_.Close();
   device_.clear();
   queue_.clear();
   queue_pos_ = 0;
 }
 
 bool SerialPort::Apply(const LineSettings& settings) {
-  if (fd_ < 0 || !IsSupportedBaud(settings.baud)) return false;
+  if (!port_.valid() || !IsSupportedBaud(settings.baud)) return false;
   termios tio{};
-  if (::tcgetattr(fd_, &tio) != 0) return false;
+  if (::tcgetattr(port_.fd(), &tio) != 0) return false;
   ::cfmakeraw(&tio);
   tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS | CMSPAR);
   tio.c_cflag |= CREAD | CLOCAL;
@@ -201,8 +196,8 @@ bool SerialPort::Apply(const LineSettings& settings) {
   tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
   tio.c_cc[VMIN] = 1;
   tio.c_cc[VTIME] = 0;
-  if (::tcsetattr(fd_, TCSANOW, &tio) != 0) return false;
-  if (!SetLineSpeed(fd_, settings.baud)) return false;
+  if (::tcsetattr(port_.fd(), TCSANOW, &tio) != 0) return false;
+  if (!SetLineSpeed(port_.fd(), settings.baud)) return false;
   settings_ = settings;
   SetDtr(settings.dtr);
   SetRts(settings.rts);
@@ -210,38 +205,38 @@ bool SerialPort::Apply(const LineSettings& settings) {
 }
 
 bool SerialPort::SetBaud(uint32_t baud) {
-  if (fd_ < 0 || !IsSupportedBaud(baud) || !SetLineSpeed(fd_, baud)) return false;
+  if (!port_.valid() || !IsSupportedBaud(baud) || !SetLineSpeed(port_.fd(), baud)) return false;
   settings_.baud = baud;
   return true;
 }
 
-uint32_t SerialPort::DeviceBaud() const { return fd_ >= 0 ? GetLineSpeed(fd_) : 0; }
+uint32_t SerialPort::DeviceBaud() const { return port_.valid() ? GetLineSpeed(port_.fd()) : 0; }
 
 bool SerialPort::SetReadTimeout(int milliseconds) {
-  if (fd_ < 0 || milliseconds < 0) return false;
+  if (!port_.valid() || milliseconds < 0) return false;
   read_timeout_ms_ = milliseconds;
   return true;
 }
 
 bool SerialPort::SetBufferSizes(size_t input, size_t output) {
-  return fd_ >= 0 && input > 0 && output > 0;
+  return port_.valid() && input > 0 && output > 0;
 }
 
 bool SerialPort::Purge(bool receive, bool transmit) {
-  if (fd_ < 0) return false;
+  if (!port_.valid()) return false;
   if (receive) {
     queue_.clear();
     queue_pos_ = 0;
   }
   const int what = receive && transmit ? TCIOFLUSH : receive ? TCIFLUSH : TCOFLUSH;
-  return (!receive && !transmit) || ::tcflush(fd_, what) == 0;
+  return (!receive && !transmit) || ::tcflush(port_.fd(), what) == 0;
 }
 
-bool SerialPort::SetEventMaskRxChar() { return fd_ >= 0; }
+bool SerialPort::SetEventMaskRxChar() { return port_.valid(); }
 
 bool SerialPort::ModemBit(int bit, bool on) {
-  if (fd_ < 0) return false;
-  if (::ioctl(fd_, on ? TIOCMBIS : TIOCMBIC, &bit) == 0) return true;
+  if (!port_.valid()) return false;
+  if (::ioctl(port_.fd(), on ? TIOCMBIS : TIOCMBIC, &bit) == 0) return true;
   // A pseudo-terminal has no modem lines; that is not a fault of the port.
   return errno == ENOTTY || errno == EINVAL || errno == EIO;
 }
@@ -251,11 +246,11 @@ bool SerialPort::SetRts(bool on) { return ModemBit(TIOCM_RTS, on); }
 
 ReadResult SerialPort::ReadByte(uint8_t& byte) {
   last_count_ = 0;
-  if (fd_ < 0) return ReadResult::kError;
+  if (!port_.valid()) return ReadResult::kError;
   if (queue_pos_ >= queue_.size()) {
     queue_.clear();
     queue_pos_ = 0;
-    pollfd p{fd_, POLLIN, 0};
+    pollfd p{port_.fd(), POLLIN, 0};
     int ready;
     do {
       ready = ::poll(&p, 1, read_timeout_ms_);
@@ -266,7 +261,7 @@ ReadResult SerialPort::ReadByte(uint8_t& byte) {
     queue_.resize(kQueueChunk);
     ssize_t got;
     do {
-      got = ::read(fd_, queue_.data(), queue_.size());
+      got = ::read(port_.fd(), queue_.data(), queue_.size());
     } while (got < 0 && errno == EINTR);
     if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
       queue_.clear();
@@ -285,16 +280,16 @@ ReadResult SerialPort::ReadByte(uint8_t& byte) {
 
 bool SerialPort::WriteByte(uint8_t byte) {
   last_count_ = 0;
-  if (fd_ < 0) return false;
+  if (!port_.valid()) return false;
   for (;;) {
-    const ssize_t put = ::write(fd_, &byte, 1);
+    const ssize_t put = ::write(port_.fd(), &byte, 1);
     if (put == 1) {
       last_count_ = 1;
       return true;
     }
     if (put < 0 && errno == EINTR) continue;
     if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      pollfd p{fd_, POLLOUT, 0};
+      pollfd p{port_.fd(), POLLOUT, 0};
       const int ready = ::poll(&p, 1, kWriteStallMs);
       if (ready > 0 && (p.revents & POLLOUT) != 0) continue;
       if (ready < 0 && errno == EINTR) continue;

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "base/posix_file.h"
+
 namespace telvane {
 
 // The line settings record built from a mode string such as
@@ -59,7 +61,7 @@ class SerialPort {
   // Opens a device path directly (used by tests and the port mapping).
   bool OpenDevice(const std::string& path);
   void Close();
-  bool is_open() const { return fd_ >= 0; }
+  bool is_open() const { return port_.valid(); }
   const std::string& device() const { return device_; }
 
   // Applies the line settings (raw mode, no handshake, DTR/RTS as given).
@@ -95,7 +97,7 @@ class SerialPort {
  private:
   bool ModemBit(int bit, bool on);
 
-  int fd_ = -1;
+  PosixFile port_;
   std::string device_;
   LineSettings settings_;
   int read_timeout_ms_ = 0;
