@@ -10,6 +10,7 @@
 #include "link/port_names.h"
 #include "link/port_setup.h"
 #include "link/search.h"
+#include "link/transfer_progress.h"
 
 namespace telvane {
 namespace {
@@ -69,30 +70,23 @@ Outcome QueryPort(Link& link, SerialPort& port, const TextReceivingHook& receivi
                   std::vector<uint8_t>& reply) {
   Screen& screen = link.screen();
   port.SetReadTimeout(kSyncTimeoutMs);
-  screen.ShowProgress(true);
-  screen.SetProgressRange(0, 100);
-  screen.SetProgress(0);
+  // The bar follows the bytes against the longest reply; hidden on every way
+  // out.
+  TransferProgress progress(screen, kTextReplyLimit);
+  progress.Show();
   char speed[64];
   std::snprintf(speed, sizeof speed, "%lu %s", static_cast<unsigned long>(port.baud()), "бит/сек");
 
   reply.clear();
-  const auto fail = [&] {
-    screen.ShowProgress(false);
-    return Outcome::kNoAnswer;
-  };
+  const auto fail = [] { return Outcome::kNoAnswer; };
   if (!port.Write(reinterpret_cast<const uint8_t*>(kTextQuery), sizeof kTextQuery - 1)) {
     return fail();
   }
-  int last_position = 0;
   uint8_t byte = 0;
   while (reply.size() < kTextReplyLimit && port.ReadByte(byte) == ReadResult::kByte) {
     const size_t index = reply.size();
     reply.push_back(byte);
-    if (const int position = static_cast<int>(index * 100 / kTextReplyLimit);
-        position != last_position) {
-      last_position = position;
-      screen.SetProgress(position);
-    }
+    progress.Done(index);
     if (index < kHeaderLength && byte != static_cast<uint8_t>(kTextHeader[index])) return fail();
     if (index == kHeaderLength) {
       if (receiving) receiving(std::string(kTextInstrumentName) + ". Прием данных...", speed);
@@ -103,7 +97,7 @@ Outcome QueryPort(Link& link, SerialPort& port, const TextReceivingHook& receivi
                                        reinterpret_cast<const uint8_t*>(kTextTrailer))) {
     return fail();
   }
-  while (last_position < 100) screen.SetProgress(++last_position);
+  progress.StepToEnd();
   return Outcome::kAnswered;
 }
 

@@ -34,6 +34,10 @@ void TransferProgress::Done(size_t done) {
   Set(total_ == 0 ? 100 : static_cast<int>(std::min(done_, total_) * 100 / total_));
 }
 
+void TransferProgress::StepToEnd() {
+  for (int position = std::max(last_, 0) + 1; position <= 100; ++position) Set(position);
+}
+
 void TransferProgress::Set(int position) {
   if (position == last_) return;
   last_ = position;

@@ -36,6 +36,9 @@ class TransferProgress {
   void Rewind() { done_ = 0; }
   // `done` of the total were moved.
   void Done(size_t done);
+  // Moves the bar to 100 one position at a time (a reply shorter than the
+  // longest one still fills the bar).
+  void StepToEnd();
 
  private:
   void Set(int position);
