@@ -1,7 +1,5 @@
 #include "support/peer_link.h"
 
-#include <gtest/gtest.h>
-
 namespace telvane::testing {
 
 PeerLink::PeerLink(ScriptedPeer& peer, uint8_t kind, const char* serial) : peer_(peer) {
@@ -21,36 +19,6 @@ void PeerLink::SetSearchTransfer(uint8_t kind, SearchTransfer transfer) {
 bool PeerLink::RunSearchTransfer(uint8_t kind) {
   auto it = search_transfers_.find(kind);
   return it != search_transfers_.end() && it->second(peer_);
-}
-
-bool PeerLink::SendCommand(const Address&, uint8_t code, Wait) {
-  ADD_FAILURE() << "the peer plays no addressed exchange (command " << int{code} << ")";
-  return false;
-}
-
-bool PeerLink::ReceiveRecord(const Address&, uint8_t*, size_t, ConfirmSource, Progress, Wait) {
-  ADD_FAILURE() << "the peer plays no addressed exchange";
-  return false;
-}
-
-bool PeerLink::SendRecord(const Address&, const uint8_t*, size_t, uint8_t, Progress, Wait) {
-  ADD_FAILURE() << "the peer plays no addressed exchange";
-  return false;
-}
-
-bool PeerLink::ReceiveBlock(uint8_t*, size_t, Progress, ConfirmSource, Wait) {
-  ADD_FAILURE() << "the peer plays no addressed exchange";
-  return false;
-}
-
-bool PeerLink::SendBlock(const uint8_t*, size_t, Progress, ConfirmSource, Wait) {
-  ADD_FAILURE() << "the peer plays no addressed exchange";
-  return false;
-}
-
-bool PeerLink::Disconnect() {
-  info_.ClearIdentity();
-  return true;
 }
 
 }  // namespace telvane::testing

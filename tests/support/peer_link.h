@@ -1,8 +1,7 @@
 // A session with a ScriptedPeer as the instrument, for page tests without a
 // simulator process: the descriptor holds the kind and serial number, the
-// session channel is the peer, and the page context is built over it. The
-// addressed-record exchange is not played by the peer: a page that reaches
-// for it fails the test.
+// session channel is the peer, the exchange and its transactions are the
+// serial link's own over the peer, and the page context is built over them.
 #ifndef TELVANE_TESTS_SUPPORT_PEER_LINK_H_
 #define TELVANE_TESTS_SUPPORT_PEER_LINK_H_
 
@@ -10,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "link/serial_exchange.h"
 #include "page/instrument_page.h"
 #include "page/link_control.h"
 #include "support/scripted_peer.h"
@@ -17,7 +17,7 @@
 
 namespace telvane::testing {
 
-class PeerLink : public LinkControl, private Exchange {
+class PeerLink : public LinkControl {
  public:
   // An instrument of `kind` with the six-character `serial` is connected
   // through `peer`.
@@ -25,7 +25,7 @@ class PeerLink : public LinkControl, private Exchange {
 
   InstrumentInfo& info() override { return info_; }
   LinkKind link_kind() const override { return LinkKind::kSerial; }
-  Exchange& exchange() override { return *this; }
+  Exchange& exchange() override { return exchange_; }
   Transactions& transactions() override { return transactions_; }
   ByteChannel* session_channel() override { return open_ ? &peer_ : nullptr; }
   InitialData& initial() override { return initial_; }
@@ -35,7 +35,7 @@ class PeerLink : public LinkControl, private Exchange {
                          std::vector<TextPlannedRecord>&) override {
     return false;
   }
-  void EndSession(Screen&) override { info_.ClearIdentity(); }
+  void EndSession(Screen&) override { exchange_.Disconnect(); }
   void Close() override { open_ = false; }
   unsigned long baud_rate() const override { return 9600; }
   void ResetBaudRate() override {}
@@ -50,14 +50,6 @@ class PeerLink : public LinkControl, private Exchange {
   PageContext& context() { return context_; }
 
  private:
-  // Exchange: not played by the peer.
-  bool SendCommand(const Address&, uint8_t, Wait) override;
-  bool ReceiveRecord(const Address&, uint8_t*, size_t, ConfirmSource, Progress, Wait) override;
-  bool SendRecord(const Address&, const uint8_t*, size_t, uint8_t, Progress, Wait) override;
-  bool ReceiveBlock(uint8_t*, size_t, Progress, ConfirmSource, Wait) override;
-  bool SendBlock(const uint8_t*, size_t, Progress, ConfirmSource, Wait) override;
-  bool Disconnect() override;
-
   ScriptedPeer& peer_;
   bool open_ = true;
   InstrumentInfo info_;
@@ -66,7 +58,8 @@ class PeerLink : public LinkControl, private Exchange {
   AppOptions options_;
   SessionFacts facts_;
   PageContext context_{screen_, *this, options_, facts_};
-  Transactions transactions_{*this, screen_};
+  SerialExchange exchange_{peer_, screen_, info_};
+  Transactions transactions_{exchange_, screen_};
   std::map<uint8_t, SearchTransfer> search_transfers_;
 };
 
