@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "base/sprintf.h"
+#include "cable/db/legacy_schema.h"
 #include "cable/pages/cable_session.h"
 #include "cable/pages/compact_name.h"
 #include "cable/pages/page_numbers.h"
 #include "storage/db/db_session.h"
-#include "cable/db/legacy_schema.h"
 
 namespace telvane {
 namespace {
