@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/link_adapter.h"
-#include "page/options.h"
 #include "base/screen.h"
 #include "link/link.h"
+#include "page/options.h"
 
 namespace telvane {
 

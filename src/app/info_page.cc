@@ -15,7 +15,7 @@ void InfoPage::SetFields(std::string name, std::string serial) {
 }
 
 void InfoPage::ShowInstrument() {
-  const InstrumentInfo& info = link().info();
+  const InstrumentInfo& info = context().instrument();
   SetFields(info.name, info.SerialText());
 }
 

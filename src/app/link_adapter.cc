@@ -1,9 +1,21 @@
 #include "app/link_adapter.h"
 
 #include "link/irda_session.h"
+#include "link/serial_channel.h"
 #include "link/startup.h"
 
 namespace telvane {
+
+void LinkAdapter::SetSearchTransfer(uint8_t kind, SearchTransfer transfer) {
+  if (!transfer) {
+    link_.SetInitialTransfer(kind, nullptr);
+    return;
+  }
+  link_.SetInitialTransfer(kind, [transfer = std::move(transfer)](Link&, SerialPort& port) {
+    SerialChannel channel(port);
+    return transfer(channel);
+  });
+}
 
 void LinkAdapter::Search(Screen&) { RunStartupSearch(link_); }
 

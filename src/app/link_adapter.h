@@ -17,6 +17,7 @@ class LinkAdapter : public LinkControl {
   Transactions& transactions() override { return link_.transactions(); }
   ByteChannel* session_channel() override { return link_.session_channel(); }
   InitialData& initial() override { return link_.initial(); }
+  void SetSearchTransfer(uint8_t kind, SearchTransfer transfer) override;
   void Search(Screen& screen) override;
   bool TryTextInstrument(Screen& screen, const TextReceivingHook& receiving,
                          std::vector<TextPlannedRecord>& records) override;

@@ -129,9 +129,10 @@ void MainController::SelectTab(int index) {
   Notify();
 }
 
-void MainController::AskToSaveKind7() {
-  if (kind() != 7) return;
-  for (PageId id : PagesOfKind(7)) {
+void MainController::AskToSave() {
+  const KindRow* row = KindRowFor(kind());
+  if (row == nullptr || !row->asks_to_save) return;
+  for (PageId id : PagesOfKind(row->kind)) {
     InstrumentPage& page = pages_.page(id);
     if (page.HasUnsavedData() &&
         screen_.AskYesNo(Icon::kQuestion, kProgramName, kSaveQuestion) == Answer::kYes) {
@@ -142,7 +143,7 @@ void MainController::AskToSaveKind7() {
 }
 
 void MainController::Search() {
-  AskToSaveKind7();
+  AskToSave();
   const uint8_t old_kind = kind();
   if (IsBinaryInstrument(old_kind) &&
       screen_.AskYesNo(Icon::kQuestion, kProgramName, kEndSessionQuestion) == Answer::kYes) {
@@ -177,10 +178,11 @@ void MainController::Search() {
 }
 
 void MainController::EndSession() {
-  AskToSaveKind7();
+  AskToSave();
   const uint8_t old_kind = kind();
-  if (old_kind == 9) {
-    for (PageId id : PagesOfKind(9)) pages_.page(id).Reset();
+  const KindRow* row = KindRowFor(old_kind);
+  if (row != nullptr && row->end_resets_pages) {
+    for (PageId id : PagesOfKind(old_kind)) pages_.page(id).Reset();
   }
   pages_.ClearKind(old_kind);
   link_.EndSession(screen_);
@@ -200,7 +202,7 @@ void MainController::EndSession() {
 
 void MainController::RequestClose() {
   if (closed_) return;
-  AskToSaveKind7();
+  AskToSave();
   const uint8_t k = kind();
   if (IsBinaryInstrument(k)) {
     if (screen_.AskYesNo(Icon::kQuestion, kProgramName, kEndSessionQuestion) == Answer::kYes) {

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "page/instrument_page.h"
-#include "app/kind_layout.h"
-#include "page/link_control.h"
-#include "page/options.h"
+#include "app/kind_table.h"
 #include "app/page_registry.h"
 #include "base/screen.h"
+#include "page/instrument_page.h"
+#include "page/link_control.h"
+#include "page/options.h"
 
 namespace telvane {
 
@@ -102,8 +102,9 @@ class MainController {
   void Splash(bool visible);
   void BuildForKind();
   void SetSpeed(unsigned long baud);
-  // The kind 7 question before the session is left; marks the data saved.
-  void AskToSaveKind7();
+  // The question before the session is left, for the kinds that ask it (7);
+  // marks the data saved.
+  void AskToSave();
   // Tries the text-protocol instrument; true when it answered.
   bool TryText();
   void ShowTextInstrument();

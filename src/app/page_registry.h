@@ -1,5 +1,6 @@
-// Owns every page of the main window, created once for all kinds (see
-// page_catalog.h for how a page is plugged in).
+// Owns every page of the main window, created once for all kinds from the
+// subsystems' page lists (subsystems.h); an id no subsystem gives is an
+// EmptyPage with its title.
 #ifndef TELVANE_APP_PAGE_REGISTRY_H_
 #define TELVANE_APP_PAGE_REGISTRY_H_
 
@@ -9,21 +10,25 @@
 #include <memory>
 
 #include "app/info_page.h"
-#include "page/instrument_page.h"
 #include "app/text_planned_page.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 
-// Creates the page of an id, or returns nullptr to leave it to MakePage.
+// Creates the page of an id, or returns nullptr to leave it to the lists.
 using PageMaker = std::function<std::unique_ptr<InstrumentPage>(PageId, PageContext&)>;
 
 class PageRegistry {
  public:
-  // Creates every page through MakePage.
+  // Creates every page from the subsystems' lists.
   explicit PageRegistry(PageContext& context);
-  // For tests: `make` creates each page instead of MakePage (it may return
-  // nullptr to take MakePage's page).
+  // For tests: `make` creates each page instead of the lists (it may return
+  // nullptr to take the list's page).
   PageRegistry(PageContext& context, const PageMaker& make);
+  // Removes the search transfers it installed in the link.
+  ~PageRegistry();
+  PageRegistry(const PageRegistry&) = delete;
+  PageRegistry& operator=(const PageRegistry&) = delete;
 
   InstrumentPage& page(PageId id) { return *pages_[static_cast<size_t>(id)]; }
   InfoPage& info();
@@ -35,7 +40,10 @@ class PageRegistry {
   void ClearKind(uint8_t kind);
 
  private:
+  LinkControl& link_;
   std::array<std::unique_ptr<InstrumentPage>, kPageCount> pages_;
+  InfoPage* info_ = nullptr;
+  TextPlannedPage* text_planned_ = nullptr;
 };
 
 }  // namespace telvane

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/kind_layout.h"
+#include "app/kind_table.h"
 #include "cli/command.h"
 
 namespace telvane::cli {
@@ -26,23 +26,18 @@ const PageCommand* FindPage(const std::string& name) {
   return nullptr;
 }
 
-// The command-line name that reaches `id`, or "-".
-std::string CommandFor(PageId id) {
+// The command-line name that reaches `id`, or nullptr.
+const char* CommandFor(PageId id) {
   for (const PageCommand& page : PageCommands()) {
     for (const PageId reached : page.pages) {
-      if (reached == id) return page.name;
+      if (reached == id) return page.name.c_str();
     }
   }
-  return "-";
+  return nullptr;
 }
 
 int ListPages() {
-  for (int kind = 1; kind <= 255; ++kind) {
-    if (kind > 20 && kind != kTextInstrument) continue;
-    for (const Tab& tab : TabsForKind(static_cast<uint8_t>(kind), SessionFacts{})) {
-      std::printf("%d\t%s\t%s\t\n", kind, tab.title, CommandFor(tab.page).c_str());
-    }
-  }
+  std::fputs(TabListingText(ListTabs(), CommandFor).c_str(), stdout);
   return 0;
 }
 

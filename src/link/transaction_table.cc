@@ -11,42 +11,42 @@ constexpr Wait kRead{11, 0};
 constexpr Wait kWrite{10, 0};
 constexpr Wait kBlocks{45, 0};
 
-constexpr TransactionSpec Row(uint8_t code, S shape, Wait command) {
-  TransactionSpec spec;
-  spec.code = code;
-  spec.shape = shape;
-  spec.command_wait = command;
-  return spec;
+constexpr TransactionRow Row(uint8_t code, S shape, Wait command) {
+  TransactionRow row;
+  row.code = code;
+  row.shape = shape;
+  row.command_wait = command;
+  return row;
 }
 
-constexpr TransactionSpec WithRecords(TransactionSpec spec, size_t length, Wait wait) {
-  spec.record_length = length;
-  spec.record_wait = wait;
-  return spec;
+constexpr TransactionRow WithRecords(TransactionRow row, size_t length, Wait wait) {
+  row.record_length = length;
+  row.record_wait = wait;
+  return row;
 }
 
-constexpr TransactionSpec Reflectogram(TransactionSpec spec) {
-  spec.reflectogram = true;
-  spec.record_wait = kReflectogramWait;
-  return spec;
+constexpr TransactionRow Reflectogram(TransactionRow row) {
+  row.reflectogram = true;
+  row.record_wait = kReflectogramWait;
+  return row;
 }
 
-constexpr TransactionSpec Blocks(TransactionSpec spec, size_t length, Wait wait,
-                                 std::optional<ConfirmSource> confirm) {
-  spec.record_length = length;
-  spec.record_wait = wait;
-  spec.block_confirm = confirm;
-  return spec;
+constexpr TransactionRow Blocks(TransactionRow row, size_t length, Wait wait,
+                                std::optional<ConfirmSource> confirm) {
+  row.record_length = length;
+  row.record_wait = wait;
+  row.block_confirm = confirm;
+  return row;
 }
 
-constexpr TransactionSpec Failing(TransactionSpec spec, const char* failure) {
-  spec.failure = failure;
-  return spec;
+constexpr TransactionRow Failing(TransactionRow row, const char* failure) {
+  row.failure = failure;
+  return row;
 }
 
-constexpr TransactionSpec Then(TransactionSpec spec, uint8_t next) {
-  spec.then = next;
-  return spec;
+constexpr TransactionRow Then(TransactionRow row, uint8_t next) {
+  row.then = next;
+  return row;
 }
 
 const std::array kTable = {
@@ -91,18 +91,18 @@ const std::array kTable = {
 
 }  // namespace
 
-const TransactionSpec* FindTransaction(uint8_t code) {
-  for (const TransactionSpec& spec : kTable) {
-    if (spec.code == code) return &spec;
+const TransactionRow* FindTransaction(uint8_t code) {
+  for (const TransactionRow& row : kTable) {
+    if (row.code == code) return &row;
   }
   return nullptr;
 }
 
-std::span<const TransactionSpec> TransactionTable() { return kTable; }
+std::span<const TransactionRow> TransactionTable() { return kTable; }
 
 Wait CommandWait(uint8_t code) {
-  const TransactionSpec* spec = FindTransaction(code);
-  return spec != nullptr ? spec->command_wait : kRead;
+  const TransactionRow* row = FindTransaction(code);
+  return row != nullptr ? row->command_wait : kRead;
 }
 
 }  // namespace telvane

@@ -31,7 +31,7 @@ inline constexpr Wait kRecordWait{5, 0};         // every other record
 inline constexpr Wait kBlockWait{60, 0};         // received blocks
 inline constexpr Wait kLongBlockWait{1800, 0};   // the 2048-byte block of 0x24
 
-struct TransactionSpec {
+struct TransactionRow {
   uint8_t code = 0;
   TransactionShape shape = TransactionShape::kReceiveSeries;
   Wait command_wait;
@@ -53,9 +53,9 @@ struct TransactionSpec {
 };
 
 // The row of `code`; nullptr for a code not in the table.
-const TransactionSpec* FindTransaction(uint8_t code);
+const TransactionRow* FindTransaction(uint8_t code);
 // Every row, in the order of the table.
-std::span<const TransactionSpec> TransactionTable();
+std::span<const TransactionRow> TransactionTable();
 
 // The time-out of the command of `code`; 11 s for a code not in the table.
 Wait CommandWait(uint8_t code);

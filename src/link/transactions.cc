@@ -174,106 +174,106 @@ bool Transactions::ExchangeBlock(const Address& address, uint8_t code,
   return true;
 }
 
-const TransactionSpec* Transactions::Row(uint8_t code, TransactionShape shape) {
-  const TransactionSpec* spec = FindTransaction(code);
-  return spec != nullptr && spec->shape == shape ? spec : nullptr;
+const TransactionRow* Transactions::Row(uint8_t code, TransactionShape shape) {
+  const TransactionRow* row = FindTransaction(code);
+  return row != nullptr && row->shape == shape ? row : nullptr;
 }
 
 namespace {
 
 // The record length of `count` records filling `size` bytes, as the row
 // allows it; 0 when they do not fit.
-size_t EvenLength(const TransactionSpec& spec, size_t size, size_t count) {
+size_t EvenLength(const TransactionRow& row, size_t size, size_t count) {
   if (count == 0 || size % count != 0) return 0;
   const size_t length = size / count;
-  return spec.record_length == 0 || spec.record_length == length ? length : 0;
+  return row.record_length == 0 || row.record_length == length ? length : 0;
 }
 
 // The wait of one record: the cable records of 380 and 496 bytes wait 30 s.
-Wait RecordWait(const TransactionSpec& spec, size_t length) {
+Wait RecordWait(const TransactionRow& row, size_t length) {
   if (length == 380 || length == 496) return kCableRecordWait;
-  return spec.record_wait;
+  return row.record_wait;
 }
 
 }  // namespace
 
 bool Transactions::ReceiveSeries(const Address& address, uint8_t code,
                                  std::span<uint8_t> destination, size_t count) {
-  const TransactionSpec* spec = Row(code, TransactionShape::kReceiveSeries);
-  if (spec == nullptr) return false;
-  const size_t length = EvenLength(*spec, destination.size(), count);
+  const TransactionRow* row = Row(code, TransactionShape::kReceiveSeries);
+  if (row == nullptr) return false;
+  const size_t length = EvenLength(*row, destination.size(), count);
   if (length == 0) return false;
   RecordSeries series;
   series.record_length = length;
   series.count = count;
-  series.wait = RecordWait(*spec, length);
+  series.wait = RecordWait(*row, length);
   return ReceiveRecords(address, code, destination, series,
-                        spec->failure != nullptr ? spec->failure : "Ошибка при приеме записи");
+                        row->failure != nullptr ? row->failure : "Ошибка при приеме записи");
 }
 
 bool Transactions::ReadDatabase(const Address& address, std::span<uint8_t> records, size_t count,
                                 std::span<uint8_t> more, size_t more_count) {
-  const TransactionSpec* spec = Row(0x50, TransactionShape::kReceiveSeries);
-  if (spec == nullptr || !spec->then || EvenLength(*spec, records.size(), count) == 0 ||
-      EvenLength(*FindTransaction(*spec->then), more.size(), more_count) == 0) {
+  const TransactionRow* row = Row(0x50, TransactionShape::kReceiveSeries);
+  if (row == nullptr || !row->then || EvenLength(*row, records.size(), count) == 0 ||
+      EvenLength(*FindTransaction(*row->then), more.size(), more_count) == 0) {
     return false;
   }
-  return ReceiveSeries(address, spec->code, records, count) &&
-         ReceiveSeries(address, *spec->then, more, more_count);
+  return ReceiveSeries(address, row->code, records, count) &&
+         ReceiveSeries(address, *row->then, more, more_count);
 }
 
 bool Transactions::SendSeries(const Address& address, uint8_t code, std::span<const uint8_t> source,
                               size_t count) {
-  const TransactionSpec* spec = Row(code, TransactionShape::kSendSeries);
-  if (spec == nullptr) return false;
-  const size_t length = EvenLength(*spec, source.size(), count);
+  const TransactionRow* row = Row(code, TransactionShape::kSendSeries);
+  if (row == nullptr) return false;
+  const size_t length = EvenLength(*row, source.size(), count);
   if (length == 0) return false;
   RecordSeries series;
   series.record_length = length;
   series.count = count;
-  series.wait = RecordWait(*spec, length);
+  series.wait = RecordWait(*row, length);
   return Send(address, code, source, series);
 }
 
 bool Transactions::ReceiveNumbered(const Address& address, uint8_t code,
                                    std::span<const uint8_t> number,
                                    std::span<uint8_t> destination) {
-  const TransactionSpec* spec = Row(code, TransactionShape::kReceiveByNumber);
-  if (spec == nullptr || destination.empty()) return false;
-  return ReceiveByNumber(address, code, number, spec->reflectogram, destination,
-                         RecordWait(*spec, destination.size()));
+  const TransactionRow* row = Row(code, TransactionShape::kReceiveByNumber);
+  if (row == nullptr || destination.empty()) return false;
+  return ReceiveByNumber(address, code, number, row->reflectogram, destination,
+                         RecordWait(*row, destination.size()));
 }
 
 bool Transactions::SendNumbered(const Address& address, uint8_t code,
                                 std::span<const uint8_t> number, std::span<const uint8_t> source) {
-  const TransactionSpec* spec = Row(code, TransactionShape::kSendByNumber);
-  if (spec == nullptr || number.empty() || source.empty()) return false;
+  const TransactionRow* row = Row(code, TransactionShape::kSendByNumber);
+  if (row == nullptr || number.empty() || source.empty()) return false;
   return SendByNumber(address, code, number, source, Complement(number[0]),
-                      RecordWait(*spec, source.size()));
+                      RecordWait(*row, source.size()));
 }
 
 bool Transactions::ReceiveBlockSeries(const Address& address, uint8_t code,
                                       std::span<uint8_t> destination, size_t block_length,
                                       std::optional<ConfirmSource> confirm) {
-  const TransactionSpec* spec = Row(code, TransactionShape::kReceiveBlocks);
-  if (spec == nullptr) return false;
-  const size_t length = spec->record_length != 0 ? spec->record_length : block_length;
-  const std::optional<ConfirmSource> source = spec->block_confirm ? spec->block_confirm : confirm;
+  const TransactionRow* row = Row(code, TransactionShape::kReceiveBlocks);
+  if (row == nullptr) return false;
+  const size_t length = row->record_length != 0 ? row->record_length : block_length;
+  const std::optional<ConfirmSource> source = row->block_confirm ? row->block_confirm : confirm;
   if (!source) return false;
-  return ReceiveBlocksFailing(address, code, destination, length, *source, spec->record_wait,
-                              spec->failure != nullptr ? spec->failure : kBlockRecordFailed);
+  return ReceiveBlocksFailing(address, code, destination, length, *source, row->record_wait,
+                              row->failure != nullptr ? row->failure : kBlockRecordFailed);
 }
 
 bool Transactions::SendBlockSeries(const Address& address, uint8_t code,
                                    std::span<const uint8_t> source, size_t block_length,
                                    std::optional<ConfirmSource> confirm) {
-  const TransactionSpec* spec = Row(code, TransactionShape::kSendBlocks);
-  if (spec == nullptr) return false;
-  const size_t length = spec->record_length != 0 ? spec->record_length : block_length;
-  const std::optional<ConfirmSource> expected = spec->block_confirm ? spec->block_confirm : confirm;
+  const TransactionRow* row = Row(code, TransactionShape::kSendBlocks);
+  if (row == nullptr) return false;
+  const size_t length = row->record_length != 0 ? row->record_length : block_length;
+  const std::optional<ConfirmSource> expected = row->block_confirm ? row->block_confirm : confirm;
   if (!expected) return false;
-  return SendBlocksFailing(address, code, source, length, *expected, spec->record_wait,
-                           spec->failure != nullptr ? spec->failure : kBlockRecordFailed);
+  return SendBlocksFailing(address, code, source, length, *expected, row->record_wait,
+                           row->failure != nullptr ? row->failure : kBlockRecordFailed);
 }
 
 bool Transactions::ExchangeRecordBlock(const Address& address, uint8_t code,

@@ -117,7 +117,7 @@ class Transactions {
 
  private:
   // The row of `code` when it has `shape`.
-  static const TransactionSpec* Row(uint8_t code, TransactionShape shape);
+  static const TransactionRow* Row(uint8_t code, TransactionShape shape);
   bool ReceiveRecords(const Address& address, uint8_t code, std::span<uint8_t> destination,
                       const RecordSeries& series, const char* failure);
   bool ReceiveBlocksFailing(const Address& address, uint8_t code, std::span<uint8_t> destination,

@@ -14,10 +14,10 @@
 #include <optional>
 #include <string>
 
+#include "base/screen.h"
 #include "page/link_control.h"
 #include "page/options.h"
 #include "page/page_id.h"
-#include "base/screen.h"
 
 namespace telvane {
 
@@ -29,12 +29,23 @@ struct SessionFacts {
   std::optional<float> version;
 };
 
-// Everything a page may use, shared by all pages of the window.
+// Everything a page may use, shared by all pages of the window. Pages reach
+// the instrument only through it: the transactions of the exchange table, the
+// session channel of the cable meters' serial transfers and what the search's
+// initial transfer brought. Screen is also where every transfer shows its
+// progress and messages.
 struct PageContext {
   Screen& screen;
   LinkControl& link;
   const AppOptions& options;
   SessionFacts& facts;
+
+  // The connected instrument's descriptor (kind, serial number, address).
+  InstrumentInfo& instrument() { return link.info(); }
+  Transactions& transactions() { return link.transactions(); }
+  // nullptr while no serial session is open.
+  ByteChannel* session_channel() { return link.session_channel(); }
+  const InitialData& initial() { return link.initial(); }
 };
 
 // Commands of the main window's menus that reach a page.
@@ -65,9 +76,14 @@ class InstrumentPage {
   // Frees what was received from the instrument (at start and when a session
   // ends).
   virtual void ClearBuffers() {}
-  // The page's part of its kind's first transfer (first_transfer.h): run once
+  // The page's part of its kind's first transfer (the kind table, app/kind_table.h): run once
   // the window is visible and after every successful search.
   virtual void Start() {}
+  // The page's part of the search, for the kinds whose initial transfer
+  // belongs to a page (kind 2's type-database status): run on the search port
+  // right after the instrument was synchronised. False when it failed (it has
+  // shown its message).
+  virtual bool SearchTransfer(ByteChannel& channel) { return true; }
   // Forgets a reading in progress ("Конец связи" resets the kind 9 page).
   virtual void Reset() {}
   // A file-menu or database-menu command; false when the page has none.

@@ -25,6 +25,10 @@ namespace telvane {
 // numbers as one byte each, then six little-endian floats.
 using TextPlannedRecord = TextRecord;
 
+// A page's part of the search, run on the search port (see
+// InstrumentPage::SearchTransfer); false when it failed.
+using SearchTransfer = std::function<bool(ByteChannel& channel)>;
+
 class LinkControl {
  public:
   virtual ~LinkControl() = default;
@@ -39,6 +43,11 @@ class LinkControl {
   virtual ByteChannel* session_channel() = 0;
   // What the search's initial transfer brought.
   virtual InitialData& initial() = 0;
+
+  // Installs the search transfer of `kind` (empty: none), run by every search
+  // and known-instrument session on the search port once an instrument of
+  // that kind was synchronised.
+  virtual void SetSearchTransfer(uint8_t kind, SearchTransfer transfer) = 0;
 
   // The start-up order: IrDA first, then the serial ports, with the initial
   // transfers of the kinds that have one. Leaves the link open.

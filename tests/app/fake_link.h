@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,15 @@ class FakeLink : public LinkControl, public Exchange {
   // No serial port behind this link: the cable meters' serial transfers fail.
   ByteChannel* session_channel() override { return nullptr; }
   InitialData& initial() override { return initial_; }
+  // The search transfers installed by kind; a scripted search runs none.
+  std::map<uint8_t, SearchTransfer> search_transfers;
+  void SetSearchTransfer(uint8_t kind, SearchTransfer transfer) override {
+    if (transfer) {
+      search_transfers[kind] = std::move(transfer);
+    } else {
+      search_transfers.erase(kind);
+    }
+  }
   void Search(Screen&) override {
     log.push_back("search");
     if (during_search) during_search();

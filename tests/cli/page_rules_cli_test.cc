@@ -270,6 +270,13 @@ TEST(PagesCliHelpTest, PagesListTheirActionsAndTheirTabs) {
                            "7\tБаза параметров кабелей\tcompact\t"}) {
     EXPECT_NE(list.output.find(line), std::string::npos) << line << "\n" << list.output;
   }
+  // Tabs offered by version carry their condition.
+  for (const char* line :
+       {"11\txDSL\t-\tversion >= 8.027\n", "13\tБД Измерений\t-\tversion < 302\n",
+        "13\tБД Измерений\t-\tversion >= 302\n", "17\tИзмерения\t-\tversion >= 4\n",
+        "18\tФайлы\t-\tversion > 2.003\n"}) {
+    EXPECT_NE(list.output.find(line), std::string::npos) << line << "\n" << list.output;
+  }
   EXPECT_EQ(RunCli("pages nosuchpage --help").status, 2);
 }
 

@@ -70,14 +70,14 @@ TEST(TransactionTable, EveryCodeOfTheTableHasOneRowWithItsCommandWait) {
       {3, 11},    {4, 10},    {5, 11},    {6, 10},    {0x23, 45}, {0x24, 360}, {0x30, 45},
       {0x31, 45}, {0x33, 45}, {0x34, 45}, {0x35, 45}, {0x37, 45}, {0xFF, 5}};
   std::set<int> codes;
-  for (const TransactionSpec& spec : TransactionTable()) {
-    EXPECT_TRUE(codes.insert(spec.code).second) << "code listed twice: " << int{spec.code};
+  for (const TransactionRow& row : TransactionTable()) {
+    EXPECT_TRUE(codes.insert(row.code).second) << "code listed twice: " << int{row.code};
   }
   EXPECT_EQ(codes.size(), expected.size());
   for (const auto& [code, seconds] : expected) {
-    const TransactionSpec* spec = FindTransaction(static_cast<uint8_t>(code));
-    ASSERT_NE(spec, nullptr) << code;
-    EXPECT_EQ(spec->command_wait.seconds, seconds) << code;
+    const TransactionRow* row = FindTransaction(static_cast<uint8_t>(code));
+    ASSERT_NE(row, nullptr) << code;
+    EXPECT_EQ(row->command_wait.seconds, seconds) << code;
     EXPECT_EQ(CommandWait(static_cast<uint8_t>(code)).seconds, seconds) << code;
   }
   EXPECT_EQ(FindTransaction(0x70), nullptr);

@@ -77,4 +77,12 @@ void Family435InfoPageView::Refresh() {
   }
 }
 
+ViewList AppPageViews() {
+  return {
+      {PageId::kInstrumentInfo, ViewOf<InfoPage, InfoPageView>},
+      {PageId::kTextPlanned, ViewOf<TextPlannedPage, TextPlannedPageView>},
+      {PageId::kDbInfo11, ViewOf<Family435InfoPage, Family435InfoPageView>},
+  };
+}
+
 }  // namespace telvane

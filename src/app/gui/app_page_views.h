@@ -57,6 +57,9 @@ class Family435InfoPageView : public PageView {
   QListWidget* rows_;
 };
 
+// The rows of the window's own pages.
+ViewList AppPageViews();
+
 }  // namespace telvane
 
 #endif  // TELVANE_APP_GUI_APP_PAGE_VIEWS_H_

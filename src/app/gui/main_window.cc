@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/gui/about_box.h"
+#include "app/gui/page_views.h"
 #include "app/gui/qt_screen.h"
 
 namespace telvane {

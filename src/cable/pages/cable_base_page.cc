@@ -39,7 +39,7 @@ bool CableBasePage::checked(int cable) const {
   return cable >= 0 && cable < kMaxCables && model_->checks[static_cast<size_t>(cable)];
 }
 
-bool CableBasePage::can_transfer() { return context().link.info().kind != kNoInstrument; }
+bool CableBasePage::can_transfer() { return context().instrument().kind != kNoInstrument; }
 
 void CableBasePage::SetChecked(int cable, bool on) {
   if (cable < 0 || cable >= kMaxCables) return;

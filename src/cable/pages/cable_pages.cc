@@ -10,25 +10,18 @@
 
 namespace telvane {
 
-std::unique_ptr<InstrumentPage> MakeCablePage(PageId id, PageContext& context) {
-  switch (id) {
-    case PageId::kCableTypeBase2:
-      return std::make_unique<CableTypePage>(context);
-    case PageId::kDbCounters6:
-      return std::make_unique<CableSizePage>(context, FullFamilyModel::For(context));
-    case PageId::kCableNames6:
-      return std::make_unique<CableBasePage>(context, FullFamilyModel::For(context));
-    case PageId::kCableParams6:
-      return std::make_unique<CableEditPage>(context, FullFamilyModel::For(context));
-    case PageId::kPlanned6:
-      return std::make_unique<FullPlannedPage>(context, FullFamilyModel::For(context));
-    case PageId::kCompactCables7:
-      return std::make_unique<CompactCablePage>(context, CompactModel::For(context));
-    case PageId::kPlannedBase47:
-      return std::make_unique<PlannedBasePage>(context, CompactModel::For(context));
-    default:
-      return nullptr;
-  }
+PageList CablePages() {
+  auto full = std::make_shared<FullFamilyModel>();
+  auto compact = std::make_shared<CompactModel>();
+  return {
+      PageRow<CableTypePage>(PageId::kCableTypeBase2),
+      PageRow<CableSizePage>(PageId::kDbCounters6, full),
+      PageRow<CableBasePage>(PageId::kCableNames6, full),
+      PageRow<CableEditPage>(PageId::kCableParams6, full),
+      PageRow<FullPlannedPage>(PageId::kPlanned6, full),
+      PageRow<CompactCablePage>(PageId::kCompactCables7, compact),
+      PageRow<PlannedBasePage>(PageId::kPlannedBase47, compact),
+  };
 }
 
 }  // namespace telvane

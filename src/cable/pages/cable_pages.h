@@ -5,14 +5,13 @@
 #ifndef TELVANE_CABLE_PAGES_CABLE_PAGES_H_
 #define TELVANE_CABLE_PAGES_CABLE_PAGES_H_
 
-#include <memory>
-
-#include "page/instrument_page.h"
+#include "page/page_list.h"
 
 namespace telvane {
 
-// The page of `id`, or nullptr when it is not one of these.
-std::unique_ptr<InstrumentPage> MakeCablePage(PageId id, PageContext& context);
+// The cable subsystem's pages for one window; the pages of each family share
+// one model made here.
+PageList CablePages();
 
 }  // namespace telvane
 

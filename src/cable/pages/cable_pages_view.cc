@@ -7,15 +7,16 @@
 
 namespace telvane {
 
-PageView* MakeCablePageView(InstrumentPage& page, QWidget* parent) {
-  if (auto* p = dynamic_cast<CableTypePage*>(&page)) return new CableTypePageView(*p, parent);
-  if (auto* p = dynamic_cast<CableBasePage*>(&page)) return new CableBasePageView(*p, parent);
-  if (auto* p = dynamic_cast<CableEditPage*>(&page)) return new CableEditPageView(*p, parent);
-  if (auto* p = dynamic_cast<CableSizePage*>(&page)) return new CableSizePageView(*p, parent);
-  if (auto* p = dynamic_cast<FullPlannedPage*>(&page)) return new FullPlannedPageView(*p, parent);
-  if (auto* p = dynamic_cast<CompactCablePage*>(&page)) return new CompactCablePageView(*p, parent);
-  if (auto* p = dynamic_cast<PlannedBasePage*>(&page)) return new PlannedBasePageView(*p, parent);
-  return nullptr;
+ViewList CablePageViews() {
+  return {
+      {PageId::kCableTypeBase2, ViewOf<CableTypePage, CableTypePageView>},
+      {PageId::kDbCounters6, ViewOf<CableSizePage, CableSizePageView>},
+      {PageId::kCableNames6, ViewOf<CableBasePage, CableBasePageView>},
+      {PageId::kCableParams6, ViewOf<CableEditPage, CableEditPageView>},
+      {PageId::kPlanned6, ViewOf<FullPlannedPage, FullPlannedPageView>},
+      {PageId::kCompactCables7, ViewOf<CompactCablePage, CompactCablePageView>},
+      {PageId::kPlannedBase47, ViewOf<PlannedBasePage, PlannedBasePageView>},
+  };
 }
 
 }  // namespace telvane

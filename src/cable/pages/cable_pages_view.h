@@ -1,18 +1,14 @@
-// The Qt views of the cable pages. This header names no Qt type beyond a
-// forward declaration, so that it can be included before or after the core
-// headers.
+// The Qt views of the cable pages, one row each. This header names no Qt type
+// beyond a forward declaration, so that it can be included before or after the
+// core headers.
 #ifndef TELVANE_CABLE_PAGES_CABLE_PAGES_VIEW_H_
 #define TELVANE_CABLE_PAGES_CABLE_PAGES_VIEW_H_
 
-class QWidget;
+#include "page/gui/page_view.h"
 
 namespace telvane {
 
-class InstrumentPage;
-class PageView;
-
-// The view of a cable page, or nullptr when `page` is not one of them.
-PageView* MakeCablePageView(InstrumentPage& page, QWidget* parent);
+ViewList CablePageViews();
 
 }  // namespace telvane
 

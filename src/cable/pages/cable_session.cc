@@ -2,12 +2,10 @@
 
 namespace telvane {
 
-Link* LinkOf(PageContext& context) { return dynamic_cast<Link*>(&context.link.exchange()); }
-
-CableSession::CableSession(PageContext& context) : initial_(&context.link.initial()) {
-  ByteChannel* channel = context.link.session_channel();
-  if (channel == nullptr || !IsBinaryInstrument(context.link.info().kind)) return;
-  transfer_.emplace(*channel, context.screen, context.link.info());
+CableSession::CableSession(PageContext& context) : initial_(&context.initial()) {
+  ByteChannel* channel = context.session_channel();
+  if (channel == nullptr || !IsBinaryInstrument(context.instrument().kind)) return;
+  transfer_.emplace(*channel, context.screen, context.instrument());
 }
 
 void ShowNoSession(Screen& screen) {

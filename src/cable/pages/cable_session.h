@@ -8,15 +8,9 @@
 
 #include "cable/cable_transfer.h"
 #include "link/initial_data.h"
-#include "link/link.h"
-#include "link/serial_channel.h"
 #include "page/instrument_page.h"
 
 namespace telvane {
-
-// The Link behind a page context, or nullptr when the context's exchange is
-// not the process-wide link (a test double).
-Link* LinkOf(PageContext& context);
 
 class CableSession {
  public:
@@ -27,10 +21,10 @@ class CableSession {
   // The transfers; only while open().
   CableTransfer& transfer() { return *transfer_; }
   // What the search's initial transfer brought.
-  InitialData* initial() { return initial_; }
+  const InitialData* initial() { return initial_; }
 
  private:
-  InitialData* initial_;
+  const InitialData* initial_;
   std::optional<CableTransfer> transfer_;
 };
 

@@ -22,7 +22,7 @@ std::vector<SizeRow> CableSizePage::Rows() const {
 }
 
 void CableSizePage::Start() {
-  const InitialData& initial = link().initial();
+  const InitialData& initial = context().initial();
   if (!initial.kind6) return;
   model_->Reset();
   TakeKind6Database(*initial.kind6, model_->base);

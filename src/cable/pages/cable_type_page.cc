@@ -14,24 +14,17 @@ namespace telvane {
 namespace {
 
 constexpr auto kSingleTypePause = std::chrono::milliseconds(45);
-constexpr uint8_t kKind = 2;
 
 }  // namespace
 
 CableTypePage::CableTypePage(PageContext& context)
     : InstrumentPage(context, PageId::kCableTypeBase2, "База данных") {
   Rebuild();
-  if (Link* link = LinkOf(context)) {
-    link->SetInitialTransfer(kKind, [this](Link& link, SerialPort& port) {
-      SerialChannel cable_port(port);
-      CableTransfer transfer(cable_port, link.screen(), link.info());
-      return ReadStatusWith(transfer);
-    });
-  }
 }
 
-CableTypePage::~CableTypePage() {
-  if (Link* link = LinkOf(context())) link->SetInitialTransfer(kKind, nullptr);
+bool CableTypePage::SearchTransfer(ByteChannel& channel) {
+  CableTransfer transfer(channel, screen(), context().instrument());
+  return ReadStatusWith(transfer);
 }
 
 std::string CableTypePage::EntryText(int slot) const {
@@ -68,7 +61,7 @@ std::string CableTypePage::FactorField() const {
   return type ? FormatReal(type->temperature_factor()) : std::string();
 }
 
-bool CableTypePage::can_transfer() { return context().link.info().kind != kNoInstrument; }
+bool CableTypePage::can_transfer() { return context().instrument().kind != kNoInstrument; }
 
 void CableTypePage::Select(int slot) {
   if (slot < -1 || slot >= slot_count()) return;

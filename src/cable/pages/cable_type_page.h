@@ -12,16 +12,15 @@
 #include <string>
 #include <vector>
 
-#include "page/instrument_page.h"
 #include "cable/cable_database.h"
 #include "cable/cable_transfer.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 
 class CableTypePage : public InstrumentPage {
  public:
   explicit CableTypePage(PageContext& context);
-  ~CableTypePage() override;
 
   // --- What the view shows ------------------------------------------------
   int slot_count() const { return static_cast<int>(display_.size()); }
@@ -61,9 +60,10 @@ class CableTypePage : public InstrumentPage {
   bool HandleMenu(MenuCommand command) override;
 
   // The first transfer of kind 2: the type-database status (0x00), read
-  // through the page's session. The page also installs it as kind 2's initial
-  // transfer, which the search runs on the search port.
+  // through the page's session.
   bool ReadStatus();
+  // The same status read on the search port: kind 2's initial transfer.
+  bool SearchTransfer(ByteChannel& channel) override;
 
  private:
   // Shows the table afresh: display copy, check marks and greys.

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "base/sprintf.h"
+#include "cable/db/legacy_schema.h"
 #include "cable/pages/cable_session.h"
 #include "cable/pages/compact_name.h"
 #include "cable/pages/page_numbers.h"
 #include "storage/db/db_session.h"
-#include "cable/db/legacy_schema.h"
 
 namespace telvane {
 namespace {
@@ -111,7 +111,7 @@ bool CompactCablePage::length_calculation_enabled() const {
   return cable && SectionsInUse(*cable) == 1;
 }
 
-bool CompactCablePage::can_transfer() { return context().link.info().kind != kNoInstrument; }
+bool CompactCablePage::can_transfer() { return context().instrument().kind != kNoInstrument; }
 
 void CompactCablePage::Edited() {
   modified_ = true;
@@ -423,7 +423,7 @@ bool CompactCablePage::ImportDatabase() {
 
 void CompactCablePage::Start() {
   CableSession session(context());
-  if (InitialData* initial = session.initial()) model_->TakeInitial(*initial);
+  if (const InitialData* initial = session.initial()) model_->TakeInitial(*initial);
   if (session.open() && model_->base.counts.types > 0) {
     session.transfer().ReceiveCompactTypes(model_->base);
   }

@@ -1,21 +1,8 @@
 #include "cable/pages/compact_model.h"
 
-#include <map>
-
 #include "cable/initial_cable_data.h"
 
 namespace telvane {
-
-std::shared_ptr<CompactModel> CompactModel::For(PageContext& context) {
-  static std::map<const PageContext*, std::weak_ptr<CompactModel>> models;
-  std::weak_ptr<CompactModel>& slot = models[&context];
-  std::shared_ptr<CompactModel> model = slot.lock();
-  if (!model) {
-    model = std::make_shared<CompactModel>();
-    slot = model;
-  }
-  return model;
-}
 
 void CompactModel::TakeInitial(const InitialData& initial) {
   if (initial.kind7_header) {

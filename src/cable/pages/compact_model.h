@@ -6,17 +6,14 @@
 
 #include <memory>
 
-#include "page/instrument_page.h"
 #include "cable/cable_database.h"
 #include "link/initial_data.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 
 struct CompactModel {
   CompactBase base;
-
-  // The model of the window behind `context`, created with the first page.
-  static std::shared_ptr<CompactModel> For(PageContext& context);
 
   // Takes the counts the search's initial transfer brought (the compact
   // header of kind 7; kind 4's current count gives the pairs of one cable).

@@ -1,7 +1,6 @@
 #include "cable/pages/full_family_model.h"
 
 #include <algorithm>
-#include <map>
 
 namespace telvane {
 
@@ -12,17 +11,6 @@ const char* FullDatabaseName(int index) {
 }
 
 FullFamilyModel::FullFamilyModel() = default;
-
-std::shared_ptr<FullFamilyModel> FullFamilyModel::For(PageContext& context) {
-  static std::map<const PageContext*, std::weak_ptr<FullFamilyModel>> models;
-  std::weak_ptr<FullFamilyModel>& slot = models[&context];
-  std::shared_ptr<FullFamilyModel> model = slot.lock();
-  if (!model) {
-    model = std::make_shared<FullFamilyModel>();
-    slot = model;
-  }
-  return model;
-}
 
 int FullFamilyModel::Count() const {
   return std::min({static_cast<int>(base.header.cable_count()),

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "page/instrument_page.h"
 #include "cable/cable_database.h"
+#include "page/instrument_page.h"
 
 namespace telvane {
 
@@ -24,9 +24,6 @@ const char* FullDatabaseName(int index);
 class FullFamilyModel {
  public:
   FullFamilyModel();
-
-  // The model of the window behind `context`, created with the first page.
-  static std::shared_ptr<FullFamilyModel> For(PageContext& context);
 
   CableBase base;
   // One mark per cable slot, initially set.

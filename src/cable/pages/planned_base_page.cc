@@ -50,7 +50,7 @@ std::vector<std::array<std::string, 7>> PlannedBasePage::PairRows() const {
   return rows;
 }
 
-bool PlannedBasePage::can_transfer() { return context().link.info().kind != kNoInstrument; }
+bool PlannedBasePage::can_transfer() { return context().instrument().kind != kNoInstrument; }
 
 void PlannedBasePage::Select(PlannedSide side, int cable) {
   if (cable < 0 || cable >= static_cast<int>(CableNames(side).size())) return;
@@ -92,7 +92,7 @@ bool PlannedBasePage::Export(int cable) {
     screen().ShowMessage(Icon::kError, "Ошибка", "Нет кабелей 0\n\rВозможно не считаны параметры");
     return false;
   }
-  return ExportPlannedCsv(screen(), Side(shown_side_), context().link.info(), cable);
+  return ExportPlannedCsv(screen(), Side(shown_side_), context().instrument(), cable);
 }
 
 bool PlannedBasePage::ExportSelected() { return Export(selected(shown_side_)); }
@@ -101,7 +101,7 @@ bool PlannedBasePage::ExportAll() { return Export(kAllCables); }
 
 void PlannedBasePage::Start() {
   CableSession session(context());
-  if (InitialData* initial = session.initial()) model_->TakeInitial(*initial);
+  if (const InitialData* initial = session.initial()) model_->TakeInitial(*initial);
   Changed();
 }
 

@@ -4,8 +4,9 @@
 //
 // A real page's view derives from PageView, builds its widgets in its
 // constructor, draws the controller's state in Refresh(), and forwards the
-// person's actions to the controller. See app/page_catalog.h for where it is
-// registered.
+// person's actions to the controller. Each subsystem lists its views in one
+// ViewList (cable/pages/cable_pages_view.h, app/gui/app_page_views.h); the
+// window's front end joins the lists (app/gui/page_views.h).
 #ifndef TELVANE_PAGE_GUI_PAGE_VIEW_H_
 #define TELVANE_PAGE_GUI_PAGE_VIEW_H_
 
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QWidget>
+#include <vector>
 
 #include "page/instrument_page.h"
 
@@ -43,9 +45,20 @@ class EmptyPageView : public PageView {
   EmptyPageView(InstrumentPage& page, QWidget* parent);
 };
 
-// The view of `page` (page_views.cc): the page's own when one is registered,
-// else the view that shows the title.
-PageView* MakePageView(InstrumentPage& page, QWidget* parent);
+// One row of a subsystem's view list: the view of the page of `id`.
+struct ViewEntry {
+  PageId id;
+  PageView* (*make)(InstrumentPage& page, QWidget* parent);
+};
+using ViewList = std::vector<ViewEntry>;
+
+// A row's maker: `View` over the page as `Page`. A page of another class under
+// that id (a test's stand-in) gets the view that shows its title.
+template <class Page, class View>
+PageView* ViewOf(InstrumentPage& page, QWidget* parent) {
+  if (auto* typed = dynamic_cast<Page*>(&page)) return new View(*typed, parent);
+  return new EmptyPageView(page, parent);
+}
 
 }  // namespace telvane
 

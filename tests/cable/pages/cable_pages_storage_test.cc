@@ -34,7 +34,7 @@ void CreateLegacyA(const std::string& path) {
 class FullFamilySaveTest : public ::testing::Test {
  protected:
   FullFamilySaveTest()
-      : model_(FullFamilyModel::For(session_.context())),
+      : model_(std::make_shared<FullFamilyModel>()),
         size_(session_.context(), model_),
         base_(session_.context(), model_) {}
   void SetUp() override {
@@ -137,7 +137,7 @@ TEST_F(FullFamilySaveTest, ReflectogramsAreRefusedWithoutTouchingADatabase) {
 TEST(CompactDatabaseTest, CreatedDatabaseReadsBack) {
   SimSession session(7);
   ASSERT_TRUE(session.opened()) << session.Log();
-  auto model = CompactModel::For(session.context());
+  auto model = std::make_shared<CompactModel>();
   CompactCablePage page(session.context(), model);
   page.Start();
   ASSERT_TRUE(page.Receive());

@@ -86,7 +86,7 @@ TEST_F(CablePageViewTest, CableTypePage) {
 TEST_F(CablePageViewTest, FullFamilyPages) {
   SimSession session(6);
   ASSERT_TRUE(session.opened()) << session.Log();
-  auto model = FullFamilyModel::For(session.context());
+  auto model = std::make_shared<FullFamilyModel>();
   CableSizePage size(session.context(), model);
   CableBasePage base(session.context(), model);
   CableEditPage cable(session.context(), model);
@@ -136,7 +136,7 @@ TEST_F(CablePageViewTest, FullFamilyPages) {
 TEST_F(CablePageViewTest, CompactCablePage) {
   SimSession session(7);
   ASSERT_TRUE(session.opened()) << session.Log();
-  CompactCablePage page(session.context(), CompactModel::For(session.context()));
+  CompactCablePage page(session.context(), std::make_shared<CompactModel>());
   CompactCablePageView view(page, nullptr);
   page.Start();
   Find<QPushButton>(view, "Receive")->click();
@@ -166,7 +166,7 @@ TEST_F(CablePageViewTest, CompactCablePage) {
 TEST_F(CablePageViewTest, PlannedBasePage) {
   SimSession session(7);
   ASSERT_TRUE(session.opened()) << session.Log();
-  PlannedBasePage page(session.context(), CompactModel::For(session.context()));
+  PlannedBasePage page(session.context(), std::make_shared<CompactModel>());
   PlannedBasePageView view(page, nullptr);
   page.Start();
   Find<QPushButton>(view, "Receive")->click();
@@ -191,7 +191,7 @@ TEST_F(CablePageViewTest, PagesInEnglish) {
   SimSession session(7);
   ASSERT_TRUE(session.opened()) << session.Log();
   {
-    PlannedBasePage page(session.context(), CompactModel::For(session.context()));
+    PlannedBasePage page(session.context(), std::make_shared<CompactModel>());
     PlannedBasePageView view(page, nullptr);
     page.Start();
     Find<QPushButton>(view, "Receive")->click();
@@ -217,7 +217,7 @@ TEST_F(CablePageViewTest, PagesInEnglish) {
     ExpectScreenshot(view, "english_planned_base_page", 900, 560);
   }
   {
-    CompactCablePage page(session.context(), CompactModel::For(session.context()));
+    CompactCablePage page(session.context(), std::make_shared<CompactModel>());
     CompactCablePageView view(page, nullptr);
     page.Start();
     Find<QPushButton>(view, "Receive")->click();

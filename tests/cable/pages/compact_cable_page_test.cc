@@ -20,7 +20,7 @@ constexpr char kSendImage[] = "sim: <- 07 31 32 33 34 35 36 24 60";
 class CompactCablePageTest : public ::testing::Test {
  protected:
   CompactCablePageTest()
-      : model_(CompactModel::For(session_.context())), page_(session_.context(), model_) {}
+      : model_(std::make_shared<CompactModel>()), page_(session_.context(), model_) {}
   void SetUp() override {
     ASSERT_TRUE(session_.opened()) << session_.Log();
     // The first transfer: the header of the search's initial transfer and the

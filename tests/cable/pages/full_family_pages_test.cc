@@ -32,7 +32,7 @@ class FullFamilyTest : public ::testing::Test {
  protected:
   explicit FullFamilyTest(std::vector<std::string> extra = {})
       : session_(6, std::move(extra)),
-        model_(FullFamilyModel::For(session_.context())),
+        model_(std::make_shared<FullFamilyModel>()),
         size_(session_.context(), model_),
         base_(session_.context(), model_),
         cable_(session_.context(), model_) {}

@@ -17,7 +17,7 @@ using testing::SimSession;
 class PlannedBasePageTest : public ::testing::Test {
  protected:
   PlannedBasePageTest()
-      : model_(CompactModel::For(session_.context())), page_(session_.context(), model_) {}
+      : model_(std::make_shared<CompactModel>()), page_(session_.context(), model_) {}
   void SetUp() override {
     ASSERT_TRUE(session_.opened()) << session_.Log();
     page_.Start();

@@ -1,0 +1,34 @@
+#include "app/subsystems.h"
+
+#include "app/family435_info_page.h"
+#include "app/info_page.h"
+#include "app/text_planned_page.h"
+#include "cable/pages/cable_pages.h"
+
+namespace telvane {
+
+PageList AppPages() {
+  return {
+      PageRow<InfoPage>(PageId::kInstrumentInfo),
+      PageRow<TextPlannedPage>(PageId::kTextPlanned),
+      PageRow<Family435InfoPage>(PageId::kDbInfo11),
+  };
+}
+
+const std::vector<Subsystem>& Subsystems() {
+  static const std::vector<Subsystem> subsystems = {
+      {"app", AppPages},
+      {"cable", CablePages},
+  };
+  return subsystems;
+}
+
+PageList AllPages() {
+  PageList all;
+  for (const Subsystem& subsystem : Subsystems()) {
+    for (PageEntry& entry : subsystem.pages()) all.push_back(std::move(entry));
+  }
+  return all;
+}
+
+}  // namespace telvane
