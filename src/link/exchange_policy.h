@@ -15,6 +15,10 @@
 
 namespace telvane {
 
+// Failed attempts in a row of a received record before giving up or asking,
+// on either link.
+inline constexpr int kReceiveAttempts = 5;
+
 // One error box; a null text shows nothing. A %d in the text takes the
 // transport's last error number (or the number the caller gives).
 struct Message {
@@ -61,7 +65,7 @@ struct ExchangePolicy {
   // for again (otherwise the receive fails); the Yes/No question that grants
   // as many attempts again (none when its text is null); whether the
   // address is compared.
-  int receive_attempts = 5;
+  int receive_attempts = kReceiveAttempts;
   bool retry_incomplete_record = false;
   Message retry_question{"Вопрос", nullptr};
   bool compare_received_address = true;

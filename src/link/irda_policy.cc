@@ -17,7 +17,6 @@ ExchangePolicy MakeIrdaPolicy() {
   ExchangePolicy p;
   p.piece = kIrdaPiece;
   p.reply_in_one_read = true;
-  p.receive_attempts = 5;
   p.retry_incomplete_record = false;
   p.compare_received_address = true;
   // A confirmation from another instrument is refused silently; 0 asks for

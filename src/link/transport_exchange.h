@@ -21,8 +21,6 @@ namespace telvane {
 
 // The read time-out constant of every serial transfer.
 inline constexpr int kTransferTimeoutMs = 5000;
-// Failed attempts of a received record before giving up or asking.
-inline constexpr int kReceiveAttempts = 5;
 
 class TransportExchange : public Exchange {
  public:
