@@ -4,6 +4,7 @@
 #include "app/info_page.h"
 #include "app/text_planned_page.h"
 #include "cable/pages/cable_pages.h"
+#include "testers/tester_pages.h"
 
 namespace telvane {
 
@@ -19,6 +20,7 @@ const std::vector<Subsystem>& Subsystems() {
   static const std::vector<Subsystem> subsystems = {
       {"app", AppPages},
       {"cable", CablePages},
+      {"testers", TesterPages},
   };
   return subsystems;
 }

@@ -2,13 +2,14 @@
 
 #include "app/gui/app_page_views.h"
 #include "cable/pages/cable_pages_view.h"
+#include "testers/tester_pages_view.h"
 
 namespace telvane {
 namespace {
 
 // One entry per subsystem with views.
 const std::vector<ViewList>& ViewLists() {
-  static const std::vector<ViewList> lists = {AppPageViews(), CablePageViews()};
+  static const std::vector<ViewList> lists = {AppPageViews(), CablePageViews(), TesterPageViews()};
   return lists;
 }
 

@@ -1,0 +1,9 @@
+// The page commands of the testers: one line per area, each area's commands in
+// a file of its own.
+#include "cli/command.h"
+
+namespace telvane::cli {
+
+void AddTesterPageCommands(PageCommandTable& table) { (void)table; }
+
+}  // namespace telvane::cli
