@@ -52,8 +52,10 @@ struct Config {
   int reflectograms = 2;
   int text_records = 12;
   // Firmware version reported in the database information of kinds 11, 12
-  // and 16.
+  // and 16, and the instrument version of kind 17.
   float firmware = 8.0f;
+  // xDSL logs held by kinds 11, 12 and 16.
+  int xdsl_logs = 3;
   // Text protocol: total reply length (0: as long as the records make it).
   size_t text_size = 0;
 };
