@@ -89,7 +89,7 @@ std::vector<uint8_t> Entry(const Band& band, int index) {
   if (band.letter == 'E') {
     e[104] = 0x01;  // 480 carriers, high byte first
     e[105] = 0xE0;
-    std::snprintf(reinterpret_cast<char*>(&e[106]), 11, "%02d:%02d:%02d", index, 15, 42);
+    std::snprintf(reinterpret_cast<char*>(&e[106]), 11, "%02d:%02d:%02d", index % 24, 15, 42);
   }
   return e;
 }
