@@ -44,17 +44,24 @@ class ReflectogramStorageTest : public ::testing::Test {
  protected:
   std::vector<testing::ScriptedScreen::Shown> Dialogs() { return DialogsOf(link_.screen()); }
 
+  // The older page over one cable "К" with a complete block, chosen.
+  OlderReflectogramPage& PageWithOneCable() {
+    cables_->Add("К");
+    CompleteBlock(cables_->cable(0).block);
+    page_.SelectCable(0);
+    return page_;
+  }
+
   ScriptedPeer peer_;
   PeerLink link_{peer_, 10, "123456"};
   testing::TempDir dir_;
+  std::shared_ptr<ReflectometerCableList> cables_ =
+      std::make_shared<ReflectometerCableList>(RecordForm::kCompact);
+  OlderReflectogramPage page_{link_.context(), cables_};
 };
 
 TEST_F(ReflectogramStorageTest, FileModeAsksOneFileNamePerMarkedSlot) {
-  auto cables = std::make_shared<ReflectometerCableList>(RecordForm::kCompact);
-  cables->Add("К");
-  CompleteBlock(cables->cable(0).block);
-  OlderReflectogramPage page(link_.context(), cables);
-  page.SelectCable(0);
+  OlderReflectogramPage& page = PageWithOneCable();
   page.SetMarked(2, true);
   page.SetMarked(9, true);
   link_.screen().ChooseFile(dir_.File("a.rfg"));
@@ -74,11 +81,7 @@ TEST_F(ReflectogramStorageTest, FileModeAsksOneFileNamePerMarkedSlot) {
 }
 
 TEST_F(ReflectogramStorageTest, TxtIsRefusedAndNothingIsWrittenThenTheNextSlotGoesOn) {
-  auto cables = std::make_shared<ReflectometerCableList>(RecordForm::kCompact);
-  cables->Add("К");
-  CompleteBlock(cables->cable(0).block);
-  OlderReflectogramPage page(link_.context(), cables);
-  page.SelectCable(0);
+  OlderReflectogramPage& page = PageWithOneCable();
   page.SetMarked(0, true);
   page.SetMarked(1, true);
   const std::string txt = dir_.File("trace.txt");
@@ -92,9 +95,7 @@ TEST_F(ReflectogramStorageTest, TxtIsRefusedAndNothingIsWrittenThenTheNextSlotGo
 }
 
 TEST_F(ReflectogramStorageTest, NothingMarkedIsReported) {
-  auto cables = std::make_shared<ReflectometerCableList>(RecordForm::kCompact);
-  cables->Add("К");
-  OlderReflectogramPage page(link_.context(), cables);
+  OlderReflectogramPage& page = PageWithOneCable();
   EXPECT_FALSE(page.Save());
   EXPECT_EQ(link_.screen().MessageLines(),
             std::vector<std::string>{"Telvane: Нет выделенных записей"});
@@ -102,11 +103,7 @@ TEST_F(ReflectogramStorageTest, NothingMarkedIsReported) {
 }
 
 TEST_F(ReflectogramStorageTest, CancelledDialogEndsTheSave) {
-  auto cables = std::make_shared<ReflectometerCableList>(RecordForm::kCompact);
-  cables->Add("К");
-  CompleteBlock(cables->cable(0).block);
-  OlderReflectogramPage page(link_.context(), cables);
-  page.SelectCable(0);
+  OlderReflectogramPage& page = PageWithOneCable();
   page.SetMarked(0, true);
   page.SetMarked(1, true);
   link_.screen().ChooseFile(std::nullopt);
@@ -115,12 +112,8 @@ TEST_F(ReflectogramStorageTest, CancelledDialogEndsTheSave) {
 }
 
 TEST_F(ReflectogramStorageTest, WvFileOpenedIntoAnEmptySlotMakesItValid) {
-  auto cables = std::make_shared<ReflectometerCableList>(RecordForm::kCompact);
-  cables->Add("К");
-  cables->cable(0).status[0] = 0;
-  CompleteBlock(cables->cable(0).block);
-  OlderReflectogramPage page(link_.context(), cables);
-  page.SelectCable(0);
+  OlderReflectogramPage& page = PageWithOneCable();
+  cables_->cable(0).status[0] = 0;
   // Slot 1 holds a trace (opened from nothing but its status): save it as WV.
   page.SetMarked(0, true);
   const std::string wv = dir_.File("one.wv");
@@ -137,16 +130,13 @@ TEST_F(ReflectogramStorageTest, WvFileOpenedIntoAnEmptySlotMakesItValid) {
   ASSERT_TRUE(page.Open());
   EXPECT_EQ(page.SlotLines()[2], "РФГ №03");
   EXPECT_EQ(page.SlotLines()[11], "РФГ №12");
-  EXPECT_EQ(cables->cable(0).status[2], 0);
+  EXPECT_EQ(cables_->cable(0).status[2], 0);
   EXPECT_EQ(Dialogs().back().what, "open");
   EXPECT_EQ(Dialogs().size(), 3u);
 }
 
 TEST_F(ReflectogramStorageTest, OpeningAFileOfTheOtherPageLeavesTheSlotEmpty) {
-  auto cables = std::make_shared<ReflectometerCableList>(RecordForm::kCompact);
-  cables->Add("К");
-  OlderReflectogramPage page(link_.context(), cables);
-  page.SelectCable(0);
+  OlderReflectogramPage& page = PageWithOneCable();
   const std::string bad = dir_.File("bad.rfg");
   testing::WriteAll(bad, std::vector<uint8_t>(100, 0));
   link_.screen().ChooseFile(bad);
