@@ -48,6 +48,22 @@ SlotPanel EmptySlotPanel() {
   return panel;
 }
 
+std::vector<std::pair<std::string, std::string>> PanelRows(const SlotPanel& panel,
+                                                           bool coordination_shown) {
+  std::vector<std::pair<std::string, std::string>> rows = {
+      {QT_TRANSLATE_NOOP("Pages", "Название"), panel.name},
+      {QT_TRANSLATE_NOOP("Pages", "Дата"), panel.date},
+      {QT_TRANSLATE_NOOP("Pages", "Импульс, нс"), panel.pulse},
+      {QT_TRANSLATE_NOOP("Pages", "Диапазон"), panel.range},
+      {QT_TRANSLATE_NOOP("Pages", "Растяжка"), panel.stretch},
+      {QT_TRANSLATE_NOOP("Pages", "Усреднение"), panel.averaging},
+      {QT_TRANSLATE_NOOP("Pages", "Усиление, дБ"), panel.gain}};
+  if (coordination_shown) {
+    rows.emplace_back(QT_TRANSLATE_NOOP("Pages", "Согласование"), panel.coordination);
+  }
+  return rows;
+}
+
 std::vector<FileFilter> TraceFileFilters(TracePage page) {
   return {
       {page == TracePage::kOlder ? "RFG (Версия 1.1)" : "RFG (1.1, 1.2, 2.0, 3.0, 4.0)", "*.rfg"},

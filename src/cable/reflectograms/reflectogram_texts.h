@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/screen.h"
@@ -58,6 +59,11 @@ struct SlotPanel {
 SlotPanel ValidSlotPanel(const ReflectogramRecord& record, int sample_count);
 // "ПУСТО", 00.00.00, zeros and no coordination.
 SlotPanel EmptySlotPanel();
+
+// The panel as (label, value) rows in the order shown; the coordination row
+// only when `coordination_shown`.
+std::vector<std::pair<std::string, std::string>> PanelRows(const SlotPanel& panel,
+                                                           bool coordination_shown);
 
 // The filters of the per-slot file dialogs; the rfg entry names the versions
 // the page writes.
