@@ -7,12 +7,14 @@
 #include "cable/pages/compact_cable_page.h"
 #include "cable/pages/full_planned_page.h"
 #include "cable/pages/planned_base_page.h"
+#include "cable/sheets/sheets_page.h"
 
 namespace telvane {
 
 PageList CablePages() {
   auto full = std::make_shared<FullFamilyModel>();
   auto compact = std::make_shared<CompactModel>();
+  auto sheets = std::make_shared<SheetModel>();
   return {
       PageRow<CableTypePage>(PageId::kCableTypeBase2),
       PageRow<CableSizePage>(PageId::kDbCounters6, full),
@@ -21,6 +23,8 @@ PageList CablePages() {
       PageRow<FullPlannedPage>(PageId::kPlanned6, full),
       PageRow<CompactCablePage>(PageId::kCompactCables7, compact),
       PageRow<PlannedBasePage>(PageId::kPlannedBase47, compact),
+      PageRow<SheetsPage>(PageId::kSheets13, sheets),
+      PageRow<SheetsReceivePage>(PageId::kSheetsReceive13, sheets),
   };
 }
 
