@@ -18,7 +18,6 @@ constexpr std::array<CellFormat, 10> kFormats = {
     {{0, 0}, {1, 0}, {1, 64}, {1, 16}, {1, 67}, {0, 16}, {0, 131}, {0, 3}, {0, 147}, {1, 2}}};
 
 constexpr int kTableColumn = 1;
-constexpr int kFirstCombinationRow = 17;
 
 // Cell writes that AND every result.
 class Cells {
