@@ -3,15 +3,10 @@
 #include <cstring>
 
 #include "cable/sheets/sheet_samples.h"
+#include "support/sim_process.h"
 
 namespace telvane::testing {
 namespace {
-
-std::string ShellWord(const std::string& text) {
-  std::string out = "'";
-  for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
 
 void Combination(std::vector<uint8_t>& b, int c, uint8_t state, int16_t out, int16_t in,
                  std::vector<int8_t> working, std::vector<int8_t> crosstalk) {
@@ -85,20 +80,17 @@ SheetRecord Sheet(const std::vector<uint8_t>& bytes) {
 
 std::vector<std::string> XlrdReport(const std::string& path) {
   const std::string command = std::string(TELVANE_PYTHON) + " " + TELVANE_SOURCE_DIR +
-                              "/tests/cable/sheets/xlrd_report.py " + ShellWord(path) + " 2>&1";
+                              "/tests/cable/sheets/xlrd_report.py " + ShellQuote(path) + " 2>&1";
   std::vector<std::string> lines;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return lines;
-  std::string line;
-  for (int c; (c = fgetc(pipe)) != EOF;) {
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else {
-      line += static_cast<char>(c);
-    }
-  }
+  std::string text;
+  for (int c; (c = fgetc(pipe)) != EOF;) text += static_cast<char>(c);
   pclose(pipe);
+  for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+       start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
   return lines;
 }
 
