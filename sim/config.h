@@ -56,6 +56,10 @@ struct Config {
   float firmware = 8.0f;
   // xDSL logs held by kinds 11, 12 and 16.
   int xdsl_logs = 3;
+  // Sheet version of kinds 13 and 14 (302 and above: kind 13's second page).
+  float sheet_version = 301.0f;
+  // Measurements stored in the armour-wear meter (kind 8).
+  int wear_count = 300;
   // Text protocol: total reply length (0: as long as the records make it).
   size_t text_size = 0;
 };
