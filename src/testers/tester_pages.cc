@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "testers/files/file_pages.h"
+#include "testers/plan/plan_pages.h"
 
 namespace telvane {
 namespace {
@@ -17,6 +18,7 @@ PageList TesterPages() {
   PageList all;
   // One line per area, each area's list in its own folder.
   Append(all, FilePages());
+  Append(all, PlanPages());
   return all;
 }
 
