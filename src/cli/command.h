@@ -40,6 +40,8 @@ void RegisterPagesCommand(CommandTable& table);
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
+// The pages of the instruments with a file system (file_pages_commands.cc).
+void AddFilePageCommands(PageCommandTable& table);
 const PageCommandTable& PageCommands();
 
 // Runs the page command named `page` with `words` as its actions (the

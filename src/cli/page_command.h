@@ -25,7 +25,7 @@
 namespace telvane::cli {
 
 // What an action takes after its name.
-enum class ActionArgument { kNone, kNumber, kNumberList };
+enum class ActionArgument { kNone, kNumber, kNumberList, kText };
 
 struct PageAction {
   std::string name;  // "--send"
@@ -36,6 +36,8 @@ struct PageAction {
   std::string help;
   // Runs the action; false when it failed (after saying why).
   std::function<bool(PageSession& session, const std::vector<int>& numbers)> run;
+  // Runs an action whose argument is kText (a name or a path), in place of run.
+  std::function<bool(PageSession& session, const std::string& text)> run_text;
 };
 
 struct PageCommand {
@@ -53,6 +55,7 @@ struct PageCommand {
 struct ParsedAction {
   const PageAction* action = nullptr;
   std::vector<int> numbers;
+  std::string text;
 };
 
 // Reads ACTION... of `command`; nullopt after the usage message.

@@ -1,5 +1,7 @@
 #include "testers/files/file_checks.h"
 
+#include <cctype>
+
 namespace telvane {
 namespace {
 
@@ -20,6 +22,16 @@ bool LineValid(std::string_view line) {
 }
 
 }  // namespace
+
+bool IsMaskFileName(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || name.size() - dot != 4) return false;
+  const std::string_view extension = name.substr(dot + 1);
+  for (size_t i = 0; i < 3; ++i) {
+    if (std::tolower(static_cast<unsigned char>(extension[i])) != "msk"[i]) return false;
+  }
+  return true;
+}
 
 std::optional<std::vector<uint8_t>> UpdateFileCheck(std::span<const uint8_t> file) {
   if (file.empty()) return std::nullopt;

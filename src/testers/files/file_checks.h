@@ -20,6 +20,15 @@ inline constexpr char kBadUpdateFile[] = "Неверный файл обновл
 // others as read; nullopt when it does not, or the file is empty.
 std::optional<std::vector<uint8_t>> UpdateFileCheck(std::span<const uint8_t> file);
 
+// A mask file's name ends in ".msk" (in any case).
+bool IsMaskFileName(std::string_view name);
+
+inline constexpr char kBadMaskExtension[] =
+    "Данная маска не имеет правильного расширения \"msk\"\r\n \r\nи, как следствие, не может "
+    "адекватно восприниматься прибором!!!";
+inline constexpr char kMaskTooLarge[] = "Слишком большая маска!";
+inline constexpr char kMaskSpoilt[] = "Файл маски испорчен!";
+
 // The largest mask the instrument takes.
 inline constexpr size_t kMaxMaskSize = 65536;
 

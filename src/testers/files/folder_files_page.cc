@@ -1,5 +1,6 @@
 #include "testers/files/folder_files_page.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -50,11 +51,9 @@ bool FolderFilesPage::List() {
   const bool ok = service_.List(received);
   entries_ = OrderListing(received);
   folders_.clear();
-  std::string previous;
   for (const RemoteEntry& entry : entries_) {
     std::string top = TopLevelFolder(entry.name);
-    if (top.empty() || top == previous) continue;
-    previous = top;
+    if (top.empty() || std::find(folders_.begin(), folders_.end(), top) != folders_.end()) continue;
     folders_.push_back(std::move(top));
   }
   selected_ = folders_.empty() ? std::nullopt : std::optional<size_t>(0);

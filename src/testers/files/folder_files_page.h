@@ -22,7 +22,8 @@ class FolderFilesPage : public InstrumentPage {
   void Start() override { List(); }
   void ClearBuffers() override;
 
-  // 0x0D: the entries in the browser's order, and the top-level folders.
+  // 0x0D: the entries in the browser's order, and each top-level folder once,
+  // in the order of its first entry.
   bool List();
   // "Принять от прибора...": every file of the selected folder into a folder
   // chosen on this computer.

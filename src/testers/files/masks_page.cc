@@ -17,13 +17,6 @@ namespace {
 
 constexpr char kMaskExtension[] = ".msk";
 
-bool HasMaskExtension(const std::string& name) {
-  std::string extension = Extension(name);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == kMaskExtension;
-}
-
 }  // namespace
 
 std::string MaskFolder(size_t format, size_t mode) {
@@ -95,10 +88,8 @@ bool MasksPage::Send() {
   std::optional<FileChoice> choice = screen().ChooseOpenFile(MaskDialog());
   if (!choice) return false;
   const std::string name = LocalFileName(choice->path);
-  if (!HasMaskExtension(name)) {
-    screen().ShowMessage(Icon::kError, "Telvane",
-                         "Данная маска не имеет правильного расширения \"msk\"\r\n \r\nи, как "
-                         "следствие, не может адекватно восприниматься прибором!!!");
+  if (!IsMaskFileName(name)) {
+    screen().ShowMessage(Icon::kError, "Telvane", kBadMaskExtension);
     return false;
   }
   const bool exists = std::any_of(masks_.begin(), masks_.end(), [&](const RemoteEntry& mask) {
@@ -121,7 +112,7 @@ bool MasksPage::SendChecked(const std::string& path, const std::string& name) {
     return false;
   }
   if (*file_size > kMaxMaskSize) {
-    screen().ShowMessage(Icon::kError, "Ошибка", "Слишком большая маска!");
+    screen().ShowMessage(Icon::kError, "Ошибка", kMaskTooLarge);
     return false;
   }
   const auto size = static_cast<uint32_t>(*file_size);
@@ -142,7 +133,7 @@ bool MasksPage::SendChecked(const std::string& path, const std::string& name) {
   }
   const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
   if (!MaskLinesValid(text)) {
-    screen().ShowMessage(Icon::kError, "Ошибка", "Файл маски испорчен!");
+    screen().ShowMessage(Icon::kError, "Ошибка", kMaskSpoilt);
     return false;
   }
   return service_.SendFile(*bytes, SentFile::kMask);
