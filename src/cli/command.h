@@ -39,6 +39,7 @@ void RegisterPagesCommand(CommandTable& table);
 // The page commands of every subsystem, in order.
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
+void AddReflectogramPageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
 // The pages of the instruments with a file system (file_pages_commands.cc).
 void AddFilePageCommands(PageCommandTable& table);
