@@ -63,14 +63,14 @@ bool DatabaseServicePage::ReceiveDatabase() {
   if (!record_) return false;
   std::optional<std::vector<uint8_t>> database = service_.ReceiveDatabase(record_->database_size());
   if (!database) return false;
-  std::optional<FileChoice> choice = screen().ChooseSaveFile(DatabaseDialog());
+  std::optional<FileChoice> choice = screen().ChooseSaveFile(CablebaseDialog());
   if (!choice) return false;
   return SaveLocalFile(screen(), choice->path, *database);
 }
 
 bool DatabaseServicePage::SendDatabase() {
   if (!record_) return false;
-  std::optional<FileChoice> choice = screen().ChooseOpenFile(DatabaseDialog());
+  std::optional<FileChoice> choice = screen().ChooseOpenFile(CablebaseDialog());
   if (!choice) return false;
   std::optional<std::vector<uint8_t>> database =
       ReadWholeLocalFile(screen(), choice->path, kMaxRemoteFileSize);

@@ -4,7 +4,7 @@
 
 namespace telvane {
 
-FileDialog DatabaseDialog() {
+FileDialog CablebaseDialog() {
   return {.filters = {{"SQLite 2.1 database *.db", "*.db"}},
           .default_extension = "db",
           .default_name = "cablebase"};

@@ -9,7 +9,7 @@
 namespace telvane {
 
 // "cablebase", "db", "SQLite 2.1 database *.db".
-FileDialog DatabaseDialog();
+FileDialog CablebaseDialog();
 // "sysinfo", no extension, "system information" with an empty pattern.
 FileDialog SysinfoDialog();
 // "vetra", "update", "Vetra Update File *.update".
