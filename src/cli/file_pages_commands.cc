@@ -29,15 +29,31 @@ PageAction Simple(std::string name, std::string help, std::function<bool(PageSes
 
 PageAction Text(std::string name, std::string help,
                 std::function<bool(PageSession&, const std::string&)> run) {
-  PageAction action{std::move(name), ActionArgument::kText, 0, 0, std::move(help), nullptr};
-  action.run_text = std::move(run);
-  return action;
+  return {
+      std::move(name),
+      ActionArgument::kText,
+      0,
+      0,
+      std::move(help),
+      [run = std::move(run)](PageSession& s, const Numbers&) { return run(s, s.action_text()); }};
 }
 
-bool NotFound(const char* option, const std::string& name) {
+// Selects the item of `items` named `name` on `page`; says so when none is.
+template <typename Page, typename Items, typename NameOf>
+bool SelectNamed(Page& page, const Items& items, const std::string& name, const char* option,
+                 NameOf name_of) {
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (name_of(items[i]) == name) {
+      page.Select(i);
+      return true;
+    }
+  }
   std::fprintf(stderr, "telvane-cli: %s %s: no such entry in the listing\n", option, name.c_str());
   return false;
 }
+
+const std::string& EntryName(const RemoteEntry& entry) { return entry.name; }
+const std::string& Same(const std::string& text) { return text; }
 
 // --- The database service -----------------------------------------------------
 
@@ -91,14 +107,8 @@ PageCommand DbServiceCommand() {
 
 FileBrowserPage& Browser(PageSession& s) { return s.page<FileBrowserPage>(PageId::kFiles18); }
 
-bool SelectNamed(FileBrowserPage& page, const std::string& name, const char* option) {
-  for (size_t i = 0; i < page.entries().size(); ++i) {
-    if (page.entries()[i].name == name) {
-      page.Select(i);
-      return true;
-    }
-  }
-  return NotFound(option, name);
+bool SelectEntry(FileBrowserPage& page, const std::string& name, const char* option) {
+  return SelectNamed(page, page.entries(), name, option, EntryName);
 }
 
 bool ListBrowser(PageSession& s) {
@@ -132,11 +142,11 @@ PageCommand FilesCommand() {
       Simple("--list", "print the current folder's entries ([folder])", ListBrowser),
       Text("--get", "\"Принять от прибора...\": receive a file of the listing (--file)",
            [](PageSession& s, const std::string& name) {
-             return SelectNamed(Browser(s), name, "--get") && Browser(s).ReceiveSelected();
+             return SelectEntry(Browser(s), name, "--get") && Browser(s).ReceiveSelected();
            }),
       Text("--delete", "\"Удалить на приборе...\": delete a file or folder (asks)",
            [](PageSession& s, const std::string& name) {
-             return SelectNamed(Browser(s), name, "--delete") && Browser(s).DeleteSelected();
+             return SelectEntry(Browser(s), name, "--delete") && Browser(s).DeleteSelected();
            }),
   };
   c.prepare = [](PageSession& s) {
@@ -154,13 +164,7 @@ FolderFilesPage& Folders(PageSession& s) {
 }
 
 bool SelectFolder(FolderFilesPage& page, const std::string& name, const char* option) {
-  for (size_t i = 0; i < page.folders().size(); ++i) {
-    if (page.folders()[i] == name) {
-      page.Select(i);
-      return true;
-    }
-  }
-  return NotFound(option, name);
+  return SelectNamed(page, page.folders(), name, option, Same);
 }
 
 PageCommand FoldersCommand() {
@@ -200,13 +204,7 @@ PageCommand FoldersCommand() {
 MasksPage& Masks(PageSession& s) { return s.page<MasksPage>(PageId::kMasks18); }
 
 bool SelectMask(MasksPage& page, const std::string& name, const char* option) {
-  for (size_t i = 0; i < page.masks().size(); ++i) {
-    if (page.masks()[i].name == name) {
-      page.Select(i);
-      return true;
-    }
-  }
-  return NotFound(option, name);
+  return SelectNamed(page, page.masks(), name, option, EntryName);
 }
 
 bool SetFormat(PageSession& s, const std::string& format) {

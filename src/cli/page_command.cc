@@ -85,9 +85,8 @@ int RunPageActions(const PageCommand& command, const SessionChoice& session_choi
     const ParsedAction& action = actions[i];
     const int errors = screen.errors_shown();
     const int unanswered = screen.dialogs_unanswered();
-    const bool done = action.action->argument == ActionArgument::kText
-                          ? action.action->run_text(session, action.text)
-                          : action.action->run(session, action.numbers);
+    session.set_action_text(action.text);
+    const bool done = action.action->run(session, action.numbers);
     if (done && errors == screen.errors_shown() && unanswered == screen.dialogs_unanswered()) {
       continue;
     }

@@ -35,9 +35,8 @@ struct PageAction {
   int maximum = 0;
   std::string help;
   // Runs the action; false when it failed (after saying why).
+  // The text of a kText action (a name or a path) is session.action_text().
   std::function<bool(PageSession& session, const std::vector<int>& numbers)> run;
-  // Runs an action whose argument is kText (a name or a path), in place of run.
-  std::function<bool(PageSession& session, const std::string& text)> run_text;
 };
 
 struct PageCommand {

@@ -3,6 +3,7 @@
 #include "testers/files/file_dialogs.h"
 #include "testers/files/listing.h"
 #include "testers/files/local_files.h"
+#include "testers/files/receive_file.h"
 #include "testers/files/remote_paths.h"
 
 namespace telvane {
@@ -78,13 +79,7 @@ bool FileBrowserPage::change_enabled() const {
 bool FileBrowserPage::ReceiveSelected() {
   if (!receive_enabled()) return false;
   const RemoteEntry entry = *Selected();
-  if (!AcceptRemoteSize(screen(), entry.size)) return false;
-  if (!service_.SelectRemotePath(entry.name, entry.size)) return false;
-  std::optional<std::vector<uint8_t>> bytes = service_.ReceiveFile(entry.size);
-  if (!bytes) return false;
-  std::optional<FileChoice> choice = screen().ChooseSaveFile(ReceivedFileDialog(entry.name));
-  if (!choice) return false;
-  return SaveLocalFile(screen(), choice->path, *bytes);
+  return ReceiveToFile(service_, screen(), entry, ReceivedFileDialog(entry.name));
 }
 
 bool FileBrowserPage::DeleteSelected() {

@@ -10,6 +10,7 @@
 #include "testers/files/file_checks.h"
 #include "testers/files/file_dialogs.h"
 #include "testers/files/local_files.h"
+#include "testers/files/receive_file.h"
 #include "testers/files/remote_paths.h"
 
 namespace telvane {
@@ -75,13 +76,7 @@ void MasksPage::Select(std::optional<size_t> index) {
 bool MasksPage::ReceiveSelected() {
   if (!selected_) return false;
   const RemoteEntry entry = masks_[*selected_];
-  if (!AcceptRemoteSize(screen(), entry.size)) return false;
-  if (!service_.SelectRemotePath(entry.name, entry.size)) return false;
-  std::optional<std::vector<uint8_t>> bytes = service_.ReceiveFile(entry.size);
-  if (!bytes) return false;
-  std::optional<FileChoice> choice = screen().ChooseSaveFile(ReceivedMaskDialog(entry.name));
-  if (!choice) return false;
-  return SaveLocalFile(screen(), choice->path, *bytes);
+  return ReceiveToFile(service_, screen(), entry, ReceivedMaskDialog(entry.name));
 }
 
 bool MasksPage::Send() {
