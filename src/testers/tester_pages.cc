@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "testers/plan/plan_pages.h"
 #include "testers/tester_result_pages.h"
 
 namespace telvane {
@@ -16,6 +17,7 @@ namespace {
 PageList TesterPages() {
   PageList all;
   // One line per area, each area's list in its own folder.
+  Append(all, PlanPages());
   Append(all, ResultPages());
   return all;
 }
