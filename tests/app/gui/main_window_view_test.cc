@@ -40,7 +40,10 @@ QStringList MenuTexts(QMenuBar* bar) {
 
 class MainWindowViewTest : public ::testing::Test {
  protected:
-  void SetUp() override { testing::QtApp(); }
+  void SetUp() override {
+    testing::QtApp();
+    link_.screen = &screen_;  // the first transfer of kinds 19 and 20 reports here
+  }
   // Builds and shows the window, then waits until the start-up timer fired.
   void Open() {
     controller_ = std::make_unique<MainController>(screen_, link_, options_);
