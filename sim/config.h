@@ -54,6 +54,8 @@ struct Config {
   // Firmware version reported in the database information of kinds 11, 12
   // and 16.
   float firmware = 8.0f;
+  // The tester information of kinds 19 and 20 (-1: the kind's default).
+  long tester_info = -1;
   // Text protocol: total reply length (0: as long as the records make it).
   size_t text_size = 0;
 };

@@ -25,7 +25,8 @@
 namespace telvane::cli {
 
 // What an action takes after its name.
-enum class ActionArgument { kNone, kNumber, kNumberList };
+// kWord: one of the action's `words`, passed on as its 0-based index.
+enum class ActionArgument { kNone, kNumber, kNumberList, kWord };
 
 struct PageAction {
   std::string name;  // "--send"
@@ -36,6 +37,8 @@ struct PageAction {
   std::string help;
   // Runs the action; false when it failed (after saying why).
   std::function<bool(PageSession& session, const std::vector<int>& numbers)> run;
+  // The words a kWord action takes.
+  std::vector<std::string> words;
 };
 
 struct PageCommand {

@@ -46,6 +46,7 @@ int Plan(Invocation& invocation) {
 }  // namespace
 
 void RegisterTesterCommands(CommandTable& table) {
+  AddE1Commands(table);
   table.push_back({"plan", kPlanSynopsis,
                    "the cable database memory plan of a chip (0 none, 1 2K, 2 32K): cables shown, "
                    "sections, first free byte, pairs",

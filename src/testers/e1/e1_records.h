@@ -23,6 +23,7 @@ class E1TesterInfo : public FixedRecord<12> {
   uint32_t value() const { return U32(8); }
   // Below 135: 3 files; otherwise 39.
   int file_count() const { return value() < 135 ? 3 : 39; }
+  static constexpr int kMaxFiles = 39;
 };
 
 // Bytes 96 to 195 of the header: what a page file keeps.
