@@ -41,6 +41,7 @@ void RegisterPagesCommand(CommandTable& table);
 // The page commands of every subsystem, in order.
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
+void AddReflectogramPageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
 // "pages e1" and "pages ethernet" (e1_pages_commands.cc).
 void AddResultPageCommands(PageCommandTable& table);
