@@ -38,7 +38,7 @@ struct PageAction {
   // Runs the action; false when it failed (after saying why).
   std::function<bool(PageSession& session, const std::vector<int>& numbers)> run;
   // The words a kWord action takes.
-  std::vector<std::string> words;
+  std::vector<std::string> words{};
 };
 
 struct PageCommand {

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "testers/tester_result_pages_view.h"
+
 namespace telvane {
 namespace {
 
@@ -14,6 +16,7 @@ namespace {
 ViewList TesterPageViews() {
   ViewList all;
   // One line per area, each area's views in its own folder.
+  Append(all, ResultPageViews());
   return all;
 }
 

@@ -5,7 +5,11 @@
 #ifndef TELVANE_TESTERS_E1_E1_RESULTS_PAGE_H_
 #define TELVANE_TESTERS_E1_E1_RESULTS_PAGE_H_
 
+#include <optional>
+#include <string>
+
 #include "page/instrument_page.h"
+#include "testers/chart_file.h"
 #include "testers/e1/e1_document.h"
 
 namespace telvane {
@@ -30,6 +34,9 @@ class E1ResultsPage : public InstrumentPage {
   bool SavePage() { return document_.SavePage(screen()); }
   bool LoadPage();
   bool Protocol();
+
+  // Where to save the chart picture (a save dialog); nullopt when cancelled.
+  std::optional<std::string> ChooseChartPng() { return ChooseChartFile(screen()); }
 
   void ClearBuffers() override;
   void Start() override { Receive(); }

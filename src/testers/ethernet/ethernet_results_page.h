@@ -4,10 +4,12 @@
 #ifndef TELVANE_TESTERS_ETHERNET_ETHERNET_RESULTS_PAGE_H_
 #define TELVANE_TESTERS_ETHERNET_ETHERNET_RESULTS_PAGE_H_
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "page/instrument_page.h"
+#include "testers/chart_file.h"
 #include "testers/ethernet/rfc2544_result.h"
 
 namespace telvane {
@@ -32,6 +34,9 @@ class EthernetResultsPage : public InstrumentPage {
   void SetUnit(int unit);
   bool Report();
   bool ReportTo(const std::string& path);
+
+  // Where to save the chart picture (a save dialog); nullopt when cancelled.
+  std::optional<std::string> ChooseChartPng() { return ChooseChartFile(screen()); }
 
   void ClearBuffers() override;
   void Start() override { Receive(); }

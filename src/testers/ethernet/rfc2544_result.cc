@@ -60,9 +60,15 @@ std::string RateText(float rate, uint8_t rate_code, int unit) {
     return Sprintf("%3.1f %%", static_cast<double>(rate));
   }
   if (unit != static_cast<int>(RateUnit::kMbit)) return "error units";
+  const std::optional<double> factor = MbitPerPercent(rate_code);
+  if (!factor) return "error speed";
+  return Sprintf("%4.1f Мбит/c", static_cast<double>(rate) * *factor);
+}
+
+std::optional<double> MbitPerPercent(uint8_t rate_code) {
   static const double kFactor[] = {0.1, 1.0, 10.0};
-  if (rate_code > 2) return "error speed";
-  return Sprintf("%4.1f Мбит/c", static_cast<double>(rate) * kFactor[rate_code]);
+  if (rate_code > 2) return std::nullopt;
+  return kFactor[rate_code];
 }
 
 std::string LatencyText(float value, uint8_t unit) {

@@ -4,6 +4,7 @@
 #define TELVANE_TESTERS_ETHERNET_RFC2544_RESULT_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/fixed_record.h"
@@ -72,6 +73,9 @@ enum class RateUnit { kPercent = 0, kMbit = 1 };
 
 // "Throughput", "Back-to-Back", "Frame loss", "Latency".
 std::string SectionName(Rfc2544Section s);
+// Mbit/s per percent of the line rate of code 0, 1, 2 (0.1, 1, 10); nullopt
+// for any other code.
+std::optional<double> MbitPerPercent(uint8_t rate_code);
 // A rate (a percentage of the line rate) in `unit` (an int: any other
 // selection gives "error units").
 std::string RateText(float rate, uint8_t rate_code, int unit);
