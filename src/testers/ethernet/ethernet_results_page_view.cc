@@ -30,7 +30,9 @@ EthernetResultsPageView::EthernetResultsPageView(EthernetResultsPage& page, QWid
   info_layout->addWidget(selection_, 1);
   units_ = new QComboBox(info_box);
   units_->setObjectName("Units");
-  for (const std::string& name : EthernetResultsPage::UnitNames()) units_->addItem(Q(name));
+  for (const std::string& name : EthernetResultsPage::UnitNames()) {
+    units_->addItem(Tr(name.c_str()));
+  }
   info_layout->addWidget(units_);
   auto* buttons = new QHBoxLayout;
   auto* receive = Button(info_box, "Принять", "Receive");
