@@ -46,8 +46,15 @@ TEST(ResultPagesSimTest, E1FilesFromTheSimulatorAndTheirPageFile) {
   page.SelectRecord(12);  // the LOF minute
   EXPECT_EQ(RatioOf(d, "Ошибки", "FAS"), "1.000e+00");
   EXPECT_EQ(RatioOf(d, "Аварийные секунды", "LOF"), "100.000 %");
-  page.SelectRecord(13);  // the far end restarted its counts: no negative result
-  EXPECT_EQ(RatioOf(d, "Результаты G.826 (дальний конец)", "EB"), "0.000 %");
+  // The far end restarted its counts: every difference counts 0, and without
+  // an available second the ratios are not defined.
+  page.SelectRecord(13);
+  EXPECT_EQ(d.IntervalResults()[4].title, "Результаты G.826 (дальний конец)");
+  for (const auto& row : d.IntervalResults()[4].rows) {
+    EXPECT_EQ(row.count, 0u) << row.name;
+  }
+  EXPECT_EQ(RatioOf(d, "Результаты G.826 (дальний конец)", "EB"), "-");
+  EXPECT_EQ(RatioOf(d, "Результаты G.826 (дальний конец)", "US"), "0.000 %");
 
   TempDir dir;
   const std::string path = dir.File("file1.vse1page");
