@@ -25,8 +25,9 @@
 namespace telvane::cli {
 
 // What an action takes after its name.
-// kWord: one of the action's `words`, passed on as its 0-based index.
-enum class ActionArgument { kNone, kNumber, kNumberList, kWord };
+// kWord: one of the action's `words`, passed on as its 0-based index; kText: any
+// text, as session.action_text().
+enum class ActionArgument { kNone, kNumber, kNumberList, kText, kWord };
 
 struct PageAction {
   std::string name;  // "--send"
@@ -36,6 +37,7 @@ struct PageAction {
   int maximum = 0;
   std::string help;
   // Runs the action; false when it failed (after saying why).
+  // The text of a kText action (a name or a path) is session.action_text().
   std::function<bool(PageSession& session, const std::vector<int>& numbers)> run;
   // The words a kWord action takes.
   std::vector<std::string> words{};
@@ -56,6 +58,7 @@ struct PageCommand {
 struct ParsedAction {
   const PageAction* action = nullptr;
   std::vector<int> numbers;
+  std::string text;
 };
 
 // Reads ACTION... of `command`; nullopt after the usage message.

@@ -13,6 +13,7 @@ const PageCommandTable& PageCommands() {
     PageCommandTable t;
     AddCablePageCommands(t);
     AddReflectogramPageCommands(t);
+    AddSheetPageCommands(t);
     AddTesterPageCommands(t);
     return t;
   }();

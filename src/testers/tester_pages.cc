@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "testers/files/file_pages.h"
 #include "testers/plan/plan_pages.h"
 #include "testers/tester_result_pages.h"
 
@@ -17,6 +18,7 @@ namespace {
 PageList TesterPages() {
   PageList all;
   // One line per area, each area's list in its own folder.
+  Append(all, FilePages());
   Append(all, PlanPages());
   Append(all, ResultPages());
   return all;
