@@ -70,6 +70,8 @@ class Session {
   // went on to its next command and its confirmation was lost (whole or in
   // part), so the command loop serves that command. True when it did.
   bool GiveBackCommand();
+  // The 9 bytes SendRecord last read as the confirmation.
+  const std::array<uint8_t, 9>& last_reply() const { return last_reply_; }
   // Receives an addressed record of `length` data bytes. A record whose sum
   // and address check out is confirmed with confirm(data); otherwise with 0,
   // and it is received again (up to max_attempts). nullopt on a time-out.
