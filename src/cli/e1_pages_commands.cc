@@ -75,14 +75,7 @@ EthernetResultsPage& Ethernet(PageSession& s) {
 bool PrintEthernet(PageSession& s) {
   EthernetResultsPage& page = Ethernet(s);
   PrintLines(page.lines());
-  const std::string text = page.SelectionText();
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    std::printf("%s\n", text.substr(start, end - start).c_str());
-    start = end + 2;
-  }
+  PrintCrLfLines(page.SelectionText());
   return true;
 }
 

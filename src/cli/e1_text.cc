@@ -5,8 +5,9 @@
 
 namespace telvane::cli {
 
-void PrintE1Summary(const E1Document& document) {
-  std::string text = document.SummaryText();
+void PrintE1Summary(const E1Document& document) { PrintCrLfLines(document.SummaryText()); }
+
+void PrintCrLfLines(const std::string& text) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find("\r\n", start);

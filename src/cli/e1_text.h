@@ -3,10 +3,14 @@
 #ifndef TELVANE_CLI_E1_TEXT_H_
 #define TELVANE_CLI_E1_TEXT_H_
 
+#include <string>
+
 #include "testers/e1/e1_document.h"
 
 namespace telvane::cli {
 
+// `text` with CR LF line ends, one printed line each.
+void PrintCrLfLines(const std::string& text);
 // The summary of the selected file, one line each.
 void PrintE1Summary(const E1Document& document);
 // "Запись N: STAMP" for every record of the selected file.

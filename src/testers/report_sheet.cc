@@ -1,5 +1,7 @@
 #include "testers/report_sheet.h"
 
+#include "base/sprintf.h"
+
 namespace telvane {
 namespace {
 
@@ -32,6 +34,24 @@ void ReportSheet::Number(int row, int column, double value, CellStyle style) {
   ok_ = writer_.WriteNumber(static_cast<uint16_t>(row), static_cast<uint16_t>(column),
                             static_cast<uint8_t>(style), value, 0, 0) &&
         ok_;
+}
+
+void ReportSheet::Title(std::string_view title, const DateTime& c) {
+  Label(row_++, 0, title, CellStyle::kBold);
+  ++row_;
+  Pair("Создан", Sprintf("%2.2d.%2.2d.%4.4d  %2.2d:%2.2d:%2.2d", c.day, c.month, c.year, c.hour,
+                         c.minute, c.second));
+}
+
+void ReportSheet::Pair(std::string_view label, std::string_view value) {
+  Label(row_, 0, label);
+  Label(row_, 1, value);
+  ++row_;
+}
+
+void ReportSheet::Heading(std::string_view text) {
+  ++row_;
+  Label(row_++, 0, text, CellStyle::kBold);
 }
 
 bool ReportSheet::Finish() {

@@ -25,6 +25,17 @@ class ReportSheet {
   ReportSheet(Screen& screen, const std::string& path);
 
   void Label(int row, int column, std::string_view text, CellStyle style = CellStyle::kPlain);
+
+  // Writing row by row from the top: the next row to write.
+  int row() const { return row_; }
+  void Skip(int rows = 1) { row_ += rows; }
+  // The bold title in column 0, a blank row, then "Создан" with `created` as
+  // "%2.2d.%2.2d.%4.4d  %2.2d:%2.2d:%2.2d".
+  void Title(std::string_view title, const DateTime& created);
+  // A label in column 0 and its value in column 1.
+  void Pair(std::string_view label, std::string_view value);
+  // A blank row, then `text` in bold.
+  void Heading(std::string_view text);
   void Number(int row, int column, double value, CellStyle style = CellStyle::kPlain);
   // Closes the sheet and puts it in place; false after the message.
   bool Finish();
@@ -34,6 +45,7 @@ class ReportSheet {
   std::optional<FileReplacement> replacement_;
   WorksheetWriter writer_;
   bool ok_ = false;
+  int row_ = 0;
 };
 
 // The dialog of a report: "Microsoft Excel 2.1 Worksheet (*.xls)".

@@ -11,65 +11,50 @@ bool WriteE1Protocol(Screen& screen, const E1ProtocolSource& source, const std::
   const E1File& file = source.file;
   const E1Header& h = file.header;
   ReportSheet sheet(screen, path);
-  int row = 0;
-  auto pair = [&](std::string_view label, std::string_view value) {
-    sheet.Label(row, 0, label);
-    sheet.Label(row, 1, value);
-    ++row;
-  };
-  auto heading = [&](std::string_view text) {
-    ++row;
-    sheet.Label(row++, 0, text, CellStyle::kBold);
-  };
+  sheet.Title("П Р О Т О К О Л   И З М Е Р Е Н И Й", source.created);
+  sheet.Pair("Комментарии", "");
+  sheet.Pair("Направление", "");
+  sheet.Pair("Тракт №", "");
+  sheet.Pair("Прибор", source.instrument_name);
+  sheet.Pair("S/N", source.serial);
 
-  sheet.Label(row++, 0, "П Р О Т О К О Л   И З М Е Р Е Н И Й", CellStyle::kBold);
-  ++row;
-  const DateTime& c = source.created;
-  pair("Создан", Sprintf("%2.2d.%2.2d.%4.4d  %2.2d:%2.2d:%2.2d", c.day, c.month, c.year, c.hour,
-                         c.minute, c.second));
-  pair("Комментарии", "");
-  pair("Направление", "");
-  pair("Тракт №", "");
-  pair("Прибор", source.instrument_name);
-  pair("S/N", source.serial);
-
-  heading("Информация об измерении");
-  pair("Начало измерения", E1DateTimeText(h.start()));
-  pair("Окончание измерения", E1DateTimeText(E1End(file)));
+  sheet.Heading("Информация об измерении");
+  sheet.Pair("Начало измерения", E1DateTimeText(h.start()));
+  sheet.Pair("Окончание измерения", E1DateTimeText(E1End(file)));
   const uint64_t elapsed =
       file.records.empty() ? 0 : file.records.back().counter(E1Record::kElapsed);
-  pair("Время измерения", E1DurationText(elapsed));
+  sheet.Pair("Время измерения", E1DurationText(elapsed));
 
-  heading("Настройки измерения");
-  pair("Код", E1LineCodeName(h.line_code()));
-  pair("Цикл", E1FramingName(h.framing()));
-  pair("CRC4", E1OnOffName(h.crc4()));
-  pair("Контроль BIT", E1OnOffName(h.bit_control()));
-  pair("Тестовая последовательность", E1SequenceName(h.sequence()));
-  pair("Инверсия Rx", E1OnOffName(h.rx_inversion()));
+  sheet.Heading("Настройки измерения");
+  sheet.Pair("Код", E1LineCodeName(h.line_code()));
+  sheet.Pair("Цикл", E1FramingName(h.framing()));
+  sheet.Pair("CRC4", E1OnOffName(h.crc4()));
+  sheet.Pair("Контроль BIT", E1OnOffName(h.bit_control()));
+  sheet.Pair("Тестовая последовательность", E1SequenceName(h.sequence()));
+  sheet.Pair("Инверсия Rx", E1OnOffName(h.rx_inversion()));
   for (int channel = 1; channel <= kE1Channels; ++channel) {
-    pair(Sprintf("Канал %2.2d", channel), h.channel_on(channel) ? "вкл." : "выкл.");
+    sheet.Pair(Sprintf("Канал %2.2d", channel), h.channel_on(channel) ? "вкл." : "выкл.");
   }
 
   // The whole measurement: the last record against the start.
   E1Record last;
   if (!file.records.empty()) last = file.records.back();
   for (const E1ResultSection& section : E1Results(ComputeInterval(nullptr, last), h)) {
-    ++row;
-    sheet.Label(row, 0, section.title, CellStyle::kBold);
-    sheet.Label(row, 2, section.ratio_heading, CellStyle::kBold);
-    ++row;
+    sheet.Skip();
+    sheet.Label(sheet.row(), 0, section.title, CellStyle::kBold);
+    sheet.Label(sheet.row(), 2, section.ratio_heading, CellStyle::kBold);
+    sheet.Skip();
     for (const E1ResultRow& r : section.rows) {
-      sheet.Label(row, 0, r.name);
-      sheet.Number(row, 1, static_cast<double>(r.count));
-      sheet.Label(row, 2, r.ratio);
-      ++row;
+      sheet.Label(sheet.row(), 0, r.name);
+      sheet.Number(sheet.row(), 1, static_cast<double>(r.count));
+      sheet.Label(sheet.row(), 2, r.ratio);
+      sheet.Skip();
     }
   }
 
-  heading("Параметры сигнала");
-  pair("Джиттер макс.", Sprintf("%.3f ТИ", static_cast<double>(last.jitter())));
-  pair("ВЧ Джиттер макс.", Sprintf("%.3f ТИ", static_cast<double>(last.hf_jitter())));
+  sheet.Heading("Параметры сигнала");
+  sheet.Pair("Джиттер макс.", Sprintf("%.3f ТИ", static_cast<double>(last.jitter())));
+  sheet.Pair("ВЧ Джиттер макс.", Sprintf("%.3f ТИ", static_cast<double>(last.hf_jitter())));
   return sheet.Finish();
 }
 
