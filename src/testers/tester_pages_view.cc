@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "testers/plan/plan_pages_view.h"
 #include "testers/tester_result_pages_view.h"
 
 namespace telvane {
@@ -16,6 +17,7 @@ namespace {
 ViewList TesterPageViews() {
   ViewList all;
   // One line per area, each area's views in its own folder.
+  Append(all, PlanPageViews());
   Append(all, ResultPageViews());
   return all;
 }

@@ -280,6 +280,94 @@
         <source>Кабель №%1</source>
         <translation>Кабель №%1</translation>
     </message>
+    <message>
+        <source>Загрузка с прибора отмеченных рефлектограмм</source>
+        <translation>Загрузка с прибора отмеченных рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Запись в прибор отмеченных рефлектограмм</source>
+        <translation>Запись в прибор отмеченных рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Управление способом сохранения и открытия рефлектограмм</source>
+        <translation>Управление способом сохранения и открытия рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Обновить БД...</source>
+        <translation>Обновить БД...</translation>
+    </message>
+    <message>
+        <source>Сохранение рефлектограммы В БД</source>
+        <translation>Сохранение рефлектограммы В БД</translation>
+    </message>
+    <message>
+        <source>Открыть  БД...</source>
+        <translation>Открыть  БД...</translation>
+    </message>
+    <message>
+        <source>Открытие рефлектограммы из БД</source>
+        <translation>Открытие рефлектограммы из БД</translation>
+    </message>
+    <message>
+        <source>Сохранение рефлектограммы в отдельный файл</source>
+        <translation>Сохранение рефлектограммы в отдельный файл</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Открытие рефлектограммы из отдельного файла</source>
+        <translation>Открытие рефлектограммы из отдельного файла</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Импульс, нс</source>
+        <translation>Импульс, нс</translation>
+    </message>
+    <message>
+        <source>Диапазон</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Растяжка</source>
+        <translation>Растяжка</translation>
+    </message>
+    <message>
+        <source>Усреднение</source>
+        <translation>Усреднение</translation>
+    </message>
+    <message>
+        <source>Усиление, дБ</source>
+        <translation>Усиление, дБ</translation>
+    </message>
+    <message>
+        <source>Согласование</source>
+        <translation>Согласование</translation>
+    </message>
+    <message>
+        <source>Кабель</source>
+        <translation>Кабель</translation>
+    </message>
+    <message>
+        <source>Сохранять в БД</source>
+        <translation>Сохранять в БД</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>ПУСТО</source>
+        <translation>ПУСТО</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
