@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "testers/plan/plan_pages_view.h"
+#include "testers/tester_result_pages_view.h"
 
 namespace telvane {
 namespace {
@@ -17,6 +18,7 @@ ViewList TesterPageViews() {
   ViewList all;
   // One line per area, each area's views in its own folder.
   Append(all, PlanPageViews());
+  Append(all, ResultPageViews());
   return all;
 }
 

@@ -608,6 +608,77 @@ per length (ohm*km)</translation>
     </message>
 </context>
 <context>
+    <name>TesterPages</name>
+    <message>
+        <source>Список файлов</source>
+        <translation>File List</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Количество</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Коэффициент</source>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Протокол...</source>
+        <translation>Protocol...</translation>
+    </message>
+    <message>
+        <source>Сохранить график...</source>
+        <translation>Save Chart...</translation>
+    </message>
+    <message>
+        <source>Отчёт...</source>
+        <translation>Report...</translation>
+    </message>
+    <message>
+        <source>Проценты (%)</source>
+        <translation>Percent (%)</translation>
+    </message>
+    <message>
+        <source>Мбит/c</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Ошибки: до %1</source>
+        <translation>Errors: up to %1</translation>
+    </message>
+    <message>
+        <source>Аварийные секунды: до %1</source>
+        <translation>Alarm seconds: up to %1</translation>
+    </message>
+    <message>
+        <source>Нет данных</source>
+        <translation>No data</translation>
+    </message>
+    <message>
+        <source>Файл пуст</source>
+        <translation>File is empty</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>НЕТ ИЗМЕРЕНИЙ</source>

@@ -608,6 +608,77 @@
     </message>
 </context>
 <context>
+    <name>TesterPages</name>
+    <message>
+        <source>Список файлов</source>
+        <translation>Список файлов</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Количество</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Коэффициент</source>
+        <translation>Коэффициент</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Сохранить...</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Протокол...</source>
+        <translation>Протокол...</translation>
+    </message>
+    <message>
+        <source>Сохранить график...</source>
+        <translation>Сохранить график...</translation>
+    </message>
+    <message>
+        <source>Отчёт...</source>
+        <translation>Отчёт...</translation>
+    </message>
+    <message>
+        <source>Проценты (%)</source>
+        <translation>Проценты (%)</translation>
+    </message>
+    <message>
+        <source>Мбит/c</source>
+        <translation>Мбит/c</translation>
+    </message>
+    <message>
+        <source>Ошибки: до %1</source>
+        <translation>Ошибки: до %1</translation>
+    </message>
+    <message>
+        <source>Аварийные секунды: до %1</source>
+        <translation>Аварийные секунды: до %1</translation>
+    </message>
+    <message>
+        <source>Нет данных</source>
+        <translation>Нет данных</translation>
+    </message>
+    <message>
+        <source>Файл пуст</source>
+        <translation>Файл пуст</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>НЕТ ИЗМЕРЕНИЙ</source>
