@@ -208,6 +208,7 @@ int Main(int argc, char** argv) {
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
   std::signal(SIGPIPE, SIG_IGN);
+  config.irda = !irda_dir.empty();
   if (!irda_dir.empty()) return ServeIrda(irda_dir, irda_name, config);
 
   PtyChannel channel;
