@@ -228,8 +228,15 @@ bool SerialPort::Purge(bool receive, bool transmit) {
     queue_.clear();
     queue_pos_ = 0;
   }
-  const int what = receive && transmit ? TCIOFLUSH : receive ? TCIFLUSH : TCOFLUSH;
-  return (!receive && !transmit) || ::tcflush(port_.fd(), what) == 0;
+  bool done = true;
+  // What is queued for sending is the program's own last frame or
+  // confirmation, written whole; it is let out rather than thrown away, so
+  // that the instrument still reads the confirmation of the transfer before
+  // (discarding it would leave the instrument waiting for it, and on a
+  // pseudo-terminal even bytes already handed over would be lost).
+  if (transmit) done = ::tcdrain(port_.fd()) == 0 || errno == EINTR;
+  if (receive) done = ::tcflush(port_.fd(), TCIFLUSH) == 0 && done;
+  return done;
 }
 
 bool SerialPort::SetEventMaskRxChar() { return port_.valid(); }

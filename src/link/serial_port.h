@@ -78,7 +78,8 @@ class SerialPort {
   // The driver's queue sizes. A pseudo-terminal and the Linux drivers size
   // their own queues, so this only records the request.
   bool SetBufferSizes(size_t input, size_t output);
-  // Discards what is queued in either direction.
+  // Discards the input queued so far (`receive`) and lets out what was
+  // written but not yet sent (`transmit`): output is drained, never dropped.
   bool Purge(bool receive, bool transmit);
   // The character-received event mask; recorded, reads do not depend on it.
   bool SetEventMaskRxChar();

@@ -112,6 +112,15 @@ TEST(SerialPortTest, AReadThatMovesNothingIsATimeOutAndPurgeDropsQueuedBytes) {
 
   ASSERT_TRUE(port.Write(reinterpret_cast<const uint8_t*>("ok"), 2));
   EXPECT_EQ(peer.Read(2), std::vector<uint8_t>({'o', 'k'}));
+
+  // A confirmation written just before the next transfer's purge still
+  // reaches the instrument, while the stale input is gone.
+  peer.Write({0x55});
+  const uint8_t confirmation = 0xFE;
+  ASSERT_TRUE(port.Write(&confirmation, 1));
+  port.Purge(true, true);
+  EXPECT_EQ(peer.Read(1), std::vector<uint8_t>({0xFE}));
+  EXPECT_EQ(port.ReadByte(b), ReadResult::kTimeout);
 }
 
 }  // namespace
