@@ -1,5 +1,6 @@
 #include "cable/pages/cable_pages.h"
 
+#include "cable/family/family_info_page.h"
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
 #include "cable/pages/cable_size_page.h"
@@ -13,6 +14,9 @@ namespace telvane {
 PageList CablePages() {
   auto full = std::make_shared<FullFamilyModel>();
   auto compact = std::make_shared<CompactModel>();
+  auto family343 = std::make_shared<FamilyModel>(kFamily343);
+  auto family435 = std::make_shared<FamilyModel>(kFamily435);
+  auto family233 = std::make_shared<FamilyModel>(kFamily233);
   return {
       PageRow<CableTypePage>(PageId::kCableTypeBase2),
       PageRow<CableSizePage>(PageId::kDbCounters6, full),
@@ -21,6 +25,9 @@ PageList CablePages() {
       PageRow<FullPlannedPage>(PageId::kPlanned6, full),
       PageRow<CompactCablePage>(PageId::kCompactCables7, compact),
       PageRow<PlannedBasePage>(PageId::kPlannedBase47, compact),
+      PageRow<FamilyInfoPage>(PageId::kDbInfo10, family343),
+      PageRow<FamilyInfoPage>(PageId::kDbInfo11, family435),
+      PageRow<FamilyInfoPage>(PageId::kDbInfo14, family233),
   };
 }
 

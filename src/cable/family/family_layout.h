@@ -1,0 +1,48 @@
+// How each family of reflectometers keeps its cable database and which
+// commands move it: one row per family. The byte layouts are described in
+// docs/family-343.md, docs/family-435.md and docs/family-233.md.
+#ifndef TELVANE_CABLE_FAMILY_FAMILY_LAYOUT_H_
+#define TELVANE_CABLE_FAMILY_FAMILY_LAYOUT_H_
+
+#include <cstddef>
+#include <cstdint>
+
+#include "cable/family/family_scales.h"
+#include "link/exchange.h"
+#include "storage/trace/reflectogram_record.h"
+
+namespace telvane {
+
+inline constexpr int kFamilySlots = 20;
+
+struct FamilyLayout {
+  Family family;
+  uint8_t read_info;    // the information record (a series of one)
+  uint8_t read_cables;  // the cable records, as many as the information says
+  uint8_t write_one;    // one cable record
+  uint8_t write_all;    // every cable record, the whole database
+  bool has_reflectograms;
+  uint8_t read_reflectogram;   // the reflectogram number, then one record
+  uint8_t write_reflectogram;  // the reflectogram number, then one sent record
+  RecordForm reflectogram_form;
+  // One cable record on the wire: the cable block, then (in the families with
+  // reflectograms) the cable entry: the name and one status byte per slot.
+  size_t block_size;
+  size_t name_offset;
+  size_t name_size;  // the name holds one character less
+  size_t status_offset;
+  size_t record_size;
+  Wait record_wait;
+};
+
+// Kind 10: 343-byte blocks, 17-byte names, compact reflectograms.
+extern const FamilyLayout kFamily343;
+// Kinds 11, 12 and 16: 435-byte blocks, 41-byte names, extended
+// reflectograms.
+extern const FamilyLayout kFamily435;
+// Kind 14: 233-byte cable records with the name inside; no reflectograms.
+extern const FamilyLayout kFamily233;
+
+}  // namespace telvane
+
+#endif  // TELVANE_CABLE_FAMILY_FAMILY_LAYOUT_H_

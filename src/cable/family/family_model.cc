@@ -1,0 +1,194 @@
+#include "cable/family/family_model.h"
+
+#include <algorithm>
+#include <array>
+
+#include "base/fixed_record.h"
+#include "storage/trace/trace_firmware.h"
+
+namespace telvane {
+namespace {
+
+constexpr char kCountRefused[] = "Неверное количество кабелей";
+
+void Refuse(PageContext& context, const char* text) {
+  context.screen.ShowMessage(Icon::kError, "Ошибка", text);
+}
+
+RecordSeries Series(const FamilyLayout& layout, size_t count) {
+  RecordSeries series;
+  series.record_length = layout.record_size;
+  series.count = count;
+  series.wait = layout.record_wait;
+  return series;
+}
+
+}  // namespace
+
+std::array<uint8_t, 3> ReflectogramNumber(int cable, int slot) {
+  return {static_cast<uint8_t>(slot), static_cast<uint8_t>(cable),
+          static_cast<uint8_t>(cable >> 8)};
+}
+
+FamilyModel::FamilyModel(const FamilyLayout& layout) : layout_(layout) {}
+
+int FamilyModel::firmware() const { return info_ ? FirmwareThousandths(info_->firmware) : 0; }
+
+std::span<const uint8_t> FamilyModel::record(int cable) const {
+  if (!HasCable(cable)) return {};
+  return cables_[static_cast<size_t>(cable)].record;
+}
+
+std::span<uint8_t> FamilyModel::mutable_record(int cable) {
+  if (!HasCable(cable)) return {};
+  return cables_[static_cast<size_t>(cable)].record;
+}
+
+std::string FamilyModel::name(int cable) const {
+  if (!HasCable(cable)) return {};
+  return ReadTextField(record(cable).data() + layout_.name_offset, layout_.name_size);
+}
+
+bool FamilyModel::SetName(int cable, std::string_view utf8) {
+  if (!HasCable(cable)) return false;
+  WriteTextField(mutable_record(cable).data() + layout_.name_offset, layout_.name_size,
+                 layout_.name_size - 1, utf8);
+  return true;
+}
+
+CableBlock FamilyModel::block(int cable) const {
+  const RecordForm form =
+      layout_.family == Family::k343 ? RecordForm::kCompact : RecordForm::kExtended;
+  CableBlock block(form);
+  if (!HasCable(cable) || !layout_.has_reflectograms) return block;
+  std::copy_n(record(cable).begin(), block.size(), block.bytes().begin());
+  return block;
+}
+
+bool FamilyModel::SetBlock(int cable, const CableBlock& block) {
+  if (!HasCable(cable) || !layout_.has_reflectograms || block.size() != layout_.block_size) {
+    return false;
+  }
+  std::copy(block.bytes().begin(), block.bytes().end(), mutable_record(cable).begin());
+  return true;
+}
+
+bool FamilyModel::SlotValid(int cable, int slot) const {
+  return layout_.has_reflectograms && HasCable(cable) && slot >= 0 && slot < kFamilySlots;
+}
+
+uint8_t FamilyModel::status(int cable, int slot) const {
+  if (!SlotValid(cable, slot)) return kSlotEmpty;
+  return record(cable)[layout_.status_offset + static_cast<size_t>(slot)];
+}
+
+bool FamilyModel::SetStatus(int cable, int slot, uint8_t status) {
+  if (!SlotValid(cable, slot)) return false;
+  mutable_record(cable)[layout_.status_offset + static_cast<size_t>(slot)] = status;
+  return true;
+}
+
+const ReflectogramRecord* FamilyModel::reflectogram(int cable, int slot) const {
+  if (!SlotValid(cable, slot)) return nullptr;
+  return &cables_[static_cast<size_t>(cable)].reflectograms[static_cast<size_t>(slot)];
+}
+
+ReflectogramRecord* FamilyModel::mutable_reflectogram(int cable, int slot) {
+  if (!SlotValid(cable, slot)) return nullptr;
+  return &cables_[static_cast<size_t>(cable)].reflectograms[static_cast<size_t>(slot)];
+}
+
+size_t FamilyModel::ReflectogramLength() const {
+  if (layout_.reflectogram_form == RecordForm::kCompact) return ReflectogramRecord::kCompactSize;
+  return ExtendedUsedLength(firmware());
+}
+
+FamilyModel::Cable FamilyModel::MakeCable(std::span<const uint8_t> record) const {
+  Cable cable;
+  cable.record.assign(record.begin(), record.end());
+  if (layout_.has_reflectograms) {
+    cable.reflectograms.assign(kFamilySlots, ReflectogramRecord(layout_.reflectogram_form));
+  }
+  return cable;
+}
+
+bool FamilyModel::Read(PageContext& context) {
+  const Address address = context.instrument().address();
+  std::array<uint8_t, kFamilyInfoSize> head{};
+  RecordSeries one;
+  one.record_length = head.size();
+  one.count = 1;
+  // The information record is awaited as long as its command.
+  one.wait = CommandWait(layout_.read_info);
+  if (!context.transactions().Receive(address, layout_.read_info, head, one)) return false;
+  const FamilyInfo info = FamilyInfo::FromWire(head.data());
+  if (!info.CountsValid()) {
+    Refuse(context, kCountRefused);
+    return false;
+  }
+  std::vector<uint8_t> records(info.cables * layout_.record_size);
+  if (info.cables > 0 && !context.transactions().Receive(address, layout_.read_cables, records,
+                                                         Series(layout_, info.cables))) {
+    return false;
+  }
+  info_ = info;
+  cables_.clear();
+  for (size_t i = 0; i < info.cables; ++i) {
+    cables_.push_back(MakeCable(
+        std::span<const uint8_t>(records).subspan(i * layout_.record_size, layout_.record_size)));
+  }
+  Notify();
+  return true;
+}
+
+bool FamilyModel::WriteAll(PageContext& context) {
+  std::vector<uint8_t> records;
+  records.reserve(cables_.size() * layout_.record_size);
+  for (const Cable& cable : cables_) {
+    records.insert(records.end(), cable.record.begin(), cable.record.end());
+  }
+  return context.transactions().Send(context.instrument().address(), layout_.write_all, records,
+                                     Series(layout_, cables_.size()));
+}
+
+bool FamilyModel::WriteOne(PageContext& context, int cable) {
+  if (!HasCable(cable)) return false;
+  return context.transactions().Send(context.instrument().address(), layout_.write_one,
+                                     record(cable), Series(layout_, 1));
+}
+
+bool FamilyModel::ReceiveReflectogram(PageContext& context, int cable, int slot) {
+  if (!SlotValid(cable, slot)) return false;
+  const std::array<uint8_t, 3> number = ReflectogramNumber(cable, slot);
+  ReflectogramRecord received(layout_.reflectogram_form);
+  if (!context.transactions().ReceiveNumbered(context.instrument().address(),
+                                              layout_.read_reflectogram, number,
+                                              received.bytes().first(ReflectogramLength()))) {
+    return false;
+  }
+  *mutable_reflectogram(cable, slot) = received;
+  SetStatus(cable, slot, kSlotValid);
+  Notify();
+  return true;
+}
+
+bool FamilyModel::SendReflectogram(PageContext& context, int cable, int slot) {
+  const ReflectogramRecord* record = reflectogram(cable, slot);
+  if (record == nullptr) return false;
+  const std::array<uint8_t, 3> number = ReflectogramNumber(cable, slot);
+  return context.transactions().SendNumbered(context.instrument().address(),
+                                             layout_.write_reflectogram, number,
+                                             record->bytes().first(ReflectogramLength()));
+}
+
+void FamilyModel::Reset() {
+  info_.reset();
+  cables_.clear();
+  Notify();
+}
+
+void FamilyModel::Notify() {
+  for (const auto& listener : listeners_) listener();
+}
+
+}  // namespace telvane

@@ -1,0 +1,157 @@
+// The reflectometer families' databases against telvane-sim: what the
+// simulator's database holds arrives in the model, traces show the line's
+// events where the scale tables and k put them, and what the program writes
+// comes back on the next reading.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "cable/family/family_model.h"
+#include "cable/family/family_scales.h"
+#include "cable/pages/sim_session.h"
+
+namespace telvane {
+namespace {
+
+using testing::SimSession;
+
+// The index of the largest amplitude (smallest sample) after the launch pulse.
+int Strongest(const ReflectogramRecord& record, int samples) {
+  int best = 10;
+  for (int i = 10; i < samples; ++i) {
+    if (record.sample(i) < record.sample(best)) best = i;
+  }
+  return best;
+}
+
+// The distance of `sample` on the trace of (cable, slot).
+double Distance(const FamilyModel& model, int cable, int slot, int sample, int samples) {
+  const TraceSettings settings = model.reflectogram(cable, slot)->settings();
+  const std::optional<double> d =
+      SampleDistance(model.layout().family, settings.diap, settings.rast,
+                     model.block(cable).velocity_factor(), sample, samples);
+  EXPECT_TRUE(d.has_value());
+  return d.value_or(-1);
+}
+
+TEST(FamilySim, Kind10DatabaseAndTracesOfTheLineModel) {
+  SimSession sim(10, {"--cables", "3", "--reflectograms", "3"});
+  ASSERT_TRUE(sim.opened());
+  FamilyModel model(kFamily343);
+  ASSERT_TRUE(model.Read(sim.context())) << sim.Log();
+  ASSERT_EQ(model.cable_count(), 3);
+  EXPECT_EQ(model.info()->reflectograms, 3);
+  EXPECT_EQ(model.name(0), "Ввод-А");
+  EXPECT_EQ(model.name(1), "Магистраль 2");
+  EXPECT_EQ(model.name(2), "Распределение №3");  // 16 characters, the most a name holds
+  EXPECT_EQ(model.status(0, 0), kSlotValid);
+  EXPECT_EQ(model.status(0, 2), kSlotValid);
+  EXPECT_EQ(model.status(0, 3), kSlotEmpty);
+  EXPECT_NE(model.status(0, 6), kSlotValid);
+  EXPECT_NE(model.status(0, 6), kSlotEmpty);
+  EXPECT_EQ(model.status(1, 0), kSlotEmpty);
+  EXPECT_FLOAT_EQ(model.block(0).velocity_factor(), 1.5f);
+
+  ASSERT_TRUE(model.ReceiveReflectogram(sim.context(), 0, 0));
+  const ReflectogramRecord& open = *model.reflectogram(0, 0);
+  EXPECT_EQ(open.name(), "РФГ-1-01");
+  // The far end of the first cable is open, 750 m away: the strongest echo
+  // lies there within one sample, and cursor 2 marks it.
+  const int end = Strongest(open, 128);
+  EXPECT_NEAR(Distance(model, 0, 0, end, 128), 750.0, 2000.0 / 128 / 1.5);
+  EXPECT_EQ(open.settings().curs2, end);
+  EXPECT_NEAR(Distance(model, 0, 0, open.settings().curs1, 128), 300.0, 2000.0 / 128 / 1.5);
+  EXPECT_TRUE(sim.screen().MessageLines().empty());
+}
+
+TEST(FamilySim, Kind10WritesComeBackOnTheNextReading) {
+  SimSession sim(10, {"--cables", "2"});
+  ASSERT_TRUE(sim.opened());
+  FamilyModel model(kFamily343);
+  ASSERT_TRUE(model.Read(sim.context()));
+  ASSERT_TRUE(model.ReceiveReflectogram(sim.context(), 0, 1));
+  const ReflectogramRecord trace = *model.reflectogram(0, 1);
+
+  // A reflectogram sent into another cable's empty slot is valid there now.
+  *model.mutable_reflectogram(1, 9) = trace;
+  ASSERT_TRUE(model.SendReflectogram(sim.context(), 1, 9));
+  FamilyModel again(kFamily343);
+  ASSERT_TRUE(again.Read(sim.context()));
+  EXPECT_EQ(again.status(1, 9), kSlotValid);
+  ASSERT_TRUE(again.ReceiveReflectogram(sim.context(), 1, 9));
+  EXPECT_EQ(*again.reflectogram(1, 9), trace);
+
+  // The whole database: a renamed cable, its slots empty after the write.
+  ASSERT_TRUE(again.SetName(1, "Новый"));
+  ASSERT_TRUE(again.WriteAll(sim.context()));
+  FamilyModel third(kFamily343);
+  ASSERT_TRUE(third.Read(sim.context()));
+  ASSERT_EQ(third.cable_count(), 2);
+  EXPECT_EQ(third.name(1), "Новый");
+  EXPECT_EQ(third.status(1, 9), kSlotEmpty);
+  EXPECT_EQ(third.status(0, 0), kSlotEmpty);
+
+  // One cable under a new name is added.
+  ASSERT_TRUE(third.SetName(0, "Добавленный"));
+  ASSERT_TRUE(third.WriteOne(sim.context(), 0));
+  FamilyModel fourth(kFamily343);
+  ASSERT_TRUE(fourth.Read(sim.context()));
+  ASSERT_EQ(fourth.cable_count(), 3);
+  EXPECT_EQ(fourth.name(2), "Добавленный");
+  EXPECT_TRUE(sim.screen().MessageLines().empty());
+}
+
+TEST(FamilySim, Kind11TracesFollowTheFirmware) {
+  SimSession sim(11, {"--firmware", "8.025", "--reflectograms", "2"});
+  ASSERT_TRUE(sim.opened());
+  FamilyModel model(kFamily435);
+  ASSERT_TRUE(model.Read(sim.context()));
+  EXPECT_EQ(model.firmware(), 8025);
+  ASSERT_EQ(model.cable_count(), 3);
+  EXPECT_EQ(model.name(2), "Распределение №3");
+  EXPECT_EQ(model.block(1).pair_count(), 100);
+  ASSERT_TRUE(model.ReceiveReflectogram(sim.context(), 0, 1));
+  const ReflectogramRecord shorted = *model.reflectogram(0, 1);
+  EXPECT_FLOAT_EQ(shorted.coordination(160), 750.0f);
+  // A shorted end: the trace falls there (the largest sample after the
+  // launch), cursor 2 on it, within one sample of 750 m.
+  int end = 10;
+  for (int i = 10; i < 160; ++i) {
+    if (shorted.sample(i) > shorted.sample(end)) end = i;
+  }
+  EXPECT_EQ(shorted.settings().curs2, end);
+  const double step = 4000.0 / (160 * 2 * 1.5);
+  EXPECT_NEAR(Distance(model, 0, 1, end, 160), 750.0, step);
+
+  // Sent back into slot 4, the record returns with the firmware's length.
+  *model.mutable_reflectogram(2, 4) = shorted;
+  ASSERT_TRUE(model.SendReflectogram(sim.context(), 2, 4));
+  ASSERT_TRUE(model.Read(sim.context()));
+  EXPECT_EQ(model.status(2, 4), kSlotValid);
+  ASSERT_TRUE(model.ReceiveReflectogram(sim.context(), 2, 4));
+  EXPECT_EQ(*model.reflectogram(2, 4), shorted);
+  EXPECT_TRUE(sim.screen().MessageLines().empty());
+}
+
+TEST(FamilySim, Kind14CablesReadAndWritten) {
+  SimSession sim(14, {"--cables", "2"});
+  ASSERT_TRUE(sim.opened());
+  FamilyModel model(kFamily233);
+  ASSERT_TRUE(model.Read(sim.context()));
+  ASSERT_EQ(model.cable_count(), 2);
+  EXPECT_EQ(model.name(0), "Ввод-А");
+  EXPECT_EQ(model.info()->cable_types, 12);
+  ASSERT_TRUE(model.SetName(1, "Линия 7"));
+  ASSERT_TRUE(model.WriteAll(sim.context()));
+  FamilyModel again(kFamily233);
+  ASSERT_TRUE(again.Read(sim.context()));
+  ASSERT_EQ(again.cable_count(), 2);
+  EXPECT_EQ(again.name(1), "Линия 7");
+  EXPECT_TRUE(std::equal(again.record(1).begin(), again.record(1).end(), model.record(1).begin(),
+                         model.record(1).end()));
+  EXPECT_TRUE(sim.screen().MessageLines().empty());
+}
+
+}  // namespace
+}  // namespace telvane
