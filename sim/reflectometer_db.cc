@@ -149,12 +149,15 @@ ReflDb Generate(const ReflFamily& family, const Config& config) {
 // Sends one record; true when the program confirmed it with `expected`. A
 // confirmation purged away by the program's next transaction shows up as that
 // command, which goes back to the command loop.
-bool SendExpecting(Session& s, std::span<const uint8_t> data, uint8_t expected) {
+bool SendExpecting(Session& s, const char* what, std::span<const uint8_t> data, uint8_t expected) {
   const std::optional<uint8_t> answer = s.SendRecord(data);
   if (answer == expected) return true;
-  std::fprintf(stderr, "sim: record confirmed with %d, expected %d\n", answer ? *answer : -1,
-               expected);
-  if (s.GiveBackCommand()) std::fprintf(stderr, "sim: taken as the next command\n");
+  if (s.GiveBackCommand()) {
+    std::fprintf(stderr, "sim: %s: the next command came in place of its confirmation\n", what);
+  } else {
+    std::fprintf(stderr, "sim: %s confirmed with %d, expected %d\n", what, answer ? *answer : -1,
+                 expected);
+  }
   return false;
 }
 
@@ -213,12 +216,12 @@ void SendInformation(Session& s, const ReflDb& db, int planned_pairs, int types)
   PutLe16(&data[8], static_cast<unsigned>(db.ValidTraces()));
   PutLe16(&data[10], static_cast<unsigned>(planned_pairs));
   PutLe16(&data[12], static_cast<unsigned>(types));
-  SendExpecting(s, data, 0xFF);
+  SendExpecting(s, "database information", data, 0xFF);
 }
 
 void SendCables(Session& s, const ReflDb& db) {
   for (size_t i = 0; i < db.cables.size(); ++i) {
-    if (!SendExpecting(s, db.cables[i], static_cast<uint8_t>(~i))) return;
+    if (!SendExpecting(s, "cable record", db.cables[i], static_cast<uint8_t>(~i))) return;
   }
 }
 
@@ -295,7 +298,7 @@ void SendTrace(Session& s, ReflDb& db, const Config& config) {
       db.traces[static_cast<size_t>(where->first)][static_cast<size_t>(where->second)];
   record.resize(db.family->extended ? 233 : 173, 0);
   record.resize(TraceWireLength(*db.family, config));
-  SendExpecting(s, record, static_cast<uint8_t>(~where->second));
+  SendExpecting(s, "reflectogram", record, static_cast<uint8_t>(~where->second));
 }
 
 void ReceiveTrace(Session& s, ReflDb& db, const Config& config) {

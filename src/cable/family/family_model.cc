@@ -131,11 +131,15 @@ bool FamilyModel::Read(PageContext& context) {
                                                          Series(layout_, info.cables))) {
     return false;
   }
+  return Load(info, records);
+}
+
+bool FamilyModel::Load(const FamilyInfo& info, std::span<const uint8_t> records) {
+  if (!info.CountsValid() || records.size() != info.cables * layout_.record_size) return false;
   info_ = info;
   cables_.clear();
   for (size_t i = 0; i < info.cables; ++i) {
-    cables_.push_back(MakeCable(
-        std::span<const uint8_t>(records).subspan(i * layout_.record_size, layout_.record_size)));
+    cables_.push_back(MakeCable(records.subspan(i * layout_.record_size, layout_.record_size)));
   }
   Notify();
   return true;

@@ -67,6 +67,11 @@ class FamilyModel {
   // used length of the extended record for the firmware (233, 201 or 197).
   size_t ReflectogramLength() const;
 
+  // Takes a database as the instrument sends it: `info`, whose counts must be
+  // valid, and exactly info.cables cable records in `records`. Returns false,
+  // changing nothing, when they do not fit.
+  bool Load(const FamilyInfo& info, std::span<const uint8_t> records);
+
   // --- Transfers (each reports its own failures through the screen) -------
   // The information record, then the cable records it announces. A count
   // beyond the limits is refused ("Неверное количество кабелей") and nothing
