@@ -1,7 +1,55 @@
+// Tester commands that need no instrument: the cable database memory plan.
+#include <cstdio>
+#include <string>
+
 #include "cli/command.h"
+#include "testers/plan/memory_plan.h"
 
 namespace telvane::cli {
+namespace {
 
-void RegisterTesterCommands(CommandTable& table) {}
+constexpr char kPlanSynopsis[] = "plan --chip C --cables N --sections S [--offset O]";
+
+// Prints the stored values of the plan ("cables", "sections", "first free
+// byte", "pairs"), or the refusal on stderr with status 1.
+int Plan(Invocation& invocation) {
+  auto& args = invocation.args;
+  const auto chip = TakeOptional(args, "--chip");
+  const auto cables = TakeOptional(args, "--cables");
+  const auto sections = TakeOptional(args, "--sections");
+  const std::string offset_text = TakeOption(args, "--offset", "2");
+  if (!chip || !cables || !sections || !args.empty()) {
+    std::fprintf(stderr, "usage: telvane-cli %s\n", kPlanSynopsis);
+    return kUsageError;
+  }
+  const auto chip_code = ParseNumber("--chip", *chip, 0, 255);
+  const auto shown = ParseNumber("--cables", *cables, 1, kMaxShownCables);
+  // Sections beyond 1..20 are accepted and kept in range, as the page does.
+  const auto section_count = ParseNumber("--sections", *sections, 0, 255);
+  const auto offset = ParseNumber("--offset", offset_text, 0, 65535);
+  if (!chip_code || !shown || !section_count || !offset) return kUsageError;
+  const auto plan =
+      PlanMemory(ChipCapacity(static_cast<uint8_t>(*chip_code)), static_cast<uint32_t>(*shown),
+                 static_cast<uint32_t>(*offset), *section_count);
+  if (!plan) {
+    invocation.screen->ShowMessage(Icon::kError, "Ошибка", "Введенные параметры БД некорректны!!!");
+    return kFailed;
+  }
+  std::printf("chip: %s\n", ChipName(static_cast<uint8_t>(*chip_code)).c_str());
+  std::printf("cables: %lld\n", static_cast<long long>(plan->shown_cables));
+  std::printf("sections: %d\n", plan->sections);
+  std::printf("first free byte: %u\n", plan->first_free_byte);
+  std::printf("pairs: %u\n", plan->pairs);
+  return 0;
+}
+
+}  // namespace
+
+void RegisterTesterCommands(CommandTable& table) {
+  table.push_back({"plan", kPlanSynopsis,
+                   "the cable database memory plan of a chip (0 none, 1 2K, 2 32K): cables shown, "
+                   "sections, first free byte, pairs",
+                   Plan});
+}
 
 }  // namespace telvane::cli

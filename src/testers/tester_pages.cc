@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "testers/plan/plan_pages.h"
+
 namespace telvane {
 namespace {
 
@@ -14,6 +16,7 @@ namespace {
 PageList TesterPages() {
   PageList all;
   // One line per area, each area's list in its own folder.
+  Append(all, PlanPages());
   return all;
 }
 
