@@ -143,6 +143,17 @@ ReflDb Generate(const ReflFamily& family, const Config& config) {
       db.traces[0][6] = std::vector<uint8_t>(family.extended ? 233 : 173, 0x5A);
     }
   }
+  // Types: name, specific capacitance or cross-section, k, loop resistance.
+  const char* const type_names[] = {"\xD2\xCF-0.4", "\xD2\xCF-0.5", "\xD2\xC3-0.7",
+                                    "\xCA\xD1\xCF\xCF-1x4", "\xCC\xCA\xD1-4x4"};
+  for (int t = 0; t < 5; ++t) {
+    std::vector<uint8_t> type(31, 0);
+    PutText(type.data(), 19, type_names[t]);
+    PutFloatLe(&type[19], 45.0f + 5.0f * t);
+    PutFloatLe(&type[23], 1.4f + 0.1f * t);
+    PutFloatLe(&type[27], 280.0f - 40.0f * t);
+    db.types.push_back(type);
+  }
   return db;
 }
 
@@ -208,14 +219,14 @@ size_t TraceWireLength(const ReflFamily& family, const Config& config) {
   return 197;
 }
 
-void SendInformation(Session& s, const ReflDb& db, int planned_pairs, int types) {
+void SendInformation(Session& s, const ReflDb& db, int planned_pairs) {
   std::vector<uint8_t> data(24, 0);
   PutFloatLe(data.data(), s.config().firmware);
   PutLe16(&data[4], static_cast<unsigned>(db.cables.size()));
   PutLe16(&data[6], static_cast<unsigned>(db.max_cables));
   PutLe16(&data[8], static_cast<unsigned>(db.ValidTraces()));
   PutLe16(&data[10], static_cast<unsigned>(planned_pairs));
-  PutLe16(&data[12], static_cast<unsigned>(types));
+  PutLe16(&data[12], static_cast<unsigned>(db.types.size()));
   SendExpecting(s, "database information", data, 0xFF);
 }
 
@@ -272,6 +283,24 @@ std::optional<std::pair<int, int>> ReceiveNumber(Session& s, const ReflDb& db) {
 }
 
 }  // namespace
+
+void SendOneCable(Session& s, const ReflDb& db) {
+  const auto number =
+      s.ReceiveRecord(3, [](const std::vector<uint8_t>& d) { return static_cast<uint8_t>(~d[0]); });
+  if (!number) return;
+  const size_t cable = Le16(number->data());
+  if (cable >= db.cables.size()) {
+    std::fprintf(stderr, "sim: cable number %zu beyond the database\n", cable);
+    return;
+  }
+  SendExpecting(s, "cable record", db.cables[cable], static_cast<uint8_t>(~(*number)[0]));
+}
+
+void SendTypes(Session& s, const ReflDb& db) {
+  for (size_t i = 0; i < db.types.size(); ++i) {
+    if (!SendExpecting(s, "cable type", db.types[i], static_cast<uint8_t>(~i))) return;
+  }
+}
 
 void ReceiveCables(Session& s, ReflDb& db, bool whole) {
   std::vector<std::vector<uint8_t>> received;

@@ -43,6 +43,8 @@ struct ReflDb {
   std::vector<std::vector<uint8_t>> cables;
   // Per cable, per slot: the whole reflectogram record (173 or 233 bytes).
   std::vector<std::array<std::vector<uint8_t>, kSlots>> traces;
+  // Cable types, 31 bytes: name[19], three floats.
+  std::vector<std::vector<uint8_t>> types;
 
   int ValidTraces() const;
   // Adds or replaces a cable from a received record; its slots become empty.
@@ -59,9 +61,13 @@ size_t TraceWireLength(const ReflFamily& family, const Config& config);
 
 // --- Handlers shared by the families ----------------------------------------
 // The information record (confirmed as record 0).
-void SendInformation(Session& s, const ReflDb& db, int planned_pairs, int types);
+void SendInformation(Session& s, const ReflDb& db, int planned_pairs);
 // Every cable record, record i confirmed with the complement of i.
 void SendCables(Session& s, const ReflDb& db);
+// The cable number (index u16, a zero byte), then that cable's record.
+void SendOneCable(Session& s, const ReflDb& db);
+// Every cable-type record, record i confirmed with the complement of i.
+void SendTypes(Session& s, const ReflDb& db);
 // Cable records sent by the program until the series ends; the database is
 // replaced (`whole`) or each record stored by name.
 void ReceiveCables(Session& s, ReflDb& db, bool whole);

@@ -14,6 +14,11 @@
 namespace telvane {
 
 inline constexpr int kFamilySlots = 20;
+// Cable-type records: 31 bytes, the name (18 characters, zero-ended) in the
+// first 19, then the three values that a section takes from its type.
+inline constexpr size_t kFamilyTypeSize = 31;
+inline constexpr size_t kFamilyTypeNameSize = 19;
+inline constexpr int kFamilyTypeLimit = 255;
 
 struct FamilyLayout {
   Family family;
@@ -21,6 +26,8 @@ struct FamilyLayout {
   uint8_t read_cables;  // the cable records, as many as the information says
   uint8_t write_one;    // one cable record
   uint8_t write_all;    // every cable record, the whole database
+  uint8_t read_one;     // a cable number, then that cable's record (0: none)
+  uint8_t read_types;   // the cable-type records (0: none)
   bool has_reflectograms;
   uint8_t read_reflectogram;   // the reflectogram number, then one record
   uint8_t write_reflectogram;  // the reflectogram number, then one sent record

@@ -4,12 +4,14 @@
 #include <array>
 
 #include "base/fixed_record.h"
+#include "base/values.h"
 #include "storage/trace/trace_firmware.h"
 
 namespace telvane {
 namespace {
 
 constexpr char kCountRefused[] = "Неверное количество кабелей";
+constexpr char kTypeCountRefused[] = "Неверное количество типов кабелей";
 
 void Refuse(PageContext& context, const char* text) {
   context.screen.ShowMessage(Icon::kError, "Ошибка", text);
@@ -28,6 +30,10 @@ RecordSeries Series(const FamilyLayout& layout, size_t count) {
 std::array<uint8_t, 3> ReflectogramNumber(int cable, int slot) {
   return {static_cast<uint8_t>(slot), static_cast<uint8_t>(cable),
           static_cast<uint8_t>(cable >> 8)};
+}
+
+std::array<uint8_t, 3> CableNumber(int cable) {
+  return {static_cast<uint8_t>(cable), static_cast<uint8_t>(cable >> 8), 0};
 }
 
 FamilyModel::FamilyModel(const FamilyLayout& layout) : layout_(layout) {}
@@ -161,6 +167,19 @@ bool FamilyModel::WriteOne(PageContext& context, int cable) {
                                      record(cable), Series(layout_, 1));
 }
 
+bool FamilyModel::ReceiveOne(PageContext& context, int cable) {
+  if (!HasCable(cable) || layout_.read_one == 0) return false;
+  const std::array<uint8_t, 3> number = CableNumber(cable);
+  std::vector<uint8_t> received(layout_.record_size);
+  if (!context.transactions().ReceiveNumbered(context.instrument().address(), layout_.read_one,
+                                              number, received)) {
+    return false;
+  }
+  cables_[static_cast<size_t>(cable)].record = std::move(received);
+  Notify();
+  return true;
+}
+
 bool FamilyModel::ReceiveReflectogram(PageContext& context, int cable, int slot) {
   if (!SlotValid(cable, slot)) return false;
   const std::array<uint8_t, 3> number = ReflectogramNumber(cable, slot);
@@ -185,9 +204,43 @@ bool FamilyModel::SendReflectogram(PageContext& context, int cable, int slot) {
                                              record->bytes().first(ReflectogramLength()));
 }
 
+std::string FamilyModel::type_name(int type) const {
+  if (type < 0 || type >= static_cast<int>(types_.size())) return {};
+  return ReadTextField(types_[static_cast<size_t>(type)].data(), kFamilyTypeNameSize);
+}
+
+float FamilyModel::type_value(int type, int value) const {
+  if (type < 0 || type >= static_cast<int>(types_.size()) || value < 0 || value > 2) return 0;
+  return LoadLeFloat(types_[static_cast<size_t>(type)].data() + kFamilyTypeNameSize + 4 * value);
+}
+
+bool FamilyModel::ReadTypes(PageContext& context) {
+  if (!info_ || layout_.read_types == 0) return false;
+  if (info_->cable_types > kFamilyTypeLimit) {
+    Refuse(context, kTypeCountRefused);
+    return false;
+  }
+  std::vector<uint8_t> bytes(info_->cable_types * kFamilyTypeSize);
+  RecordSeries series;
+  series.record_length = kFamilyTypeSize;
+  series.count = info_->cable_types;
+  if (series.count > 0 && !context.transactions().Receive(context.instrument().address(),
+                                                          layout_.read_types, bytes, series)) {
+    return false;
+  }
+  types_.assign(series.count, TypeRecord{});
+  for (size_t i = 0; i < series.count; ++i) {
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(i * kFamilyTypeSize), kFamilyTypeSize,
+                types_[i].begin());
+  }
+  Notify();
+  return true;
+}
+
 void FamilyModel::Reset() {
   info_.reset();
   cables_.clear();
+  types_.clear();
   Notify();
 }
 

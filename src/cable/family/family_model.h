@@ -32,6 +32,9 @@ inline constexpr uint8_t kSlotEmpty = 255;
 // The reflectogram number record of the reflectogram transfers: the slot
 // (0 to 19), then the cable index, u16 little-endian.
 std::array<uint8_t, 3> ReflectogramNumber(int cable, int slot);
+// The cable number record of the one-cable reading: the cable index, u16
+// little-endian, then a zero byte.
+std::array<uint8_t, 3> CableNumber(int cable);
 
 class FamilyModel {
  public:
@@ -72,6 +75,12 @@ class FamilyModel {
   // changing nothing, when they do not fit.
   bool Load(const FamilyInfo& info, std::span<const uint8_t> records);
 
+  using TypeRecord = std::array<uint8_t, kFamilyTypeSize>;
+  const std::vector<TypeRecord>& types() const { return types_; }
+  std::string type_name(int type) const;
+  // Value 0, 1 or 2 of a type (section offsets 9, 13 and 17); 0 beyond the list.
+  float type_value(int type, int value) const;
+
   // --- Transfers (each reports its own failures through the screen) -------
   // The information record, then the cable records it announces. A count
   // beyond the limits is refused ("Неверное количество кабелей") and nothing
@@ -81,10 +90,18 @@ class FamilyModel {
   bool WriteAll(PageContext& context);
   // One cable record.
   bool WriteOne(PageContext& context, int cable);
+  // The instrument's record of one cable, by its index, in place of the one
+  // held (its reflectograms stay). Nothing on the wire for an index beyond
+  // the database or a family without the command.
+  bool ReceiveOne(PageContext& context, int cable);
   // The reflectogram of (cable, slot) into its record; its status becomes
   // valid. Nothing goes on the wire for an index beyond the database.
   bool ReceiveReflectogram(PageContext& context, int cable, int slot);
   bool SendReflectogram(PageContext& context, int cable, int slot);
+
+  // The cable-type records, as many as the information record announces (at
+  // most kFamilyTypeLimit).
+  bool ReadTypes(PageContext& context);
 
   // Forgets everything read (the end of a session).
   void Reset();
@@ -104,6 +121,7 @@ class FamilyModel {
   const FamilyLayout& layout_;
   std::optional<FamilyInfo> info_;
   std::vector<Cable> cables_;
+  std::vector<TypeRecord> types_;
   std::vector<std::function<void()>> listeners_;
 };
 

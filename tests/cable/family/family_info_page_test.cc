@@ -96,7 +96,7 @@ TEST(FamilyInfoPage, Kind14FromTheSimulator) {
   EXPECT_EQ(page.Rows(), (std::vector<Row>{{"Версия ПО", "8.000"},
                                            {"Кабелей", "2 / 50"},
                                            {"Пар плановых измерений", "30"},
-                                           {"Типов кабелей", "12"}}));
+                                           {"Типов кабелей", "5"}}));
   EXPECT_EQ(page.model().name(1), "Магистраль 2");
 }
 

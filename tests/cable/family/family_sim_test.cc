@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "cable/family/family435_cable_page.h"
 #include "cable/family/family_model.h"
 #include "cable/family/family_scales.h"
 #include "cable/pages/sim_session.h"
@@ -141,7 +142,7 @@ TEST(FamilySim, Kind14CablesReadAndWritten) {
   ASSERT_TRUE(model.Read(sim.context()));
   ASSERT_EQ(model.cable_count(), 2);
   EXPECT_EQ(model.name(0), "Ввод-А");
-  EXPECT_EQ(model.info()->cable_types, 12);
+  EXPECT_EQ(model.info()->cable_types, 5);
   ASSERT_TRUE(model.SetName(1, "Линия 7"));
   ASSERT_TRUE(model.WriteAll(sim.context()));
   FamilyModel again(kFamily233);
@@ -151,6 +152,41 @@ TEST(FamilySim, Kind14CablesReadAndWritten) {
   EXPECT_TRUE(std::equal(again.record(1).begin(), again.record(1).end(), model.record(1).begin(),
                          model.record(1).end()));
   EXPECT_TRUE(sim.screen().MessageLines().empty());
+}
+
+}  // namespace
+}  // namespace telvane
+
+namespace telvane {
+namespace {
+
+TEST(FamilySim, Kind12CablePageAgainstTheSimulator) {
+  testing::SimSession sim(12, {"--cables", "3"});
+  ASSERT_TRUE(sim.opened());
+  auto model = std::make_shared<FamilyModel>(kFamily435);
+  Family435CablePage page(sim.context(), model);
+  ASSERT_TRUE(model->Read(sim.context()));
+  ASSERT_TRUE(page.LoadTypes());
+  ASSERT_EQ(page.TypeNames().size(), 5u);
+  EXPECT_EQ(page.TypeNames()[0], "ТП-0.4");
+  // The second cable: a new type for its first section, sent alone.
+  page.Select(1);
+  page.EditValue(SectionValue::kValue1, "300");
+  page.ChooseType(2);
+  EXPECT_EQ(page.ValueText(SectionValue::kValue3), "1.600");
+  EXPECT_EQ(page.ValueText(SectionValue::kDerived), "320.000");  // 300 × 1.6 × 2/3
+  page.SetChecked(1, true);
+  sim.screen().Answer(Answer::kYes, "Продолжить?");
+  ASSERT_TRUE(page.Send());
+  // Received back by number, the cable holds what was sent.
+  const std::vector<uint8_t> sent(model->record(1).begin(), model->record(1).end());
+  page.EditValue(SectionValue::kValue1, "1");
+  ASSERT_TRUE(page.Receive());
+  EXPECT_TRUE(
+      std::equal(sent.begin(), sent.end(), model->record(1).begin(), model->record(1).end()));
+  EXPECT_EQ(page.ValueText(SectionValue::kValue1), "300.000");
+  EXPECT_EQ(sim.screen().MessageLines(),
+            (std::vector<std::string>{"Info: Complete", "Info: Complete"}));
 }
 
 }  // namespace
