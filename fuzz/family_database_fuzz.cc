@@ -18,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int cable = -1; cable <= model.cable_count(); ++cable) {
     (void)model.name(cable);
     (void)model.block(cable).velocity_factor();
+    (void)model.record(cable);
     for (int slot = -1; slot <= kFamilySlots; ++slot) {
       (void)model.status(cable, slot);
-      if (const ReflectogramRecord* r = model.reflectogram(cable, slot)) (void)r->name();
     }
   }
   return 0;

@@ -266,14 +266,15 @@ std::optional<std::vector<uint8_t>> ReceiveOpenRecord(Session& s, size_t length,
   return std::nullopt;
 }
 
-// The reflectogram number: slot, cable index (u16); confirmed with the
-// complement of its first byte. nullopt when it names no slot of the database.
+// The reflectogram number: the cable index's low byte, the slot, the cable
+// index's high byte; confirmed with the complement of its first byte. nullopt
+// when it names no slot of the database.
 std::optional<std::pair<int, int>> ReceiveNumber(Session& s, const ReflDb& db) {
   const auto number =
       s.ReceiveRecord(3, [](const std::vector<uint8_t>& d) { return static_cast<uint8_t>(~d[0]); });
   if (!number) return std::nullopt;
-  const int slot = (*number)[0];
-  const int cable = Le16(&(*number)[1]);
+  const int slot = (*number)[1];
+  const int cable = (*number)[0] | ((*number)[2] << 8);
   if (slot >= kSlots || cable >= static_cast<int>(db.cables.size())) {
     std::fprintf(stderr, "sim: reflectogram number beyond the database (cable %d slot %d)\n", cable,
                  slot);
@@ -327,13 +328,13 @@ void SendTrace(Session& s, ReflDb& db, const Config& config) {
       db.traces[static_cast<size_t>(where->first)][static_cast<size_t>(where->second)];
   record.resize(db.family->extended ? 233 : 173, 0);
   record.resize(TraceWireLength(*db.family, config));
-  SendExpecting(s, "reflectogram", record, static_cast<uint8_t>(~where->second));
+  SendExpecting(s, "reflectogram", record, static_cast<uint8_t>(~where->first));
 }
 
 void ReceiveTrace(Session& s, ReflDb& db, const Config& config) {
   const auto where = ReceiveNumber(s, db);
   if (!where) return;
-  const uint8_t confirm = static_cast<uint8_t>(~where->second);
+  const uint8_t confirm = static_cast<uint8_t>(~where->first);
   const auto record = s.ReceiveRecord(TraceWireLength(*db.family, config),
                                       [confirm](const std::vector<uint8_t>&) { return confirm; });
   if (!record) return;

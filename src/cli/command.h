@@ -39,7 +39,10 @@ void RegisterPagesCommand(CommandTable& table);
 // The page commands of every subsystem, in order.
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
+void AddReflectogramPageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
+// The sheets (kinds 13, 14), the armour wear (kind 8) and the memory plan (kind 9).
+void AddSheetPageCommands(PageCommandTable& table);
 const PageCommandTable& PageCommands();
 
 // Runs the page command named `page` with `words` as its actions (the

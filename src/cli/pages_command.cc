@@ -12,6 +12,8 @@ const PageCommandTable& PageCommands() {
   static const PageCommandTable table = [] {
     PageCommandTable t;
     AddCablePageCommands(t);
+    AddReflectogramPageCommands(t);
+    AddSheetPageCommands(t);
     AddTesterPageCommands(t);
     return t;
   }();

@@ -57,6 +57,8 @@ Family435CablePage::Family435CablePage(PageContext& context, std::shared_ptr<Fam
     Fit();
     Changed();
   });
+  // The model may hold a database already (the information page read it).
+  Fit();
 }
 
 void Family435CablePage::Fit() {
@@ -92,12 +94,12 @@ void Family435CablePage::Select(int cable) {
 }
 
 int Family435CablePage::pairs() const {
-  const auto record = model_->record(selected());
+  const auto record = model_->block_bytes(selected());
   return record.empty() ? 0 : LoadLe16(record.data() + kPairsOffset);
 }
 
 bool Family435CablePage::SetPairs(int pairs) {
-  const auto record = model_->mutable_record(selected());
+  const auto record = model_->block_bytes(selected());
   if (record.empty() || pairs < 1 || pairs > 2000) return false;
   StoreLe16(static_cast<uint16_t>(pairs), record.data() + kPairsOffset);
   Changed();
@@ -105,7 +107,7 @@ bool Family435CablePage::SetPairs(int pairs) {
 }
 
 std::string Family435CablePage::TemperatureText() const {
-  const auto record = model_->record(selected());
+  const auto record = model_->block_bytes(selected());
   if (record.empty()) return {};
   char text[32];
   std::snprintf(text, sizeof text, "%.0f",
@@ -114,7 +116,7 @@ std::string Family435CablePage::TemperatureText() const {
 }
 
 bool Family435CablePage::SetTemperature(int celsius) {
-  const auto record = model_->mutable_record(selected());
+  const auto record = model_->block_bytes(selected());
   if (record.empty() || celsius < -10 || celsius > 20) return false;
   StoreLeFloat(static_cast<float>(celsius), record.data() + kTemperatureOffset);
   Changed();
@@ -122,31 +124,31 @@ bool Family435CablePage::SetTemperature(int celsius) {
 }
 
 int Family435CablePage::number() const {
-  const auto record = model_->record(selected());
+  const auto record = model_->block_bytes(selected());
   return record.empty() ? 0 : record[kNumberOffset];
 }
 
 void Family435CablePage::SetNumber(int number) {
-  const auto record = model_->mutable_record(selected());
+  const auto record = model_->block_bytes(selected());
   if (record.empty() || number < 0 || number > 255) return;
   record[kNumberOffset] = static_cast<uint8_t>(number);
   Changed();
 }
 
 bool Family435CablePage::option() const {
-  const auto record = model_->record(selected());
+  const auto record = model_->block_bytes(selected());
   return !record.empty() && record[kOptionOffset] != 0;
 }
 
 void Family435CablePage::SetOption(bool on) {
-  const auto record = model_->mutable_record(selected());
+  const auto record = model_->block_bytes(selected());
   if (record.empty()) return;
   record[kOptionOffset] = on ? 1 : 0;
   Changed();
 }
 
 int Family435CablePage::SectionCount() const {
-  const auto record = model_->record(selected());
+  const auto record = model_->block_bytes(selected());
   if (record.empty()) return 0;
   return std::min<int>(record[kSectionCountOffset], kFamily435Sections);
 }
@@ -169,13 +171,13 @@ void Family435CablePage::SelectSection(int section) {
 
 const uint8_t* Family435CablePage::SectionBytes() const {
   if (section_ >= SectionCount()) return nullptr;
-  return model_->record(selected()).data() + kSectionsOffset +
+  return model_->block_bytes(selected()).data() + kSectionsOffset +
          kSectionSize * static_cast<size_t>(section_);
 }
 
 uint8_t* Family435CablePage::SectionBytes() {
   if (section_ >= SectionCount()) return nullptr;
-  return model_->mutable_record(selected()).data() + kSectionsOffset +
+  return model_->block_bytes(selected()).data() + kSectionsOffset +
          kSectionSize * static_cast<size_t>(section_);
 }
 

@@ -8,12 +8,12 @@
 #include <cstdint>
 
 #include "cable/family/family_scales.h"
+#include "cable/reflectograms/reflectometer_cables.h"
 #include "link/exchange.h"
-#include "storage/trace/reflectogram_record.h"
 
 namespace telvane {
 
-inline constexpr int kFamilySlots = 20;
+inline constexpr int kFamilySlots = kReflectogramSlots;
 // Cable-type records: 31 bytes, the name (18 characters, zero-ended) in the
 // first 19, then the three values that a section takes from its type.
 inline constexpr size_t kFamilyTypeSize = 31;
@@ -29,9 +29,6 @@ struct FamilyLayout {
   uint8_t read_one;     // a cable number, then that cable's record (0: none)
   uint8_t read_types;   // the cable-type records (0: none)
   bool has_reflectograms;
-  uint8_t read_reflectogram;   // the reflectogram number, then one record
-  uint8_t write_reflectogram;  // the reflectogram number, then one sent record
-  RecordForm reflectogram_form;
   // One cable record on the wire: the cable block, then (in the families with
   // reflectograms) the cable entry: the name and one status byte per slot.
   size_t block_size;

@@ -27,56 +27,70 @@ RecordSeries Series(const FamilyLayout& layout, size_t count) {
 
 }  // namespace
 
-std::array<uint8_t, 3> ReflectogramNumber(int cable, int slot) {
-  return {static_cast<uint8_t>(slot), static_cast<uint8_t>(cable),
-          static_cast<uint8_t>(cable >> 8)};
-}
-
 std::array<uint8_t, 3> CableNumber(int cable) {
   return {static_cast<uint8_t>(cable), static_cast<uint8_t>(cable >> 8), 0};
 }
 
-FamilyModel::FamilyModel(const FamilyLayout& layout) : layout_(layout) {}
+FamilyModel::FamilyModel(const FamilyLayout& layout)
+    : layout_(layout), scratch_block_(BlockForm()) {}
+
+RecordForm FamilyModel::BlockForm() const {
+  return layout_.family == Family::k343 ? RecordForm::kCompact : RecordForm::kExtended;
+}
+
+size_t FamilyModel::BlockSize() const { return layout_.has_reflectograms ? layout_.block_size : 0; }
 
 int FamilyModel::firmware() const { return info_ ? FirmwareThousandths(info_->firmware) : 0; }
 
-std::span<const uint8_t> FamilyModel::record(int cable) const {
+std::vector<uint8_t> FamilyModel::record(int cable) const {
   if (!HasCable(cable)) return {};
-  return cables_[static_cast<size_t>(cable)].record;
+  const Cable& c = cables_[static_cast<size_t>(cable)];
+  std::vector<uint8_t> out;
+  out.reserve(layout_.record_size);
+  if (BlockSize() > 0) out.assign(c.block.bytes().begin(), c.block.bytes().end());
+  out.insert(out.end(), c.rest.begin(), c.rest.end());
+  return out;
 }
 
-std::span<uint8_t> FamilyModel::mutable_record(int cable) {
+std::span<uint8_t> FamilyModel::block_bytes(int cable) {
   if (!HasCable(cable)) return {};
-  return cables_[static_cast<size_t>(cable)].record;
+  Cable& c = cables_[static_cast<size_t>(cable)];
+  if (BlockSize() > 0) return c.block.bytes();
+  return c.rest;
+}
+
+std::span<const uint8_t> FamilyModel::block_bytes(int cable) const {
+  if (!HasCable(cable)) return {};
+  const Cable& c = cables_[static_cast<size_t>(cable)];
+  if (BlockSize() > 0) return c.block.bytes();
+  return c.rest;
 }
 
 std::string FamilyModel::name(int cable) const {
   if (!HasCable(cable)) return {};
-  return ReadTextField(record(cable).data() + layout_.name_offset, layout_.name_size);
+  return ReadTextField(
+      cables_[static_cast<size_t>(cable)].rest.data() + RestOffset(layout_.name_offset),
+      layout_.name_size);
 }
 
 bool FamilyModel::SetName(int cable, std::string_view utf8) {
   if (!HasCable(cable)) return false;
-  WriteTextField(mutable_record(cable).data() + layout_.name_offset, layout_.name_size,
-                 layout_.name_size - 1, utf8);
+  WriteTextField(cables_[static_cast<size_t>(cable)].rest.data() + RestOffset(layout_.name_offset),
+                 layout_.name_size, layout_.name_size - 1, utf8);
   return true;
 }
 
-CableBlock FamilyModel::block(int cable) const {
-  const RecordForm form =
-      layout_.family == Family::k343 ? RecordForm::kCompact : RecordForm::kExtended;
-  CableBlock block(form);
-  if (!HasCable(cable) || !layout_.has_reflectograms) return block;
-  std::copy_n(record(cable).begin(), block.size(), block.bytes().begin());
-  return block;
+const CableBlock& FamilyModel::block(int cable) const {
+  if (!HasCable(cable) || BlockSize() == 0) return scratch_block_;
+  return cables_[static_cast<size_t>(cable)].block;
 }
 
-bool FamilyModel::SetBlock(int cable, const CableBlock& block) {
-  if (!HasCable(cable) || !layout_.has_reflectograms || block.size() != layout_.block_size) {
-    return false;
+CableBlock& FamilyModel::cable_block(int cable) {
+  if (!HasCable(cable) || BlockSize() == 0) {
+    scratch_block_ = CableBlock(BlockForm());
+    return scratch_block_;
   }
-  std::copy(block.bytes().begin(), block.bytes().end(), mutable_record(cable).begin());
-  return true;
+  return cables_[static_cast<size_t>(cable)].block;
 }
 
 bool FamilyModel::SlotValid(int cable, int slot) const {
@@ -85,36 +99,22 @@ bool FamilyModel::SlotValid(int cable, int slot) const {
 
 uint8_t FamilyModel::status(int cable, int slot) const {
   if (!SlotValid(cable, slot)) return kSlotEmpty;
-  return record(cable)[layout_.status_offset + static_cast<size_t>(slot)];
+  return cables_[static_cast<size_t>(cable)]
+      .rest[RestOffset(layout_.status_offset) + static_cast<size_t>(slot)];
 }
 
 bool FamilyModel::SetStatus(int cable, int slot, uint8_t status) {
   if (!SlotValid(cable, slot)) return false;
-  mutable_record(cable)[layout_.status_offset + static_cast<size_t>(slot)] = status;
+  cables_[static_cast<size_t>(cable)]
+      .rest[RestOffset(layout_.status_offset) + static_cast<size_t>(slot)] = status;
   return true;
 }
 
-const ReflectogramRecord* FamilyModel::reflectogram(int cable, int slot) const {
-  if (!SlotValid(cable, slot)) return nullptr;
-  return &cables_[static_cast<size_t>(cable)].reflectograms[static_cast<size_t>(slot)];
-}
-
-ReflectogramRecord* FamilyModel::mutable_reflectogram(int cable, int slot) {
-  if (!SlotValid(cable, slot)) return nullptr;
-  return &cables_[static_cast<size_t>(cable)].reflectograms[static_cast<size_t>(slot)];
-}
-
-size_t FamilyModel::ReflectogramLength() const {
-  if (layout_.reflectogram_form == RecordForm::kCompact) return ReflectogramRecord::kCompactSize;
-  return ExtendedUsedLength(firmware());
-}
-
 FamilyModel::Cable FamilyModel::MakeCable(std::span<const uint8_t> record) const {
-  Cable cable;
-  cable.record.assign(record.begin(), record.end());
-  if (layout_.has_reflectograms) {
-    cable.reflectograms.assign(kFamilySlots, ReflectogramRecord(layout_.reflectogram_form));
-  }
+  Cable cable{CableBlock(BlockForm()), {}};
+  const size_t block = BlockSize();
+  std::copy_n(record.begin(), block, cable.block.bytes().begin());
+  cable.rest.assign(record.begin() + static_cast<std::ptrdiff_t>(block), record.end());
   return cable;
 }
 
@@ -154,8 +154,9 @@ bool FamilyModel::Load(const FamilyInfo& info, std::span<const uint8_t> records)
 bool FamilyModel::WriteAll(PageContext& context) {
   std::vector<uint8_t> records;
   records.reserve(cables_.size() * layout_.record_size);
-  for (const Cable& cable : cables_) {
-    records.insert(records.end(), cable.record.begin(), cable.record.end());
+  for (int i = 0; i < cable_count(); ++i) {
+    const std::vector<uint8_t> one = record(i);
+    records.insert(records.end(), one.begin(), one.end());
   }
   return context.transactions().Send(context.instrument().address(), layout_.write_all, records,
                                      Series(layout_, cables_.size()));
@@ -168,40 +169,21 @@ bool FamilyModel::WriteOne(PageContext& context, int cable) {
 }
 
 bool FamilyModel::ReceiveOne(PageContext& context, int cable) {
+  return ReceiveCableParameters(context.transactions(), context.instrument().address(), cable);
+}
+
+bool FamilyModel::ReceiveCableParameters(Transactions& transactions, const Address& address,
+                                         int cable) {
   if (!HasCable(cable) || layout_.read_one == 0) return false;
   const std::array<uint8_t, 3> number = CableNumber(cable);
   std::vector<uint8_t> received(layout_.record_size);
-  if (!context.transactions().ReceiveNumbered(context.instrument().address(), layout_.read_one,
-                                              number, received)) {
-    return false;
-  }
-  cables_[static_cast<size_t>(cable)].record = std::move(received);
+  if (!transactions.ReceiveNumbered(address, layout_.read_one, number, received)) return false;
+  Cable& target = cables_[static_cast<size_t>(cable)];
+  Cable fresh = MakeCable(received);
+  target.block = fresh.block;
+  target.rest = std::move(fresh.rest);
   Notify();
   return true;
-}
-
-bool FamilyModel::ReceiveReflectogram(PageContext& context, int cable, int slot) {
-  if (!SlotValid(cable, slot)) return false;
-  const std::array<uint8_t, 3> number = ReflectogramNumber(cable, slot);
-  ReflectogramRecord received(layout_.reflectogram_form);
-  if (!context.transactions().ReceiveNumbered(context.instrument().address(),
-                                              layout_.read_reflectogram, number,
-                                              received.bytes().first(ReflectogramLength()))) {
-    return false;
-  }
-  *mutable_reflectogram(cable, slot) = received;
-  SetStatus(cable, slot, kSlotValid);
-  Notify();
-  return true;
-}
-
-bool FamilyModel::SendReflectogram(PageContext& context, int cable, int slot) {
-  const ReflectogramRecord* record = reflectogram(cable, slot);
-  if (record == nullptr) return false;
-  const std::array<uint8_t, 3> number = ReflectogramNumber(cable, slot);
-  return context.transactions().SendNumbered(context.instrument().address(),
-                                             layout_.write_reflectogram, number,
-                                             record->bytes().first(ReflectogramLength()));
 }
 
 std::string FamilyModel::type_name(int type) const {

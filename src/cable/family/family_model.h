@@ -1,8 +1,9 @@
 // The cable database of one family of reflectometers, shared by that family's
 // pages of one window (information, cables, reflectograms, types, planned
 // measurements): the information record, one wire record per cable (cable
-// block, name and slot statuses) and the 20 reflectogram records of every
-// cable. It moves them with the family's commands (family_layout.h); every
+// block, name and slot statuses) and the cable types. The reflectogram pages
+// keep the reflectograms themselves and see the cables through
+// ReflectometerCables. It moves them with the family's commands (family_layout.h); every
 // count and index that comes from the instrument or a caller is checked
 // against the arrays before use, and a failed transfer leaves the data held
 // before it untouched.
@@ -19,24 +20,18 @@
 
 #include "cable/family/family_info.h"
 #include "cable/family/family_layout.h"
+#include "cable/reflectograms/reflectometer_cables.h"
 #include "page/instrument_page.h"
 #include "storage/trace/cable_block.h"
-#include "storage/trace/reflectogram_record.h"
 
 namespace telvane {
 
-// Slot statuses of a cable entry.
-inline constexpr uint8_t kSlotValid = 0;
-inline constexpr uint8_t kSlotEmpty = 255;
-
-// The reflectogram number record of the reflectogram transfers: the slot
-// (0 to 19), then the cable index, u16 little-endian.
-std::array<uint8_t, 3> ReflectogramNumber(int cable, int slot);
 // The cable number record of the one-cable reading: the cable index, u16
 // little-endian, then a zero byte.
 std::array<uint8_t, 3> CableNumber(int cable);
 
-class FamilyModel {
+// The reflectogram pages see the model through ReflectometerCables.
+class FamilyModel : public ReflectometerCables {
  public:
   explicit FamilyModel(const FamilyLayout& layout);
 
@@ -45,30 +40,27 @@ class FamilyModel {
   // The firmware version in thousandths (8.025 is 8025); 0 before a reading.
   int firmware() const;
 
-  int cable_count() const { return static_cast<int>(cables_.size()); }
+  int cable_count() const override { return static_cast<int>(cables_.size()); }
   bool HasCable(int cable) const { return cable >= 0 && cable < cable_count(); }
   // The cable's wire record; empty for an index beyond the database.
-  std::span<const uint8_t> record(int cable) const;
-  std::span<uint8_t> mutable_record(int cable);
+  std::vector<uint8_t> record(int cable) const;
+  // The bytes of the cable block (the whole record in the 233-byte family),
+  // at the offsets of the wire record; empty beyond the database.
+  std::span<uint8_t> block_bytes(int cable);
+  std::span<const uint8_t> block_bytes(int cable) const;
   std::string name(int cable) const;
   // Stores `utf8` (cut to the field) as the cable's name; false for an index
   // beyond the database.
   bool SetName(int cable, std::string_view utf8);
   // The cable block in its trace-file form (families with reflectograms: the
-  // compact form for kind 10, the extended for 11, 12 and 16).
-  CableBlock block(int cable) const;
-  bool SetBlock(int cable, const CableBlock& block);
+  // compact form for kind 10, the extended for 11, 12 and 16); an empty block
+  // for an index beyond the database.
+  const CableBlock& block(int cable) const;
 
   // Slot status; empty for a slot or cable beyond the database or a family
   // without reflectograms.
   uint8_t status(int cable, int slot) const;
   bool SetStatus(int cable, int slot, uint8_t status);
-  // nullptr for a slot or cable beyond the database.
-  const ReflectogramRecord* reflectogram(int cable, int slot) const;
-  ReflectogramRecord* mutable_reflectogram(int cable, int slot);
-  // Bytes of a reflectogram on the wire: 173 for the compact form, else the
-  // used length of the extended record for the firmware (233, 201 or 197).
-  size_t ReflectogramLength() const;
 
   // Takes a database as the instrument sends it: `info`, whose counts must be
   // valid, and exactly info.cables cable records in `records`. Returns false,
@@ -94,14 +86,22 @@ class FamilyModel {
   // held (its reflectograms stay). Nothing on the wire for an index beyond
   // the database or a family without the command.
   bool ReceiveOne(PageContext& context, int cable);
-  // The reflectogram of (cable, slot) into its record; its status becomes
-  // valid. Nothing goes on the wire for an index beyond the database.
-  bool ReceiveReflectogram(PageContext& context, int cable, int slot);
-  bool SendReflectogram(PageContext& context, int cable, int slot);
 
   // The cable-type records, as many as the information record announces (at
   // most kFamilyTypeLimit).
   bool ReadTypes(PageContext& context);
+
+  // --- ReflectometerCables --------------------------------------------------------
+  std::string cable_name(int cable) const override { return name(cable); }
+  uint8_t slot_status(int cable, int slot) const override { return status(cable, slot); }
+  void set_slot_status(int cable, int slot, uint8_t value) override {
+    SetStatus(cable, slot, value);
+  }
+  // An index beyond the database gives a scratch block that no cable keeps.
+  CableBlock& cable_block(int cable) override;
+  // The one-cable reading of ReceiveOne.
+  bool ReceiveCableParameters(Transactions& transactions, const Address& address,
+                              int cable) override;
 
   // Forgets everything read (the end of a session).
   void Reset();
@@ -111,17 +111,26 @@ class FamilyModel {
   void Notify();
 
  private:
+  // A cable record kept as its block (families with reflectograms) and the
+  // bytes after it (the name and the statuses; the whole record of the
+  // 233-byte family).
   struct Cable {
-    std::vector<uint8_t> record;
-    std::vector<ReflectogramRecord> reflectograms;
+    CableBlock block;
+    std::vector<uint8_t> rest;
   };
   Cable MakeCable(std::span<const uint8_t> record) const;
   bool SlotValid(int cable, int slot) const;
+  RecordForm BlockForm() const;
+  // Bytes of the record kept in the block: 343, 435, or 0 (233-byte family).
+  size_t BlockSize() const;
+  // The offset in `rest` of a record offset beyond the block.
+  size_t RestOffset(size_t record_offset) const { return record_offset - BlockSize(); }
 
   const FamilyLayout& layout_;
   std::optional<FamilyInfo> info_;
   std::vector<Cable> cables_;
   std::vector<TypeRecord> types_;
+  CableBlock scratch_block_;
   std::vector<std::function<void()>> listeners_;
 };
 

@@ -9,6 +9,9 @@
 #include "cable/pages/compact_cable_page.h"
 #include "cable/pages/full_planned_page.h"
 #include "cable/pages/planned_base_page.h"
+#include "cable/reflectograms/reflectogram_page.h"
+#include "cable/sheets/sheets_page.h"
+#include "cable/wear/wear_page.h"
 
 namespace telvane {
 
@@ -18,6 +21,7 @@ PageList CablePages() {
   auto family343 = std::make_shared<FamilyModel>(kFamily343);
   auto family435 = std::make_shared<FamilyModel>(kFamily435);
   auto family233 = std::make_shared<FamilyModel>(kFamily233);
+  auto sheets = std::make_shared<SheetModel>();
   return {
       PageRow<CableTypePage>(PageId::kCableTypeBase2),
       PageRow<CableSizePage>(PageId::kDbCounters6, full),
@@ -30,6 +34,11 @@ PageList CablePages() {
       PageRow<FamilyInfoPage>(PageId::kDbInfo11, family435),
       PageRow<FamilyInfoPage>(PageId::kDbInfo14, family233),
       PageRow<Family435CablePage>(PageId::kCables11, family435),
+      PageRow<SheetsPage>(PageId::kSheets13, sheets),
+      PageRow<SheetsReceivePage>(PageId::kSheetsReceive13, sheets),
+      PageRow<WearPage>(PageId::kWear8),
+      PageRow<OlderReflectogramPage>(PageId::kReflectograms10, family343),
+      PageRow<NewerReflectogramPage>(PageId::kReflectograms11, family435),
   };
 }
 

@@ -1,10 +1,12 @@
 #include "cable/pages/cable_pages_view.h"
 
+#include "cable/family/family435_cable_page_view.h"
 #include "cable/family/family_info_page_view.h"
 #include "cable/pages/cable_type_page_view.h"
 #include "cable/pages/compact_cable_page_view.h"
 #include "cable/pages/full_family_view.h"
 #include "cable/pages/planned_base_page_view.h"
+#include "cable/reflectograms/reflectogram_page_view.h"
 
 namespace telvane {
 
@@ -20,6 +22,9 @@ ViewList CablePageViews() {
       {PageId::kDbInfo10, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kDbInfo11, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kDbInfo14, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
+      {PageId::kCables11, ViewOf<Family435CablePage, Family435CablePageView>},
+      {PageId::kReflectograms10, ViewOf<ReflectogramPage, ReflectogramPageView>},
+      {PageId::kReflectograms11, ViewOf<ReflectogramPage, ReflectogramPageView>},
   };
 }
 

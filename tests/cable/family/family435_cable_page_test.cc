@@ -57,10 +57,7 @@ class Family435CablePageTest : public ::testing::Test {
   PeerBytes Command(uint8_t code) { return PeerFrame({address_, {code}}); }
   PeerBytes Confirm(uint8_t byte) { return PeerFrame({address_, {byte}}); }
   PeerBytes Record(const PeerBytes& data) { return PeerFrame({address_, data}); }
-  std::vector<uint8_t> Held(int cable) {
-    const auto r = model_->record(cable);
-    return {r.begin(), r.end()};
-  }
+  std::vector<uint8_t> Held(int cable) { return model_->record(cable); }
 
   testing::ScriptedPeer peer_;
   testing::PeerLink link_;

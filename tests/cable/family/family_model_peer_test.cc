@@ -1,6 +1,7 @@
 // The reflectometer families' databases on the in-process scripted peer:
 // every frame of the reading, the writes and the reflectogram transfers
 // compared byte for byte, and every count and index bound seen from the wire.
+// (The reflectogram transfers belong to the reflectogram pages.)
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -112,7 +113,6 @@ TEST_F(Family343PeerTest, ReadingTakesTheInformationThenTheAnnouncedCables) {
   EXPECT_EQ(model_->status(2, 0), kSlotEmpty);
   EXPECT_EQ(model_->status(0, 20), kSlotEmpty);
   EXPECT_EQ(model_->status(0, -1), kSlotEmpty);
-  EXPECT_EQ(model_->reflectogram(0, 20), nullptr);
   EXPECT_TRUE(model_->record(2).empty());
   EXPECT_EQ(model_->name(-1), "");
 }
@@ -187,49 +187,6 @@ TEST_F(Family343PeerTest, WritingOneCableSendsItsRecordAlone) {
   EXPECT_TRUE(Done()) << peer_.mismatch();
 }
 
-TEST_F(Family343PeerTest, AReflectogramIsAskedForBySlotAndCable) {
-  ReadTwoCables();
-  PeerBytes trace(173, 0);
-  trace[0] = 'R';
-  trace[17] = 26;  // 2026
-  trace[45] = 63;
-  trace[172] = 5;
-  peer_.Expect(Command(0x57), Confirm(Not(0x57)));
-  // Slot 3 of cable 1; the number is confirmed with the complement of its
-  // first byte, and so is the record.
-  peer_.Expect(Record({3, 1, 0}), PeerJoin({Confirm(Not(3)), Record(trace)}));
-  peer_.Expect(Confirm(Not(3)));
-  EXPECT_TRUE(model_->ReceiveReflectogram(link_.context(), 1, 3));
-  EXPECT_TRUE(Done()) << peer_.mismatch();
-  EXPECT_EQ(model_->status(1, 3), kSlotValid);
-  const ReflectogramRecord* record = model_->reflectogram(1, 3);
-  ASSERT_NE(record, nullptr);
-  EXPECT_EQ(record->name(), "R");
-  EXPECT_EQ(record->year(), 26);
-  EXPECT_EQ(record->sample(0), 63);
-  EXPECT_EQ(record->sample(127), 5);
-}
-
-TEST_F(Family343PeerTest, NoReflectogramTransferBeyondTheDatabase) {
-  ReadTwoCables();
-  EXPECT_FALSE(model_->ReceiveReflectogram(link_.context(), 2, 0));
-  EXPECT_FALSE(model_->ReceiveReflectogram(link_.context(), 0, 20));
-  EXPECT_FALSE(model_->ReceiveReflectogram(link_.context(), 0, -1));
-  EXPECT_FALSE(model_->SendReflectogram(link_.context(), 2, 0));
-  EXPECT_FALSE(model_->SendReflectogram(link_.context(), 1, 20));
-  EXPECT_TRUE(Done()) << peer_.mismatch();
-  EXPECT_TRUE(link_.screen().MessageLines().empty());
-}
-
-TEST_F(Family343PeerTest, AFailedReflectogramKeepsTheSlot) {
-  ReadTwoCables();
-  peer_.Expect(Command(0x57), Confirm(Not(0x57)));
-  peer_.Expect(Record({1, 0, 0}), Confirm(0x00));  // a wrong confirmation
-  EXPECT_FALSE(model_->ReceiveReflectogram(link_.context(), 0, 1));
-  EXPECT_TRUE(link_.screen().HasMessage("Ошибка при отправке номера РФГ"));
-  EXPECT_EQ(model_->status(0, 1), 9);
-}
-
 class Family435ModelPeerTest : public FamilyPeerTest {
  protected:
   Family435ModelPeerTest() : FamilyPeerTest(11, kFamily435) {}
@@ -248,48 +205,7 @@ class Family435ModelPeerTest : public FamilyPeerTest {
     ASSERT_TRUE(model_->Read(link_.context()));
     ASSERT_TRUE(Done()) << peer_.mismatch();
   }
-
-  // Receives slot 19 of cable 0 and says how long the record was.
-  void ExpectReflectogram(size_t length) {
-    PeerBytes trace(length, 0x21);
-    peer_.Expect(Command(0x67), Confirm(Not(0x67)));
-    peer_.Expect(Record({19, 0, 0}), PeerJoin({Confirm(Not(19)), Record(trace)}));
-    peer_.Expect(Confirm(Not(19)));
-  }
 };
-
-TEST_F(Family435ModelPeerTest, TheReflectogramLengthFollowsTheFirmware) {
-  for (auto [firmware, length] : {std::pair{8.0f, size_t{197}}, std::pair{8.007f, size_t{201}},
-                                  std::pair{8.025f, size_t{233}}}) {
-    ReadOneCable(firmware);
-    ExpectReflectogram(length);
-    EXPECT_TRUE(model_->ReceiveReflectogram(link_.context(), 0, 19)) << firmware;
-    EXPECT_TRUE(Done()) << firmware << peer_.mismatch();
-    const ReflectogramRecord* record = model_->reflectogram(0, 19);
-    ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->bytes()[length - 1], 0x21);
-    // Beyond the used length the record stays zero.
-    if (length < 233) {
-      EXPECT_EQ(record->bytes()[length], 0);
-    }
-    EXPECT_EQ(model_->status(0, 19), kSlotValid);
-  }
-}
-
-TEST_F(Family435ModelPeerTest, SendingAReflectogramSendsItsUsedLength) {
-  ReadOneCable(8.025f);
-  ReflectogramRecord* record = model_->mutable_reflectogram(0, 2);
-  ASSERT_NE(record, nullptr);
-  record->set_name("Муфта");
-  record->set_sample(159, 42);
-  PeerBytes bytes(record->bytes().begin(), record->bytes().end());
-  ASSERT_EQ(bytes.size(), 233u);
-  peer_.Expect(Command(0x68), Confirm(Not(0x68)));
-  peer_.Expect(Record({2, 0, 0}), Confirm(Not(2)));
-  peer_.Expect(Record(bytes), Confirm(Not(2)));
-  EXPECT_TRUE(model_->SendReflectogram(link_.context(), 0, 2));
-  EXPECT_TRUE(Done()) << peer_.mismatch();
-}
 
 TEST_F(Family435ModelPeerTest, WritingTheDatabaseSendsEveryRecordOf496Bytes) {
   ReadOneCable(8.0f);
@@ -305,17 +221,20 @@ TEST_F(Family435ModelPeerTest, WritingTheDatabaseSendsEveryRecordOf496Bytes) {
 
 TEST_F(Family435ModelPeerTest, TheBlockIsTheExtendedForm) {
   ReadOneCable(8.0f);
-  CableBlock block = model_->block(0);
+  CableBlock& block = model_->cable_block(0);
   EXPECT_EQ(block.form(), RecordForm::kExtended);
+  // What the reflectogram pages change in the block is in the record sent.
   block.set_velocity_factor(1.25f);
   block.set_pair_count(100);
-  ASSERT_TRUE(model_->SetBlock(0, block));
   EXPECT_EQ(LoadLe16(model_->record(0).data() + 2), 100);
   EXPECT_EQ(LoadLeFloat(model_->record(0).data() + 28), 1.25f);
+  EXPECT_EQ(model_->record(0).size(), 496u);
   // The entry after the block is untouched.
   EXPECT_EQ(model_->status(0, 0), kSlotEmpty);
-  // A compact block does not fit.
-  EXPECT_FALSE(model_->SetBlock(0, CableBlock(RecordForm::kCompact)));
+  // A cable beyond the database gets a scratch block that no cable keeps.
+  model_->cable_block(1).set_pair_count(7);
+  EXPECT_EQ(model_->cable_block(1).pair_count(), 0);
+  EXPECT_EQ(model_->block(0).pair_count(), 100);
 }
 
 class Family233PeerTest : public FamilyPeerTest {
@@ -337,8 +256,7 @@ TEST_F(Family233PeerTest, ReadingIsCodeZeroThenCodeOne) {
   EXPECT_TRUE(Done()) << peer_.mismatch();
   EXPECT_EQ(model_->name(0), "ТПП 50х2");
   EXPECT_EQ(model_->name(1), "X");
-  // No reflectograms in this family: nothing on the wire.
-  EXPECT_FALSE(model_->ReceiveReflectogram(link_.context(), 0, 0));
+  // No reflectogram slots in this family.
   EXPECT_EQ(model_->status(0, 0), kSlotEmpty);
   EXPECT_FALSE(model_->SetStatus(0, 0, 0));
   EXPECT_TRUE(Done()) << peer_.mismatch();

@@ -11,11 +11,36 @@
 #include "cable/family/family_model.h"
 #include "cable/family/family_scales.h"
 #include "cable/pages/sim_session.h"
+#include "cable/reflectograms/reflectogram_page.h"
+#include "storage/trace/trace_firmware.h"
 
 namespace telvane {
 namespace {
 
 using testing::SimSession;
+
+// The simulator's reflectogram of (cable, slot) with the family's command.
+std::optional<ReflectogramRecord> Receive(PageContext& context, const FamilyModel& model, int cable,
+                                          int slot) {
+  const bool older = model.layout().family == Family::k343;
+  ReflectogramRecord record(older ? RecordForm::kCompact : RecordForm::kExtended);
+  const size_t length = older ? 173 : ExtendedUsedLength(model.firmware());
+  if (!context.transactions().ReceiveNumbered(context.instrument().address(), older ? 0x57 : 0x67,
+                                              ReflectogramNumber(cable, slot),
+                                              record.bytes().first(length))) {
+    return std::nullopt;
+  }
+  return record;
+}
+
+bool Send(PageContext& context, const FamilyModel& model, int cable, int slot,
+          const ReflectogramRecord& record) {
+  const bool older = model.layout().family == Family::k343;
+  const size_t length = older ? 173 : ExtendedUsedLength(model.firmware());
+  return context.transactions().SendNumbered(context.instrument().address(), older ? 0x58 : 0x68,
+                                             ReflectogramNumber(cable, slot),
+                                             record.bytes().first(length));
+}
 
 // The index of the largest amplitude (smallest sample) after the launch pulse.
 int Strongest(const ReflectogramRecord& record, int samples) {
@@ -26,9 +51,10 @@ int Strongest(const ReflectogramRecord& record, int samples) {
   return best;
 }
 
-// The distance of `sample` on the trace of (cable, slot).
-double Distance(const FamilyModel& model, int cable, int slot, int sample, int samples) {
-  const TraceSettings settings = model.reflectogram(cable, slot)->settings();
+// The distance of `sample` on `trace` of `cable`.
+double Distance(const FamilyModel& model, int cable, const ReflectogramRecord& trace, int sample,
+                int samples) {
+  const TraceSettings settings = trace.settings();
   const std::optional<double> d =
       SampleDistance(model.layout().family, settings.diap, settings.rast,
                      model.block(cable).velocity_factor(), sample, samples);
@@ -54,15 +80,16 @@ TEST(FamilySim, Kind10DatabaseAndTracesOfTheLineModel) {
   EXPECT_EQ(model.status(1, 0), kSlotEmpty);
   EXPECT_FLOAT_EQ(model.block(0).velocity_factor(), 1.5f);
 
-  ASSERT_TRUE(model.ReceiveReflectogram(sim.context(), 0, 0));
-  const ReflectogramRecord& open = *model.reflectogram(0, 0);
+  const std::optional<ReflectogramRecord> received = Receive(sim.context(), model, 0, 0);
+  ASSERT_TRUE(received.has_value());
+  const ReflectogramRecord& open = *received;
   EXPECT_EQ(open.name(), "РФГ-1-01");
   // The far end of the first cable is open, 750 m away: the strongest echo
   // lies there within one sample, and cursor 2 marks it.
   const int end = Strongest(open, 128);
-  EXPECT_NEAR(Distance(model, 0, 0, end, 128), 750.0, 2000.0 / 128 / 1.5);
+  EXPECT_NEAR(Distance(model, 0, open, end, 128), 750.0, 2000.0 / 128 / 1.5);
   EXPECT_EQ(open.settings().curs2, end);
-  EXPECT_NEAR(Distance(model, 0, 0, open.settings().curs1, 128), 300.0, 2000.0 / 128 / 1.5);
+  EXPECT_NEAR(Distance(model, 0, open, open.settings().curs1, 128), 300.0, 2000.0 / 128 / 1.5);
   EXPECT_TRUE(sim.screen().MessageLines().empty());
 }
 
@@ -71,17 +98,15 @@ TEST(FamilySim, Kind10WritesComeBackOnTheNextReading) {
   ASSERT_TRUE(sim.opened());
   FamilyModel model(kFamily343);
   ASSERT_TRUE(model.Read(sim.context()));
-  ASSERT_TRUE(model.ReceiveReflectogram(sim.context(), 0, 1));
-  const ReflectogramRecord trace = *model.reflectogram(0, 1);
+  const std::optional<ReflectogramRecord> trace = Receive(sim.context(), model, 0, 1);
+  ASSERT_TRUE(trace.has_value());
 
   // A reflectogram sent into another cable's empty slot is valid there now.
-  *model.mutable_reflectogram(1, 9) = trace;
-  ASSERT_TRUE(model.SendReflectogram(sim.context(), 1, 9));
+  ASSERT_TRUE(Send(sim.context(), model, 1, 9, *trace));
   FamilyModel again(kFamily343);
   ASSERT_TRUE(again.Read(sim.context()));
   EXPECT_EQ(again.status(1, 9), kSlotValid);
-  ASSERT_TRUE(again.ReceiveReflectogram(sim.context(), 1, 9));
-  EXPECT_EQ(*again.reflectogram(1, 9), trace);
+  EXPECT_EQ(Receive(sim.context(), again, 1, 9), trace);
 
   // The whole database: a renamed cable, its slots empty after the write.
   ASSERT_TRUE(again.SetName(1, "Новый"));
@@ -112,8 +137,9 @@ TEST(FamilySim, Kind11TracesFollowTheFirmware) {
   ASSERT_EQ(model.cable_count(), 3);
   EXPECT_EQ(model.name(2), "Распределение №3");
   EXPECT_EQ(model.block(1).pair_count(), 100);
-  ASSERT_TRUE(model.ReceiveReflectogram(sim.context(), 0, 1));
-  const ReflectogramRecord shorted = *model.reflectogram(0, 1);
+  const std::optional<ReflectogramRecord> received = Receive(sim.context(), model, 0, 1);
+  ASSERT_TRUE(received.has_value());
+  const ReflectogramRecord shorted = *received;
   EXPECT_FLOAT_EQ(shorted.coordination(160), 750.0f);
   // A shorted end: the trace falls there (the largest sample after the
   // launch), cursor 2 on it, within one sample of 750 m.
@@ -123,15 +149,13 @@ TEST(FamilySim, Kind11TracesFollowTheFirmware) {
   }
   EXPECT_EQ(shorted.settings().curs2, end);
   const double step = 4000.0 / (160 * 2 * 1.5);
-  EXPECT_NEAR(Distance(model, 0, 1, end, 160), 750.0, step);
+  EXPECT_NEAR(Distance(model, 0, shorted, end, 160), 750.0, step);
 
   // Sent back into slot 4, the record returns with the firmware's length.
-  *model.mutable_reflectogram(2, 4) = shorted;
-  ASSERT_TRUE(model.SendReflectogram(sim.context(), 2, 4));
+  ASSERT_TRUE(Send(sim.context(), model, 2, 4, shorted));
   ASSERT_TRUE(model.Read(sim.context()));
   EXPECT_EQ(model.status(2, 4), kSlotValid);
-  ASSERT_TRUE(model.ReceiveReflectogram(sim.context(), 2, 4));
-  EXPECT_EQ(*model.reflectogram(2, 4), shorted);
+  EXPECT_EQ(Receive(sim.context(), model, 2, 4), shorted);
   EXPECT_TRUE(sim.screen().MessageLines().empty());
 }
 
@@ -149,8 +173,7 @@ TEST(FamilySim, Kind14CablesReadAndWritten) {
   ASSERT_TRUE(again.Read(sim.context()));
   ASSERT_EQ(again.cable_count(), 2);
   EXPECT_EQ(again.name(1), "Линия 7");
-  EXPECT_TRUE(std::equal(again.record(1).begin(), again.record(1).end(), model.record(1).begin(),
-                         model.record(1).end()));
+  EXPECT_EQ(again.record(1), model.record(1));
   EXPECT_TRUE(sim.screen().MessageLines().empty());
 }
 
@@ -179,11 +202,10 @@ TEST(FamilySim, Kind12CablePageAgainstTheSimulator) {
   sim.screen().Answer(Answer::kYes, "Продолжить?");
   ASSERT_TRUE(page.Send());
   // Received back by number, the cable holds what was sent.
-  const std::vector<uint8_t> sent(model->record(1).begin(), model->record(1).end());
+  const std::vector<uint8_t> sent = model->record(1);
   page.EditValue(SectionValue::kValue1, "1");
   ASSERT_TRUE(page.Receive());
-  EXPECT_TRUE(
-      std::equal(sent.begin(), sent.end(), model->record(1).begin(), model->record(1).end()));
+  EXPECT_EQ(model->record(1), sent);
   EXPECT_EQ(page.ValueText(SectionValue::kValue1), "300.000");
   EXPECT_EQ(sim.screen().MessageLines(),
             (std::vector<std::string>{"Info: Complete", "Info: Complete"}));
