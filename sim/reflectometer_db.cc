@@ -83,6 +83,21 @@ std::vector<uint8_t> MakeTrace(const ReflFamily& family, const Config& config, i
   return record;
 }
 
+// Two sections (to the joint, from the joint to the end), `size` bytes apart
+// from `first`: type index, length, length in trace points (length × k × 2/3,
+// whole), specific capacitance, k.
+void PutSections(uint8_t* first, size_t size, double k, double joint_m, double end_m) {
+  for (int s = 0; s < 2; ++s) {
+    uint8_t* section = first + size * static_cast<size_t>(s);
+    const double length = s == 0 ? joint_m : end_m - joint_m;
+    section[0] = static_cast<uint8_t>(1 + s);
+    PutFloatLe(section + 1, static_cast<float>(length));
+    PutFloatLe(section + 5, static_cast<float>(std::trunc(length * k * 2 / 3)));
+    PutFloatLe(section + 9, 45.0f);
+    PutFloatLe(section + 13, static_cast<float>(k));
+  }
+}
+
 ReflDb Generate(const ReflFamily& family, const Config& config) {
   ReflDb db;
   db.family = &family;
@@ -101,28 +116,14 @@ ReflDb Generate(const ReflFamily& family, const Config& config) {
     if (family.block_size == 343) {
       PutLe16(&r[0], static_cast<unsigned>(c + 1));
       r[2] = 2;  // sections
-      for (int s = 0; s < 2; ++s) {
-        uint8_t* section = &r[static_cast<size_t>(3 + 17 * s)];
-        section[0] = static_cast<uint8_t>(1 + s);
-        PutFloatLe(section + 1, static_cast<float>(s == 0 ? joint_m : end_m - joint_m));
-        PutFloatLe(section + 5, 40.0f);
-        PutFloatLe(section + 9, 0.5f);
-        PutFloatLe(section + 13, static_cast<float>(k));
-      }
+      PutSections(&r[3], 17, k, joint_m, end_m);
     } else if (family.block_size == 435) {
       PutLe16(&r[0], static_cast<unsigned>(c + 1));
       PutLe16(&r[2], static_cast<unsigned>(50 * (c + 1)));  // pairs
       r[4] = 2;
       PutFloatLe(&r[5], 20.0f);
       r[9] = static_cast<uint8_t>(c + 1);
-      for (int s = 0; s < 2; ++s) {
-        uint8_t* section = &r[static_cast<size_t>(15 + 21 * s)];
-        section[0] = static_cast<uint8_t>(1 + s);
-        PutFloatLe(section + 1, static_cast<float>(s == 0 ? joint_m : end_m - joint_m));
-        PutFloatLe(section + 5, 40.0f);
-        PutFloatLe(section + 9, 0.5f);
-        PutFloatLe(section + 13, static_cast<float>(k));
-      }
+      PutSections(&r[15], 21, k, joint_m, end_m);
     } else {
       r[41] = 1;
       PutLe16(&r[42], static_cast<unsigned>(10 * (c + 1)));

@@ -271,15 +271,18 @@ std::pair<std::string, std::string> Family435CablePage::KindLabels() {
           QT_TRANSLATE_NOOP("Pages", "R шлейфа (Ом):")};
 }
 
-bool Family435CablePage::Receive() {
+std::vector<int> Family435CablePage::MarkedOrWarn() {
   std::vector<int> marked;
   for (int i = 0; i < model_->cable_count(); ++i) {
     if (checked(i)) marked.push_back(i);
   }
-  if (marked.empty()) {
-    screen().ShowMessage(Icon::kWarning, "Telvane", kMarkFirst);
-    return false;
-  }
+  if (marked.empty()) screen().ShowMessage(Icon::kWarning, "Telvane", kMarkFirst);
+  return marked;
+}
+
+bool Family435CablePage::Receive() {
+  const std::vector<int> marked = MarkedOrWarn();
+  if (marked.empty()) return false;
   for (int cable : marked) {
     if (!model_->ReceiveOne(context(), cable)) return false;
   }
@@ -288,14 +291,8 @@ bool Family435CablePage::Receive() {
 }
 
 bool Family435CablePage::Send() {
-  std::vector<int> marked;
-  for (int i = 0; i < model_->cable_count(); ++i) {
-    if (checked(i)) marked.push_back(i);
-  }
-  if (marked.empty()) {
-    screen().ShowMessage(Icon::kWarning, "Telvane", kMarkFirst);
-    return false;
-  }
+  const std::vector<int> marked = MarkedOrWarn();
+  if (marked.empty()) return false;
   if (screen().AskYesNo(Icon::kWarning, "ПРЕДУПРЕЖДЕНИЕ", kReplaceQuestion) != Answer::kYes) {
     return false;
   }

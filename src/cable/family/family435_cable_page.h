@@ -99,6 +99,9 @@ class Family435CablePage : public InstrumentPage {
   int SectionCount() const;
   void Recompute(uint8_t* section);
   void Fit();
+  // The marked cables in list order; none: "Необходимо отметить записи для
+  // передачи" was shown.
+  std::vector<int> MarkedOrWarn();
 
   std::shared_ptr<FamilyModel> model_;
   std::vector<bool> checks_;
