@@ -7,6 +7,8 @@
 #include "cable/pages/full_family_view.h"
 #include "cable/pages/planned_base_page_view.h"
 #include "cable/reflectograms/reflectogram_page_view.h"
+#include "cable/sheets/sheets_page_view.h"
+#include "cable/wear/wear_page_view.h"
 
 namespace telvane {
 
@@ -23,6 +25,9 @@ ViewList CablePageViews() {
       {PageId::kDbInfo11, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kDbInfo14, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kCables11, ViewOf<Family435CablePage, Family435CablePageView>},
+      {PageId::kSheets13, ViewOf<SheetsPage, SheetsPageView>},
+      {PageId::kSheetsReceive13, ViewOf<SheetsReceivePage, SheetsPageView>},
+      {PageId::kWear8, ViewOf<WearPage, WearPageView>},
       {PageId::kReflectograms10, ViewOf<ReflectogramPage, ReflectogramPageView>},
       {PageId::kReflectograms11, ViewOf<ReflectogramPage, ReflectogramPageView>},
   };
