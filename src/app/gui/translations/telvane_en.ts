@@ -343,6 +343,8 @@ per length (ohm*km)</translation>
     <message>
         <source>Длина (точек):</source>
         <translation>Length (points):</translation>
+    </message>
+    <message>
         <source>Сохранение рефлектограммы В БД</source>
         <translation>Save the reflectogram to the database</translation>
     </message>

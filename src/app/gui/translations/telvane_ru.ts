@@ -343,6 +343,8 @@
     <message>
         <source>Длина (точек):</source>
         <translation>Длина (точек):</translation>
+    </message>
+    <message>
         <source>Сохранение рефлектограммы В БД</source>
         <translation>Сохранение рефлектограммы В БД</translation>
     </message>
