@@ -228,6 +228,8 @@ void SendInformation(Session& s, const ReflDb& db, int planned_pairs) {
   PutLe16(&data[8], static_cast<unsigned>(db.ValidTraces()));
   PutLe16(&data[10], static_cast<unsigned>(planned_pairs));
   PutLe16(&data[12], static_cast<unsigned>(db.types.size()));
+  // The 435-byte family counts its stored xDSL logs at 14.
+  if (db.family == &kNewer) data[14] = static_cast<uint8_t>(s.config().xdsl_logs);
   SendExpecting(s, "database information", data, 0xFF);
 }
 

@@ -12,6 +12,7 @@ FamilyInfo FamilyInfo::FromWire(const uint8_t* data) {
   info.reflectograms = LoadLe16(data + 8);
   info.planned_pairs = LoadLe16(data + 10);
   info.cable_types = LoadLe16(data + 12);
+  info.xdsl_logs = data[14];
   return info;
 }
 
@@ -23,6 +24,7 @@ std::array<uint8_t, kFamilyInfoSize> FamilyInfo::ToWire() const {
   StoreLe16(reflectograms, out.data() + 8);
   StoreLe16(planned_pairs, out.data() + 10);
   StoreLe16(cable_types, out.data() + 12);
+  out[14] = xdsl_logs;
   return out;
 }
 

@@ -5,7 +5,8 @@
 //   0..3   firmware version, float32 (e.g. 8.027)
 //   4..5   current number of cables     6..7   maximum number of cables
 //   8..9   number of reflectograms      10..11 number of planned-measurement pairs
-//   12..13 number of cable types        14..23 reserved (zero)
+//   12..13 number of cable types        14     number of stored xDSL logs (u8)
+//   15..23 reserved (zero)
 #ifndef TELVANE_CABLE_FAMILY_FAMILY_INFO_H_
 #define TELVANE_CABLE_FAMILY_FAMILY_INFO_H_
 
@@ -27,6 +28,7 @@ struct FamilyInfo {
   uint16_t reflectograms = 0;
   uint16_t planned_pairs = 0;
   uint16_t cable_types = 0;
+  uint8_t xdsl_logs = 0;
 
   static FamilyInfo FromWire(const uint8_t* data);
   std::array<uint8_t, kFamilyInfoSize> ToWire() const;

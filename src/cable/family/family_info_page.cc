@@ -30,7 +30,10 @@ FamilyInfoPage::FamilyInfoPage(PageContext& context, std::shared_ptr<FamilyModel
 
 void FamilyInfoPage::Start() {
   if (!model_->Read(context())) return;
-  if (model_->layout().family == Family::k435) context().facts.version = model_->info()->firmware;
+  if (model_->layout().family == Family::k435) {
+    context().facts.version = model_->info()->firmware;
+    context().facts.xdsl_logs = model_->info()->xdsl_logs;
+  }
 }
 
 void FamilyInfoPage::ClearBuffers() {
