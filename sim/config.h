@@ -64,11 +64,15 @@ struct Config {
   float firmware = 8.0f;
   // Sheet version of kinds 13 and 14 (302 and above: kind 13's second page).
   float sheet_version = 301.0f;
+  // Served over the emulated IrDA socket rather than a serial port.
+  bool irda = false;
   // Measurements stored in the armour-wear meter (kind 8).
   int wear_count = 300;
   // File service (kinds 17, 18): the folder served as the instrument's "/"
   // (empty: a generated one).
   std::string fs_dir;
+  // The tester information of kinds 19 and 20 (-1: the kind's default).
+  long tester_info = -1;
   // Text protocol: total reply length (0: as long as the records make it).
   size_t text_size = 0;
 };

@@ -44,6 +44,8 @@ constexpr char kUsage[] =
     "  --wear-count N     measurements of the armour-wear meter (default 300)\n"
     "  --fs DIR           kinds 17, 18: the folder served as the instrument's file system\n"
     "                     (default: a generated one with /mnt/ext2/ content)\n"
+    "  --tester-info N    kind 19: the information value (default 134: 3 files, 135 and up:\n"
+    "                     39); kind 20: the number of result files (default 6)\n"
     "  --trace            log every frame to stderr in hex\n"
     "  --fault F          (repeatable) one of:\n"
     "      bad-sum:I[:N]        record I (0-based, since synchronisation) with a wrong sum,\n"
@@ -203,6 +205,9 @@ int Main(int argc, char** argv) {
       config.wear_count = static_cast<int>(number);
     } else if (arg == "--fs") {
       config.fs_dir = value;
+    } else if (arg == "--tester-info") {
+      if (!numeric || number < 0 || number > 0xFFFFFFFFL) return Fail("bad --tester-info");
+      config.tester_info = number;
     } else if (arg == "--fault") {
       if (!ParseFault(value, config.faults)) return Fail(std::string("unknown fault ") + value);
     } else {
@@ -222,6 +227,7 @@ int Main(int argc, char** argv) {
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
   std::signal(SIGPIPE, SIG_IGN);
+  config.irda = !irda_dir.empty();
   if (!irda_dir.empty()) return ServeIrda(irda_dir, irda_name, config);
 
   PtyChannel channel;

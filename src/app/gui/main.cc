@@ -1,5 +1,6 @@
 // telvane: the desktop program.
 #include <QApplication>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #include "app/application.h"
 #include "app/gui/about_box.h"
+#include "app/gui/e1_viewers.h"
 #include "app/gui/main_window.h"
 #include "app/gui/private_settings.h"
 #include "app/gui/qt_screen.h"
@@ -27,6 +29,16 @@ int main(int argc, char** argv) {
     }
     words.emplace_back(argv[i]);
   }
+  // "--view FILE...": the files in their viewers, without an instrument.
+  std::vector<std::string> view_files;
+  if (const auto view = std::find(words.begin(), words.end(), "--view"); view != words.end()) {
+    view_files.assign(view + 1, words.end());
+    words.erase(view, words.end());
+    if (view_files.empty()) {
+      std::fprintf(stderr, "telvane: --view FILE...\n");
+      return 2;
+    }
+  }
   const telvane::SessionOption session = telvane::TakeSessionOption(words);
   if (session.given && !session.instrument) {
     std::fprintf(stderr, "telvane: --session KIND:SERIAL:PORT (e.g. 6::COM1)\n");
@@ -39,6 +51,10 @@ int main(int argc, char** argv) {
   telvane::InstallTranslation(QLocale::system());
 
   telvane::QtScreen screen;
+  if (!view_files.empty()) {
+    const auto viewers = telvane::OpenE1Viewers(screen, view_files);
+    return viewers.empty() ? 1 : qt.exec();
+  }
   telvane::Application app(screen, words);
   telvane::MainController controller(screen, app.link_control(), app.options());
   if (session.instrument) {

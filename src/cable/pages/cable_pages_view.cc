@@ -5,6 +5,8 @@
 #include "cable/pages/full_family_view.h"
 #include "cable/pages/planned_base_page_view.h"
 #include "cable/reflectograms/reflectogram_page_view.h"
+#include "cable/sheets/sheets_page_view.h"
+#include "cable/wear/wear_page_view.h"
 
 namespace telvane {
 
@@ -17,6 +19,9 @@ ViewList CablePageViews() {
       {PageId::kPlanned6, ViewOf<FullPlannedPage, FullPlannedPageView>},
       {PageId::kCompactCables7, ViewOf<CompactCablePage, CompactCablePageView>},
       {PageId::kPlannedBase47, ViewOf<PlannedBasePage, PlannedBasePageView>},
+      {PageId::kSheets13, ViewOf<SheetsPage, SheetsPageView>},
+      {PageId::kSheetsReceive13, ViewOf<SheetsReceivePage, SheetsPageView>},
+      {PageId::kWear8, ViewOf<WearPage, WearPageView>},
       {PageId::kReflectograms10, ViewOf<ReflectogramPage, ReflectogramPageView>},
       {PageId::kReflectograms11, ViewOf<ReflectogramPage, ReflectogramPageView>},
   };
