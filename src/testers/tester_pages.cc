@@ -3,8 +3,10 @@
 #include <iterator>
 
 #include "testers/files/file_pages.h"
+#include "testers/line/line_pages.h"
 #include "testers/plan/plan_pages.h"
 #include "testers/tester_result_pages.h"
+#include "testers/xdsl/xdsl_pages.h"
 
 namespace telvane {
 namespace {
@@ -21,6 +23,8 @@ PageList TesterPages() {
   Append(all, FilePages());
   Append(all, PlanPages());
   Append(all, ResultPages());
+  Append(all, XdslPages());
+  Append(all, LinePages());
   return all;
 }
 
