@@ -62,7 +62,13 @@ void SendRecords(Session& s, int count, Make make) {
   for (int i = 0; i < count; ++i) {
     const auto answer = s.SendRecord(make(i));
     if (answer != kConfirm) {
-      std::fprintf(stderr, "sim: line record %d confirmed with %d\n", i, answer ? *answer : -1);
+      // The program's next command where its confirmation was lost to its
+      // purge goes back to the command loop.
+      if (s.GiveBackCommand()) {
+        std::fprintf(stderr, "sim: line record %d unconfirmed; next command taken\n", i);
+      } else {
+        std::fprintf(stderr, "sim: line record %d confirmed with %d\n", i, answer ? *answer : -1);
+      }
       return;
     }
   }
