@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds the file reader fuzz targets with clang and runs each for a short
-# time (FUZZ_SECONDS, default 20; eight targets keep the whole run near
-# three minutes) from the seed files in fuzz/seeds/<target>.
+# Builds the fuzz targets of every file and instrument-record reader with
+# clang and runs each for a short time (FUZZ_SECONDS, default 12, which keeps
+# the whole run near four minutes) from the seed files in fuzz/seeds/<target>.
 # A crash or a sanitizer report fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${FUZZ_SECONDS:-20}"
+seconds="${FUZZ_SECONDS:-12}"
 targets="rfg_fuzz wv_fuzz tdr_fuzz cable_base_fuzz cable_type_fuzz cable_type_text_fuzz frame_fuzz exchange_fuzz reflectogram_slot_fuzz sheet_fuzz wear_fuzz file_service_fuzz e1_page_fuzz rfc2544_fuzz xdsl_records_fuzz line_records_fuzz family_database_fuzz"
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
 
