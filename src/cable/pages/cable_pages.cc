@@ -7,6 +7,7 @@
 #include "cable/pages/compact_cable_page.h"
 #include "cable/pages/full_planned_page.h"
 #include "cable/pages/planned_base_page.h"
+#include "cable/trace6/trace6_page.h"
 
 namespace telvane {
 
@@ -19,6 +20,7 @@ PageList CablePages() {
       PageRow<CableBasePage>(PageId::kCableNames6, full),
       PageRow<CableEditPage>(PageId::kCableParams6, full),
       PageRow<FullPlannedPage>(PageId::kPlanned6, full),
+      PageRow<Trace6Page>(PageId::kReflectograms6),
       PageRow<CompactCablePage>(PageId::kCompactCables7, compact),
       PageRow<PlannedBasePage>(PageId::kPlannedBase47, compact),
   };

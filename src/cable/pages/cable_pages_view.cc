@@ -4,6 +4,7 @@
 #include "cable/pages/compact_cable_page_view.h"
 #include "cable/pages/full_family_view.h"
 #include "cable/pages/planned_base_page_view.h"
+#include "cable/trace6/trace6_page_view.h"
 
 namespace telvane {
 
@@ -14,6 +15,7 @@ ViewList CablePageViews() {
       {PageId::kCableNames6, ViewOf<CableBasePage, CableBasePageView>},
       {PageId::kCableParams6, ViewOf<CableEditPage, CableEditPageView>},
       {PageId::kPlanned6, ViewOf<FullPlannedPage, FullPlannedPageView>},
+      {PageId::kReflectograms6, ViewOf<Trace6Page, Trace6PageView>},
       {PageId::kCompactCables7, ViewOf<CompactCablePage, CompactCablePageView>},
       {PageId::kPlannedBase47, ViewOf<PlannedBasePage, PlannedBasePageView>},
   };
