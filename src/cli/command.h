@@ -39,6 +39,7 @@ void RegisterPagesCommand(CommandTable& table);
 // The page commands of every subsystem, in order.
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
+void AddReflectogramPageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
 const PageCommandTable& PageCommands();
 

@@ -7,6 +7,8 @@
 #include "cable/pages/compact_cable_page.h"
 #include "cable/pages/full_planned_page.h"
 #include "cable/pages/planned_base_page.h"
+#include "cable/reflectograms/reflectogram_page.h"
+#include "cable/sheets/sheets_page.h"
 #include "cable/trace6/trace6_page.h"
 
 namespace telvane {
@@ -14,6 +16,9 @@ namespace telvane {
 PageList CablePages() {
   auto full = std::make_shared<FullFamilyModel>();
   auto compact = std::make_shared<CompactModel>();
+  auto sheets = std::make_shared<SheetModel>();
+  auto reflectometer343 = std::make_shared<ReflectometerCableList>(RecordForm::kCompact);
+  auto reflectometer435 = std::make_shared<ReflectometerCableList>(RecordForm::kExtended);
   return {
       PageRow<CableTypePage>(PageId::kCableTypeBase2),
       PageRow<CableSizePage>(PageId::kDbCounters6, full),
@@ -23,6 +28,10 @@ PageList CablePages() {
       PageRow<Trace6Page>(PageId::kReflectograms6),
       PageRow<CompactCablePage>(PageId::kCompactCables7, compact),
       PageRow<PlannedBasePage>(PageId::kPlannedBase47, compact),
+      PageRow<SheetsPage>(PageId::kSheets13, sheets),
+      PageRow<SheetsReceivePage>(PageId::kSheetsReceive13, sheets),
+      PageRow<OlderReflectogramPage>(PageId::kReflectograms10, reflectometer343),
+      PageRow<NewerReflectogramPage>(PageId::kReflectograms11, reflectometer435),
   };
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/cp1251.h"
 #include "storage/db/automation_date.h"
 #include "storage/db/database.h"
 #include "storage/db/db_session.h"
@@ -313,7 +314,8 @@ bool ReadReflectogram(Screen& screen, const std::string& path, const DbStoredRef
       return false;
     }
     ReflectogramRecord read(record.form());
-    read.set_name(header.name);
+    // Name_RFG is read back as at most 16 characters.
+    read.set_name_bytes(Utf8ToCp1251(header.name).substr(0, 16));
     unsigned day = 0, month = 0, year = 0;
     if (std::sscanf(header.date.c_str(), "%2u.%2u.%4u", &day, &month, &year) == 3 && year >= 2000 &&
         year < 2256) {
