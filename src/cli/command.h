@@ -31,6 +31,8 @@ using CommandTable = std::vector<Command>;
 void RegisterLinkCommands(CommandTable& table);
 void RegisterCableCommands(CommandTable& table);
 void RegisterStorageCommands(CommandTable& table);
+// "trace plot" and "trace events" over trace files.
+void RegisterTraceCommands(CommandTable& table);
 void RegisterTesterCommands(CommandTable& table);
 // "pages PAGE --session KIND:SERIAL:PORT ACTION...", "pages --list" and
 // "pages PAGE --help" over every subsystem's page commands.
@@ -40,6 +42,7 @@ void RegisterPagesCommand(CommandTable& table);
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);
+void AddTrace6PageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
 const PageCommandTable& PageCommands();
 

@@ -2,6 +2,7 @@
 
 #include "base/cp1251.h"
 #include "base/sprintf.h"
+#include "base/translatable.h"
 #include "cable/pages/cable_session.h"
 #include "cable/reflectogram_transfer.h"
 #include "cable/trace6/trace6_export.h"
@@ -82,15 +83,17 @@ std::vector<std::pair<std::string, std::string>> Trace6Page::Panel() {
   const Trace6Info i = DecodeTrace6Entry(*entry);
   auto u = [](int v) { return static_cast<unsigned>(v); };
   return {
-      {"Кабель", CableName(i.cable)},
-      {"Дата", Sprintf("%.2u.%.2u.%.2u", u(i.day), u(i.month), u(i.year))},
-      {"Время", Sprintf("%.2u:%.2u:%.2u", u(i.hour), u(i.minute), u(i.second))},
-      {"Диапазон, м", Sprintf("%d", i.range_m())},
-      {"Растяжка", Sprintf("%d", i.stretch())},
-      {"Импульс, нс", Sprintf("%d", i.pulse_ns())},
-      {"Усиление, дБ", Sprintf("%d", i.gain_db())},
-      {"К.У.", Sprintf("%.3f", i.k())},
-      {"Отсчётов", Sprintf("%d", i.samples)},
+      {QT_TRANSLATE_NOOP("CablePages", "Кабель"), CableName(i.cable)},
+      {QT_TRANSLATE_NOOP("CablePages", "Дата"),
+       Sprintf("%.2u.%.2u.%.2u", u(i.day), u(i.month), u(i.year))},
+      {QT_TRANSLATE_NOOP("CablePages", "Время"),
+       Sprintf("%.2u:%.2u:%.2u", u(i.hour), u(i.minute), u(i.second))},
+      {QT_TRANSLATE_NOOP("CablePages", "Диапазон, м"), Sprintf("%d", i.range_m())},
+      {QT_TRANSLATE_NOOP("CablePages", "Растяжка"), Sprintf("%d", i.stretch())},
+      {QT_TRANSLATE_NOOP("CablePages", "Импульс, нс"), Sprintf("%d", i.pulse_ns())},
+      {QT_TRANSLATE_NOOP("CablePages", "Усиление, дБ"), Sprintf("%d", i.gain_db())},
+      {QT_TRANSLATE_NOOP("CablePages", "К.У."), Sprintf("%.3f", i.k())},
+      {QT_TRANSLATE_NOOP("CablePages", "Отсчётов"), Sprintf("%d", i.samples)},
   };
 }
 
