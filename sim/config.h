@@ -54,6 +54,10 @@ struct Config {
   // Firmware version reported in the database information of kinds 11, 12
   // and 16.
   float firmware = 8.0f;
+  // Sheet version of kinds 13 and 14 (302 and above: kind 13's second page).
+  float sheet_version = 301.0f;
+  // Measurements stored in the armour-wear meter (kind 8).
+  int wear_count = 300;
   // Text protocol: total reply length (0: as long as the records make it).
   size_t text_size = 0;
 };

@@ -40,6 +40,8 @@ constexpr char kUsage[] =
     "  --text-records N   records of the text reply (default 12)\n"
     "  --text-size N      pad the text reply to N bytes in all\n"
     "  --firmware V       firmware version of kinds 11, 12 and 16 (default 8.0)\n"
+    "  --sheet-version V  sheet version of kinds 13 and 14 (default 301)\n"
+    "  --wear-count N     measurements of the armour-wear meter (default 300)\n"
     "  --trace            log every frame to stderr in hex\n"
     "  --fault F          (repeatable) one of:\n"
     "      bad-sum:I[:N]        record I (0-based, since synchronisation) with a wrong sum,\n"
@@ -175,6 +177,13 @@ int Main(int argc, char** argv) {
       char* end = nullptr;
       config.firmware = std::strtof(value, &end);
       if (end == value || *end != '\0') return Fail("bad --firmware");
+    } else if (arg == "--sheet-version") {
+      char* end = nullptr;
+      config.sheet_version = std::strtof(value, &end);
+      if (end == value || *end != '\0') return Fail("bad --sheet-version");
+    } else if (arg == "--wear-count") {
+      if (!numeric || number < 0 || number > 65535) return Fail("bad --wear-count");
+      config.wear_count = static_cast<int>(number);
     } else if (arg == "--fault") {
       if (!ParseFault(value, config.faults)) return Fail(std::string("unknown fault ") + value);
     } else {

@@ -77,8 +77,10 @@ const std::vector<KindRow>& Rows() {
                  .menu = MenuKind::kDatabase,
                  .first_transfer = {Start(PageId::kCompactCables7)},
                  .asks_to_save = true});
-    r.push_back(
-        {.kind = 8, .tabs = {{{QT_TRANSLATE_NOOP("Tabs", "База измерений"), PageId::kWear8}, {}}}});
+    r.push_back({.kind = 8,
+                 .tabs = {{{QT_TRANSLATE_NOOP("Tabs", "База измерений"), PageId::kWear8}, {}}},
+                 // The information record is read by the search (command 0x40).
+                 .search_transfer = PageId::kWear8});
     r.push_back({.kind = 9,
                  .tabs = {{{counters, PageId::kDbCounters9}, {}},
                           {{cable_params, PageId::kCableList9}, {}},

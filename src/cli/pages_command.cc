@@ -14,6 +14,7 @@ const PageCommandTable& PageCommands() {
     AddCablePageCommands(t);
     AddReflectogramPageCommands(t);
     AddTrace6PageCommands(t);
+    AddSheetPageCommands(t);
     AddTesterPageCommands(t);
     return t;
   }();

@@ -10,6 +10,7 @@
 #include "cable/reflectograms/reflectogram_page.h"
 #include "cable/sheets/sheets_page.h"
 #include "cable/trace6/trace6_page.h"
+#include "cable/wear/wear_page.h"
 
 namespace telvane {
 
@@ -30,6 +31,7 @@ PageList CablePages() {
       PageRow<PlannedBasePage>(PageId::kPlannedBase47, compact),
       PageRow<SheetsPage>(PageId::kSheets13, sheets),
       PageRow<SheetsReceivePage>(PageId::kSheetsReceive13, sheets),
+      PageRow<WearPage>(PageId::kWear8),
       PageRow<OlderReflectogramPage>(PageId::kReflectograms10, reflectometer343),
       PageRow<NewerReflectogramPage>(PageId::kReflectograms11, reflectometer435),
   };

@@ -4,6 +4,7 @@
 #include "cable/pages/compact_cable_page_view.h"
 #include "cable/pages/full_family_view.h"
 #include "cable/pages/planned_base_page_view.h"
+#include "cable/reflectograms/reflectogram_page_view.h"
 #include "cable/trace6/trace6_page_view.h"
 
 namespace telvane {
@@ -18,6 +19,8 @@ ViewList CablePageViews() {
       {PageId::kReflectograms6, ViewOf<Trace6Page, Trace6PageView>},
       {PageId::kCompactCables7, ViewOf<CompactCablePage, CompactCablePageView>},
       {PageId::kPlannedBase47, ViewOf<PlannedBasePage, PlannedBasePageView>},
+      {PageId::kReflectograms10, ViewOf<ReflectogramPage, ReflectogramPageView>},
+      {PageId::kReflectograms11, ViewOf<ReflectogramPage, ReflectogramPageView>},
   };
 }
 

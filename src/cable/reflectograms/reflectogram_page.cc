@@ -6,6 +6,7 @@
 #include "base/sprintf.h"
 #include "storage/db/current_schema.h"
 #include "storage/db/jet_sql.h"
+#include "storage/trace/plot/record_trace.h"
 #include "storage/trace/trace_dispatch.h"
 #include "storage/trace/trace_firmware.h"
 
@@ -111,6 +112,25 @@ ReflectogramRecord& ReflectogramPage::mutable_record(int cable, int slot) {
                     std::vector<ReflectogramRecord>(kReflectogramSlots, empty_record_));
   }
   return records_[static_cast<size_t>(cable)][static_cast<size_t>(slot)];
+}
+
+std::vector<PlotTrace> ReflectogramPage::PlotTraces() const {
+  std::vector<PlotTrace> traces;
+  const int cable = current_cable();
+  if (cable < 0) return traces;
+  std::vector<int> slots = {current_slot_};
+  for (int slot = 0; slot < kReflectogramSlots; ++slot) {
+    if (slot != current_slot_ && marked(slot)) slots.push_back(slot);
+  }
+  const CableBlock& block = cables_->cable_block(cable);
+  for (const int slot : slots) {
+    if (slot_status(slot) != kSlotValid) continue;
+    const ReflectogramRecord& rec = record(slot);
+    const TraceSettings settings = rec.settings();
+    traces.push_back(TraceFromRecord(rec, sample_count(), block, settings.diap, settings.rast,
+                                     SlotLine(kSlotValid, slot)));
+  }
+  return traces;
 }
 
 SlotPanel ReflectogramPage::Panel() const {

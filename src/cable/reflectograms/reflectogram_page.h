@@ -21,6 +21,7 @@
 #include "cable/reflectograms/reflectometer_cables.h"
 #include "page/instrument_page.h"
 #include "storage/trace/cable_block.h"
+#include "storage/trace/plot/trace_plot_model.h"
 #include "storage/trace/reflectogram_record.h"
 #include "storage/trace/wv_file.h"
 
@@ -60,6 +61,10 @@ class ReflectogramPage : public InstrumentPage {
   int sample_count() const;
   // The record of a slot of the current cable (all zero until filled).
   const ReflectogramRecord& record(int slot) const;
+  // What the plot shows: the cursor's slot first (the active trace, when it
+  // is valid), then every other marked valid slot of the cable, each named
+  // by its slot line and scaled by its range, stretch and the cable's k.
+  std::vector<PlotTrace> PlotTraces() const;
 
   // --- The person's actions -------------------------------------------------
   // Chooses a cable; the marks are cleared and the list rebuilt.

@@ -12,15 +12,15 @@ std::string SlotLine(uint8_t status, int slot) {
 
 StorageButtons StorageButtonTexts(bool database_mode) {
   if (database_mode) {
-    return {QT_TRANSLATE_NOOP("Pages", "Обновить БД..."),
-            QT_TRANSLATE_NOOP("Pages", "Сохранение рефлектограммы В БД"),
-            QT_TRANSLATE_NOOP("Pages", "Открыть  БД..."),
-            QT_TRANSLATE_NOOP("Pages", "Открытие рефлектограммы из БД")};
+    return {QT_TRANSLATE_NOOP("CablePages", "Обновить БД..."),
+            QT_TRANSLATE_NOOP("CablePages", "Сохранение рефлектограммы В БД"),
+            QT_TRANSLATE_NOOP("CablePages", "Открыть  БД..."),
+            QT_TRANSLATE_NOOP("CablePages", "Открытие рефлектограммы из БД")};
   }
-  return {QT_TRANSLATE_NOOP("Pages", "Сохранить..."),
-          QT_TRANSLATE_NOOP("Pages", "Сохранение рефлектограммы в отдельный файл"),
-          QT_TRANSLATE_NOOP("Pages", "Открыть..."),
-          QT_TRANSLATE_NOOP("Pages", "Открытие рефлектограммы из отдельного файла")};
+  return {QT_TRANSLATE_NOOP("CablePages", "Сохранить..."),
+          QT_TRANSLATE_NOOP("CablePages", "Сохранение рефлектограммы в отдельный файл"),
+          QT_TRANSLATE_NOOP("CablePages", "Открыть..."),
+          QT_TRANSLATE_NOOP("CablePages", "Открытие рефлектограммы из отдельного файла")};
 }
 
 SlotPanel ValidSlotPanel(const ReflectogramRecord& record, int sample_count) {
@@ -51,15 +51,15 @@ SlotPanel EmptySlotPanel() {
 std::vector<std::pair<std::string, std::string>> PanelRows(const SlotPanel& panel,
                                                            bool coordination_shown) {
   std::vector<std::pair<std::string, std::string>> rows = {
-      {QT_TRANSLATE_NOOP("Pages", "Название"), panel.name},
-      {QT_TRANSLATE_NOOP("Pages", "Дата"), panel.date},
-      {QT_TRANSLATE_NOOP("Pages", "Импульс, нс"), panel.pulse},
-      {QT_TRANSLATE_NOOP("Pages", "Диапазон"), panel.range},
-      {QT_TRANSLATE_NOOP("Pages", "Растяжка"), panel.stretch},
-      {QT_TRANSLATE_NOOP("Pages", "Усреднение"), panel.averaging},
-      {QT_TRANSLATE_NOOP("Pages", "Усиление, дБ"), panel.gain}};
+      {QT_TRANSLATE_NOOP("CablePages", "Название"), panel.name},
+      {QT_TRANSLATE_NOOP("CablePages", "Дата"), panel.date},
+      {QT_TRANSLATE_NOOP("CablePages", "Импульс, нс"), panel.pulse},
+      {QT_TRANSLATE_NOOP("CablePages", "Диапазон"), panel.range},
+      {QT_TRANSLATE_NOOP("CablePages", "Растяжка"), panel.stretch},
+      {QT_TRANSLATE_NOOP("CablePages", "Усреднение"), panel.averaging},
+      {QT_TRANSLATE_NOOP("CablePages", "Усиление, дБ"), panel.gain}};
   if (coordination_shown) {
-    rows.emplace_back(QT_TRANSLATE_NOOP("Pages", "Согласование"), panel.coordination);
+    rows.emplace_back(QT_TRANSLATE_NOOP("CablePages", "Согласование"), panel.coordination);
   }
   return rows;
 }

@@ -17,11 +17,11 @@
 namespace telvane {
 
 inline constexpr char kReceiveTooltip[] =
-    QT_TRANSLATE_NOOP("Pages", "Загрузка с прибора отмеченных рефлектограмм");
+    QT_TRANSLATE_NOOP("CablePages", "Загрузка с прибора отмеченных рефлектограмм");
 inline constexpr char kSendTooltip[] =
-    QT_TRANSLATE_NOOP("Pages", "Запись в прибор отмеченных рефлектограмм");
+    QT_TRANSLATE_NOOP("CablePages", "Запись в прибор отмеченных рефлектограмм");
 inline constexpr char kStorageTooltip[] =
-    QT_TRANSLATE_NOOP("Pages", "Управление способом сохранения и открытия рефлектограмм");
+    QT_TRANSLATE_NOOP("CablePages", "Управление способом сохранения и открытия рефлектограмм");
 inline constexpr char kSendCurrentQuestion[] = "Выделить текущую запись для передачи?";
 inline constexpr char kNothingMarked[] = "Нет выделенных записей";
 inline constexpr char kNothingChosen[] = "Нет выбранных записей!";

@@ -1,0 +1,159 @@
+#include "cable/wear/wear_transfer.h"
+
+#include <algorithm>
+#include <array>
+
+#include "base/sprintf.h"
+#include "base/values.h"
+#include "link/frame_codec.h"
+#include "link/frame_messages.h"
+#include "link/serial_frames.h"
+#include "link/transfer_progress.h"
+
+namespace telvane {
+namespace {
+
+constexpr int kInfoTimeoutMs = 5000;
+constexpr int kSeriesTimeoutMs = 1000;
+
+// The information transfer: its command, record and confirmation.
+constexpr FrameTexts kInfoCommandTexts = {
+    .write_failed = "Ошибка при передаче информации",
+    .read_failed = "Ошибка при приеме информации",
+    .timeout = "Время ожидания вышло !",
+    .sum_timeout = "Время ожидания вышло !",
+    .bad_sum = "Неверная контрольная сумма подтверждения команды",
+    .bad_echo = "Ошибка подтверждения команды",
+};
+constexpr FrameTexts kInfoRecordTexts = {
+    .write_failed = "Ошибка при передаче информации",
+    .read_failed = "Ошибка при приеме информации",
+    .timeout = "Время ожидания вышло !",
+    .sum_timeout = "Время ожидания вышло !",
+    .bad_sum = "Неверная контрольная сумма",
+    .bad_kind = "Неверный ТИП ПРИБОРА!",
+    .bad_serial = "Неверный СЕРИЙНЫЙ НОМЕР ПРИБОРА!",
+};
+
+// The series transfer's command confirmation and its own confirmation.
+constexpr FrameTexts kSeriesCommandTexts = {
+    .write_failed = "Ошибка передачи информации",
+    .read_failed = "Ошибка приема информации",
+    .timeout = "Время ожидания вышло!",
+    .sum_timeout = "Время ожидания вышло!",
+    .bad_sum = "Неверная контрольная сумма подтверждения команды",
+    .bad_echo = "Ошибка подтверждения команды",
+};
+// The series record: its messages have the caption "Error".
+constexpr char kRecordCaption[] = "Error";
+constexpr char kAddressTimeout[] = "TIMEOUT адреса при попытке чтения записи!";
+constexpr char kByteTimeout[] = "TIMEOUT чтения записи!\r\n байт № %d";
+constexpr char kSumTimeout[] = "TIMEOUT чтения к/с записи!";
+constexpr char kRecordSum[] = "Неверная контрольная сумма записи";
+constexpr char kRecordAddress[] = "Неверный адрес записи!";
+constexpr char kRecordReadFailed[] = "Ошибка приема информации";
+
+uint8_t Sum(std::span<const uint8_t> bytes) {
+  uint8_t sum = 0;
+  for (uint8_t b : bytes) sum = static_cast<uint8_t>(sum + b);
+  return sum;
+}
+
+// Reads one byte of the series record, showing `timeout_text` when it does
+// not come.
+bool ReadRecordByte(ByteChannel& channel, Screen& screen, uint8_t& byte,
+                    const std::string& timeout_text) {
+  switch (channel.ReadByte(byte)) {
+    case ByteChannel::Read::kByte:
+      return true;
+    case ByteChannel::Read::kTimeout:
+      screen.ShowMessage(Icon::kError, kRecordCaption, timeout_text);
+      return false;
+    case ByteChannel::Read::kError:
+      screen.ShowMessage(Icon::kError, kRecordCaption, kRecordReadFailed);
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<WearInfo> ReadWearInfo(ByteChannel& channel, Screen& screen, const Address& address) {
+  channel.PurgeAll();
+  channel.SetQueues(256, 256);
+  if (!channel.SetReadTimeout(kInfoTimeoutMs)) {
+    screen.ShowMessage(Icon::kError, "Ошибка", "Ошибка установки новых таймаутов");
+    return std::nullopt;
+  }
+  if (!ReportFrame(screen, kInfoCommandTexts,
+                   SendCommandFrame(channel, address, kWearInfoCommand))) {
+    return std::nullopt;
+  }
+  std::array<uint8_t, RecordFrameLength(kWearInfoSize, false)> frame{};
+  if (!ReportFrame(screen, kInfoRecordTexts,
+                   ReadRecordFrame(channel, frame, false, address, true))) {
+    return std::nullopt;
+  }
+  std::array<uint8_t, kWearInfoSize> data{};
+  std::copy_n(frame.begin() + 7, kWearInfoSize, data.begin());
+  if (!ReportFrame(screen, kInfoRecordTexts,
+                   WriteConfirmation(channel, address, Complement(data[8])))) {
+    return std::nullopt;
+  }
+  return WearInfo::FromWire(data);
+}
+
+std::optional<std::vector<uint8_t>> ReceiveWearSeries(ByteChannel& channel, Screen& screen,
+                                                      const Address& address, uint16_t count) {
+  if (count == 0) return std::nullopt;
+  channel.PurgeAll();
+  channel.SetQueues(256, 1);
+  TransferProgress progress(screen, count);
+  progress.Show();
+  channel.SetEventMask();
+  channel.SetReadTimeout(kSeriesTimeoutMs);
+
+  // A byte of the command that cannot be written is reported and the frame
+  // goes on.
+  for (uint8_t byte : CommandFrame(address, kWearSeriesCommand)) {
+    if (!channel.WriteByte(byte)) {
+      screen.ShowMessage(Icon::kError, "Ошибка", kSeriesCommandTexts.write_failed);
+    }
+  }
+  Frame9 reply{};
+  FrameStatus status = ReadReply(channel, reply);
+  if (status == FrameStatus::kOk) status = CheckCommandReply(reply, address, kWearSeriesCommand);
+  if (!ReportFrame(screen, kSeriesCommandTexts, status)) return std::nullopt;
+
+  std::array<uint8_t, 7> received{};
+  for (uint8_t& b : received) {
+    if (!ReadRecordByte(channel, screen, b, kAddressTimeout)) return std::nullopt;
+  }
+  std::vector<uint8_t> series(count);
+  for (size_t i = 0; i < series.size(); ++i) {
+    if (!ReadRecordByte(channel, screen, series[i], Sprintf(kByteTimeout, static_cast<int>(i)))) {
+      return std::nullopt;
+    }
+    progress.Advance();
+  }
+  uint8_t sum = 0;
+  if (!ReadRecordByte(channel, screen, sum, kSumTimeout)) return std::nullopt;
+  if (static_cast<uint8_t>(Sum(received) + Sum(series)) != sum) {
+    screen.ShowMessage(Icon::kError, kRecordCaption, kRecordSum);
+    return std::nullopt;
+  }
+  if (!std::equal(received.begin(), received.end(), address.begin())) {
+    screen.ShowMessage(Icon::kError, kRecordCaption, kRecordAddress);
+    return std::nullopt;
+  }
+  const Frame9 confirm = ConfirmationFrame(address, Complement(series[0]));
+  for (uint8_t byte : confirm) {
+    if (!channel.WriteByte(byte)) {
+      screen.ShowMessage(Icon::kError, "Ошибка", kSeriesCommandTexts.write_failed);
+      return std::nullopt;
+    }
+  }
+  return series;
+}
+
+}  // namespace telvane
