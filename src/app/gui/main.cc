@@ -12,8 +12,10 @@
 #include "app/gui/private_settings.h"
 #include "app/gui/qt_screen.h"
 #include "app/gui/session_option.h"
+#include "app/gui/trace_viewer.h"
 #include "app/gui/translation.h"
 #include "app/main_controller.h"
+#include "app/viewer_option.h"
 
 int main(int argc, char** argv) {
   // A write past the file-size limit then fails (EFBIG) and is reported as a
@@ -27,6 +29,11 @@ int main(int argc, char** argv) {
     }
     words.emplace_back(argv[i]);
   }
+  const telvane::ViewerOption viewer = telvane::ParseViewerOption(words);
+  if (viewer.given && !viewer.valid) {
+    std::fprintf(stderr, "telvane: --view [--firmware V] FILE... (V such as 8.025)\n");
+    return 2;
+  }
   const telvane::SessionOption session = telvane::TakeSessionOption(words);
   if (session.given && !session.instrument) {
     std::fprintf(stderr, "telvane: --session KIND:SERIAL:PORT (e.g. 6::COM1)\n");
@@ -39,6 +46,13 @@ int main(int argc, char** argv) {
   telvane::InstallTranslation(QLocale::system());
 
   telvane::QtScreen screen;
+  if (viewer.given) {
+    // The viewer touches no port: no application object, no search.
+    telvane::TraceViewer window(screen, viewer.firmware);
+    for (const std::string& file : viewer.files) window.AddFile(file);
+    window.show();
+    return qt.exec();
+  }
   telvane::Application app(screen, words);
   telvane::MainController controller(screen, app.link_control(), app.options());
   if (session.instrument) {

@@ -80,7 +80,11 @@ std::optional<PlotTrace> LoadPlotTrace(Screen& screen, const std::string& path, 
   if (!ok) return std::nullopt;
   const TraceSettings settings = record.settings();
   std::string label = FileName(path);
-  if (!record.name().empty()) label += " — " + record.name();
+  // TDR names are blank-padded to 12 characters.
+  std::string name = record.name();
+  name.erase(0, name.find_first_not_of(' '));
+  name.erase(name.find_last_not_of(' ') + 1);
+  if (!name.empty()) label += " — " + name;
   double range = settings.diap;
   if (range <= 0) {
     range = std::max(samples, 1);  // one metre a sample
