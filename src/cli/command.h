@@ -44,6 +44,8 @@ void AddCablePageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);
 void AddTrace6PageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
+// The pages of the instruments with a file system (file_pages_commands.cc).
+void AddFilePageCommands(PageCommandTable& table);
 // The sheets (kinds 13, 14), the armour wear (kind 8) and the memory plan (kind 9).
 void AddSheetPageCommands(PageCommandTable& table);
 const PageCommandTable& PageCommands();

@@ -14,6 +14,8 @@ std::string ArgumentText(const PageAction& action) {
       return " N";
     case ActionArgument::kNumberList:
       return " N[,N...]";
+    case ActionArgument::kText:
+      return " TEXT";
     case ActionArgument::kNone:
       break;
   }
@@ -33,10 +35,16 @@ std::optional<std::vector<ParsedAction>> ParseActions(const PageCommand& command
                    command.name.c_str(), words[i].c_str(), command.name.c_str());
       return std::nullopt;
     }
-    ParsedAction action{&*found, {}};
+    ParsedAction action{&*found, {}, {}};
     if (found->argument != ActionArgument::kNone) {
       const std::string value = i + 1 < words.size() ? words[++i] : std::string();
-      if (found->argument == ActionArgument::kNumber) {
+      if (found->argument == ActionArgument::kText) {
+        if (value.empty()) {
+          std::fprintf(stderr, "telvane-cli: %s needs a value\n", found->name.c_str());
+          return std::nullopt;
+        }
+        action.text = value;
+      } else if (found->argument == ActionArgument::kNumber) {
         const auto number = ParseNumber(found->name, value, found->minimum, found->maximum);
         if (!number) return std::nullopt;
         action.numbers.push_back(*number);
@@ -77,6 +85,7 @@ int RunPageActions(const PageCommand& command, const SessionChoice& session_choi
     const ParsedAction& action = actions[i];
     const int errors = screen.errors_shown();
     const int unanswered = screen.dialogs_unanswered();
+    session.set_action_text(action.text);
     const bool done = action.action->run(session, action.numbers);
     if (done && errors == screen.errors_shown() && unanswered == screen.dialogs_unanswered()) {
       continue;

@@ -25,7 +25,7 @@
 namespace telvane::cli {
 
 // What an action takes after its name.
-enum class ActionArgument { kNone, kNumber, kNumberList };
+enum class ActionArgument { kNone, kNumber, kNumberList, kText };
 
 struct PageAction {
   std::string name;  // "--send"
@@ -35,6 +35,7 @@ struct PageAction {
   int maximum = 0;
   std::string help;
   // Runs the action; false when it failed (after saying why).
+  // The text of a kText action (a name or a path) is session.action_text().
   std::function<bool(PageSession& session, const std::vector<int>& numbers)> run;
 };
 
@@ -53,6 +54,7 @@ struct PageCommand {
 struct ParsedAction {
   const PageAction* action = nullptr;
   std::vector<int> numbers;
+  std::string text;
 };
 
 // Reads ACTION... of `command`; nullopt after the usage message.

@@ -42,6 +42,10 @@ class PageSession {
   CliScreen& screen() { return screen_; }
   PageContext& context() { return context_; }
   Link& link() { return link_; }
+  // The text given to the running action (a name or a path), empty for
+  // actions that take none.
+  const std::string& action_text() const { return action_text_; }
+  void set_action_text(std::string text) { action_text_ = std::move(text); }
 
   // The page of `id` as the class the registry creates for it.
   template <typename PageClass>
@@ -58,6 +62,7 @@ class PageSession {
   PageContext context_;
   std::unique_ptr<PageRegistry> pages_;
   bool open_ = false;
+  std::string action_text_;
 };
 
 }  // namespace telvane::cli

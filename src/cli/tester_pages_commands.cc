@@ -4,6 +4,6 @@
 
 namespace telvane::cli {
 
-void AddTesterPageCommands(PageCommandTable& table) { (void)table; }
+void AddTesterPageCommands(PageCommandTable& table) { AddFilePageCommands(table); }
 
 }  // namespace telvane::cli

@@ -27,6 +27,10 @@ class ByteChannel {
   // A read returns at once when a byte is there, otherwise after at most
   // `milliseconds` with no byte.
   virtual bool SetReadTimeout(int milliseconds) = 0;
+  // The read time-out constant last set, so that an operation that changes it
+  // can put it back; kUnknownTimeout when the channel does not keep it.
+  static constexpr int kUnknownTimeout = -1;
+  virtual int read_timeout() const { return kUnknownTimeout; }
   virtual bool WriteByte(uint8_t byte) = 0;
   virtual Read ReadByte(uint8_t& byte) = 0;
 };

@@ -21,6 +21,7 @@ class SerialChannel : public ByteChannel {
   bool PurgeAll() override { return port_.Purge(true, true); }
   bool SetEventMask() override { return port_.SetEventMaskRxChar(); }
   bool SetReadTimeout(int milliseconds) override { return port_.SetReadTimeout(milliseconds); }
+  int read_timeout() const override { return port_.read_timeout(); }
   bool WriteByte(uint8_t byte) override { return port_.WriteByte(byte); }
   Read ReadByte(uint8_t& byte) override {
     switch (port_.ReadByte(byte)) {

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "testers/files/file_pages.h"
 #include "testers/plan/plan_pages.h"
 
 namespace telvane {
@@ -16,6 +17,7 @@ namespace {
 PageList TesterPages() {
   PageList all;
   // One line per area, each area's list in its own folder.
+  Append(all, FilePages());
   Append(all, PlanPages());
   return all;
 }

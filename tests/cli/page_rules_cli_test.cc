@@ -273,8 +273,8 @@ TEST(PagesCliHelpTest, PagesListTheirActionsAndTheirTabs) {
   // Tabs offered by version carry their condition.
   for (const char* line :
        {"11\txDSL\t-\tversion >= 8.027\n", "13\tБД Измерений\tsheets\tversion < 302\n",
-        "13\tБД Измерений\tsheets\tversion >= 302\n", "17\tИзмерения\t-\tversion >= 4\n",
-        "18\tФайлы\t-\tversion > 2.003\n"}) {
+        "13\tБД Измерений\tsheets\tversion >= 302\n", "17\tИзмерения\tfolders\tversion >= 4\n",
+        "18\tФайлы\tfiles\tversion > 2.003\n"}) {
     EXPECT_NE(list.output.find(line), std::string::npos) << line << "\n" << list.output;
   }
   EXPECT_EQ(RunCli("pages nosuchpage --help").status, 2);

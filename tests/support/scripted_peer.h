@@ -47,6 +47,7 @@ class ScriptedPeer : public ByteChannel {
   bool Purge() override;
   bool SetEventMask() override { return true; }
   bool SetReadTimeout(int milliseconds) override;
+  int read_timeout() const override { return timeouts_.empty() ? 0 : timeouts_.back(); }
   bool WriteByte(uint8_t byte) override;
   Read ReadByte(uint8_t& byte) override;
 
