@@ -58,6 +58,8 @@ struct Config {
   float sheet_version = 301.0f;
   // Measurements stored in the armour-wear meter (kind 8).
   int wear_count = 300;
+  // The tester information of kinds 19 and 20 (-1: the kind's default).
+  long tester_info = -1;
   // Text protocol: total reply length (0: as long as the records make it).
   size_t text_size = 0;
 };

@@ -42,6 +42,8 @@ constexpr char kUsage[] =
     "  --firmware V       firmware version of kinds 11, 12 and 16 (default 8.0)\n"
     "  --sheet-version V  sheet version of kinds 13 and 14 (default 301)\n"
     "  --wear-count N     measurements of the armour-wear meter (default 300)\n"
+    "  --tester-info N    kind 19: the information value (default 134: 3 files, 135 and up:\n"
+    "                     39); kind 20: the number of result files (default 6)\n"
     "  --trace            log every frame to stderr in hex\n"
     "  --fault F          (repeatable) one of:\n"
     "      bad-sum:I[:N]        record I (0-based, since synchronisation) with a wrong sum,\n"
@@ -184,6 +186,9 @@ int Main(int argc, char** argv) {
     } else if (arg == "--wear-count") {
       if (!numeric || number < 0 || number > 65535) return Fail("bad --wear-count");
       config.wear_count = static_cast<int>(number);
+    } else if (arg == "--tester-info") {
+      if (!numeric || number < 0 || number > 0xFFFFFFFFL) return Fail("bad --tester-info");
+      config.tester_info = number;
     } else if (arg == "--fault") {
       if (!ParseFault(value, config.faults)) return Fail(std::string("unknown fault ") + value);
     } else {

@@ -81,6 +81,10 @@ std::optional<uint8_t> Session::SendRecord(std::span<const uint8_t> data,
   return 0;
 }
 
+bool Session::last_reply_sum_ok() const {
+  return last_reply_[8] == Sum(std::span<const uint8_t>(last_reply_.data(), 8));
+}
+
 bool Session::GiveBackCommand() {
   const Address own = address();
   const std::array<uint8_t, 9>& reply = last_reply_;

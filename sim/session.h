@@ -70,6 +70,10 @@ class Session {
   // went on to its next command and its confirmation was lost (whole or in
   // part), so the command loop serves that command. True when it did.
   bool GiveBackCommand();
+  // Whether the last confirmation SendRecord read had a correct sum (a
+  // confirmation cut short by the program's purge can carry the right byte
+  // and end in the first byte of the next command).
+  bool last_reply_sum_ok() const;
   // Receives an addressed record of `length` data bytes. A record whose sum
   // and address check out is confirmed with confirm(data); otherwise with 0,
   // and it is received again (up to max_attempts). nullopt on a time-out.

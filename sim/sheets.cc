@@ -90,9 +90,9 @@ std::vector<std::vector<uint8_t>> Sheets() {
 // Sends the records of a series; record i is expected back with ~i.
 void SendSeries(Session& s, const std::vector<std::vector<uint8_t>>& records, const char* what) {
   for (size_t i = 0; i < records.size(); ++i) {
-    const auto answer = s.SendRecord(records[i]);
+    const auto answer = s.SendRecord(records[i], std::nullopt, 1);
     const uint8_t expected = static_cast<uint8_t>(~i);
-    if (!answer || *answer != expected) {
+    if (!answer || *answer != expected || !s.last_reply_sum_ok()) {
       std::fprintf(stderr, "sim: %s record %zu not confirmed\n", what, i);
       if (answer) s.GiveBackCommand();
       return;

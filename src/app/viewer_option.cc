@@ -11,11 +11,14 @@ ViewerOption ParseViewerOption(const std::vector<std::string>& words) {
   option.firmware = kViewerFirmware;
   option.given = std::find(words.begin(), words.end(), "--view") != words.end();
   if (!option.given) return option;
+  // Files are the words after "--view"; "--firmware V" counts anywhere.
+  bool after_view = false;
   bool options_end = false;
   for (size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
-    if (!options_end && word == "--view") continue;
-    if (!options_end && word == "--") {
+    if (!options_end && word == "--view") {
+      after_view = true;
+    } else if (after_view && !options_end && word == "--") {
       options_end = true;
     } else if (!options_end && word == "--firmware") {
       const auto firmware = i + 1 < words.size() ? ParseViewerFirmware(words[++i]) : std::nullopt;
@@ -24,7 +27,7 @@ ViewerOption ParseViewerOption(const std::vector<std::string>& words) {
       } else {
         option.valid = false;
       }
-    } else {
+    } else if (after_view) {
       option.files.push_back(word);
     }
   }

@@ -15,9 +15,9 @@ struct ViewerOption {
   std::vector<std::string> files;
 };
 
-// Reads the words after the program name. Once "--view" is given, every other
-// word is a file except "--firmware V" (a word "--" ends the options, so a
-// file may start with "-").
+// Reads the words after the program name. Every word after "--view" is a
+// file except "--firmware V" (a word "--" ends the options, so a file may
+// start with "-"); "--firmware V" before it counts too.
 ViewerOption ParseViewerOption(const std::vector<std::string>& words);
 
 }  // namespace telvane

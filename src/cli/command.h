@@ -34,6 +34,8 @@ void RegisterStorageCommands(CommandTable& table);
 // "trace plot" and "trace events" over trace files.
 void RegisterTraceCommands(CommandTable& table);
 void RegisterTesterCommands(CommandTable& table);
+// "e1 show" and "e1 report" (e1_commands.cc), added by RegisterTesterCommands.
+void AddE1Commands(CommandTable& table);
 // "pages PAGE --session KIND:SERIAL:PORT ACTION...", "pages --list" and
 // "pages PAGE --help" over every subsystem's page commands.
 void RegisterPagesCommand(CommandTable& table);
@@ -48,6 +50,8 @@ void AddTesterPageCommands(PageCommandTable& table);
 void AddFilePageCommands(PageCommandTable& table);
 // The sheets (kinds 13, 14), the armour wear (kind 8) and the memory plan (kind 9).
 void AddSheetPageCommands(PageCommandTable& table);
+// "pages e1" and "pages ethernet" (e1_pages_commands.cc).
+void AddResultPageCommands(PageCommandTable& table);
 const PageCommandTable& PageCommands();
 
 // Runs the page command named `page` with `words` as its actions (the

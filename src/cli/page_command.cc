@@ -16,6 +16,11 @@ std::string ArgumentText(const PageAction& action) {
       return " N[,N...]";
     case ActionArgument::kText:
       return " TEXT";
+    case ActionArgument::kWord: {
+      std::string text;
+      for (const std::string& word : action.words) text += (text.empty() ? " " : "|") + word;
+      return text;
+    }
     case ActionArgument::kNone:
       break;
   }
@@ -44,6 +49,14 @@ std::optional<std::vector<ParsedAction>> ParseActions(const PageCommand& command
           return std::nullopt;
         }
         action.text = value;
+      } else if (found->argument == ActionArgument::kWord) {
+        const auto word = std::find(found->words.begin(), found->words.end(), value);
+        if (word == found->words.end()) {
+          std::fprintf(stderr, "telvane-cli: %s takes%s\n", found->name.c_str(),
+                       ArgumentText(*found).c_str());
+          return std::nullopt;
+        }
+        action.numbers.push_back(static_cast<int>(word - found->words.begin()));
       } else if (found->argument == ActionArgument::kNumber) {
         const auto number = ParseNumber(found->name, value, found->minimum, found->maximum);
         if (!number) return std::nullopt;

@@ -25,7 +25,9 @@
 namespace telvane::cli {
 
 // What an action takes after its name.
-enum class ActionArgument { kNone, kNumber, kNumberList, kText };
+// kWord: one of the action's `words`, passed on as its 0-based index; kText: any
+// text, as session.action_text().
+enum class ActionArgument { kNone, kNumber, kNumberList, kText, kWord };
 
 struct PageAction {
   std::string name;  // "--send"
@@ -37,6 +39,8 @@ struct PageAction {
   // Runs the action; false when it failed (after saying why).
   // The text of a kText action (a name or a path) is session.action_text().
   std::function<bool(PageSession& session, const std::vector<int>& numbers)> run;
+  // The words a kWord action takes.
+  std::vector<std::string> words{};
 };
 
 struct PageCommand {

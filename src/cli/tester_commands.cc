@@ -104,6 +104,7 @@ int UpdateCheck(Invocation& invocation) {
 }  // namespace
 
 void RegisterTesterCommands(CommandTable& table) {
+  AddE1Commands(table);
   table.push_back({"plan", kPlanSynopsis,
                    "the cable database memory plan of a chip (0 none, 1 2K, 2 32K): cables shown, "
                    "sections, first free byte, pairs",

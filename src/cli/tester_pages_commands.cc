@@ -4,6 +4,9 @@
 
 namespace telvane::cli {
 
-void AddTesterPageCommands(PageCommandTable& table) { AddFilePageCommands(table); }
+void AddTesterPageCommands(PageCommandTable& table) {
+  AddFilePageCommands(table);
+  AddResultPageCommands(table);
+}
 
 }  // namespace telvane::cli

@@ -4,6 +4,7 @@
 
 #include "testers/files/file_pages.h"
 #include "testers/plan/plan_pages.h"
+#include "testers/tester_result_pages.h"
 
 namespace telvane {
 namespace {
@@ -19,6 +20,7 @@ PageList TesterPages() {
   // One line per area, each area's list in its own folder.
   Append(all, FilePages());
   Append(all, PlanPages());
+  Append(all, ResultPages());
   return all;
 }
 

@@ -2,6 +2,9 @@
 
 #include <iterator>
 
+#include "testers/plan/plan_pages_view.h"
+#include "testers/tester_result_pages_view.h"
+
 namespace telvane {
 namespace {
 
@@ -14,6 +17,8 @@ namespace {
 ViewList TesterPageViews() {
   ViewList all;
   // One line per area, each area's views in its own folder.
+  Append(all, PlanPageViews());
+  Append(all, ResultPageViews());
   return all;
 }
 

@@ -133,7 +133,7 @@ TEST_F(MainControllerTest, NoInstrumentSearchesThenWarnsOnceAfterTheWindowIsShow
 
 TEST_F(MainControllerTest, FoundInstrumentIsShownWithoutTheTextAttempt) {
   link_.searches.push_back({19, "VS-E1", "E10042", 57600, true});
-  Start();
+  Start({{PageId::kFiles19, std::nullopt}});  // no E1 transfer here
   EXPECT_EQ(link_.log, (std::vector<std::string>{"search"}));
   EXPECT_TRUE(screen_.messages().empty());
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Информация о приборе", "БД Измерений"}));
@@ -349,7 +349,7 @@ TEST_F(MainControllerTest, UnconfirmedEndOfSessionKeepsTheInstrument) {
 
 TEST_F(MainControllerTest, ClosingWhileConnected) {
   Found(19, "VS-E1");
-  Start();
+  Start({{PageId::kFiles19, std::nullopt}});  // no E1 transfer here
   // No: the program closes without the end-of-session command.
   screen_.Answer(Answer::kNo, "Завершить сеанс связи?");
   controller_->RequestClose();
@@ -363,7 +363,7 @@ TEST_F(MainControllerTest, ClosingWhileConnected) {
 
 TEST_F(MainControllerTest, ClosingWithYesEndsTheSessionFirst) {
   Found(19, "VS-E1");
-  Start();
+  Start({{PageId::kFiles19, std::nullopt}});  // no E1 transfer here
   screen_.Answer(Answer::kYes, "Завершить сеанс связи?");
   controller_->RequestClose();
   EXPECT_EQ(link_.log, (std::vector<std::string>{"search", "command 0xff"}));
@@ -405,7 +405,7 @@ TEST_F(MainControllerTest, SearchEndsTheSessionAndBuildsTheNewKind) {
 
 TEST_F(MainControllerTest, SearchFindingNothingTriesTheTextInstrumentWithoutWarning) {
   Found(19, "VS-E1");
-  Start();
+  Start({{PageId::kFiles19, std::nullopt}});  // no E1 transfer here
   screen_.Answer(Answer::kNo, "Завершить сеанс связи?");
   controller_->Search();
   EXPECT_EQ(link_.log, (std::vector<std::string>{"search", "search", "text"}));

@@ -252,6 +252,9 @@ TEST(PagesCliHelpTest, PagesListTheirActionsAndTheirTabs) {
       {"full", {"--receive", "--send", "--planned", "--cable N", "--save-planned", "--save-base"}},
       {"compact", {"--receive", "--send", "--keep N", "--mark-all", "--create-db"}},
       {"planned", {"--receive", "--copy", "--csv N", "--csv-all"}},
+      {"reflectograms",
+       {"--cable N", "--mark N[,N...]", "--cursor N", "--receive", "--send", "--files", "--db",
+        "--save", "--open", "--print"}},
   };
   for (const auto& page : pages) {
     const CliResult run = RunCli(std::string("pages ") + page.page + " --help");
@@ -264,10 +267,12 @@ TEST(PagesCliHelpTest, PagesListTheirActionsAndTheirTabs) {
   }
   const CliResult list = RunCli("pages --list");
   ASSERT_EQ(list.status, 0) << list.output;
-  for (const char* line : {"2\tБаза данных\ttypes\t", "4\tБаза плановых измерений\tplanned\t",
-                           "6\tИнформация о базе данных\tfull\t", "6\tБаза кабелей\tfull\t",
-                           "6\tПараметры кабеля\t-\t", "7\tБаза плановых измерений\tplanned\t",
-                           "7\tБаза параметров кабелей\tcompact\t"}) {
+  for (const char* line :
+       {"2\tБаза данных\ttypes\t", "4\tБаза плановых измерений\tplanned\t",
+        "6\tИнформация о базе данных\tfull\t", "6\tБаза кабелей\tfull\t",
+        "6\tПараметры кабеля\t-\t", "7\tБаза плановых измерений\tplanned\t",
+        "7\tБаза параметров кабелей\tcompact\t", "10\tБД рефлектограмм\treflectograms\t",
+        "12\tБД рефлектограмм\treflectograms\t"}) {
     EXPECT_NE(list.output.find(line), std::string::npos) << line << "\n" << list.output;
   }
   // Tabs offered by version carry their condition.

@@ -1,13 +1,16 @@
 // telvane: the desktop program.
 #include <QApplication>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/application.h"
 #include "app/gui/about_box.h"
+#include "app/gui/e1_viewers.h"
 #include "app/gui/main_window.h"
 #include "app/gui/private_settings.h"
 #include "app/gui/qt_screen.h"
@@ -29,8 +32,11 @@ int main(int argc, char** argv) {
     }
     words.emplace_back(argv[i]);
   }
+  // "--view [--firmware V] FILE...": the files in their viewers, without an
+  // instrument: E1 page files each in an E1 viewer, trace files together in
+  // the trace viewer.
   const telvane::ViewerOption viewer = telvane::ParseViewerOption(words);
-  if (viewer.given && !viewer.valid) {
+  if (viewer.given && (!viewer.valid || viewer.files.empty())) {
     std::fprintf(stderr, "telvane: --view [--firmware V] FILE... (V such as 8.025)\n");
     return 2;
   }
@@ -47,11 +53,19 @@ int main(int argc, char** argv) {
 
   telvane::QtScreen screen;
   if (viewer.given) {
-    // The viewer touches no port: no application object, no search.
-    telvane::TraceViewer window(screen, viewer.firmware);
-    for (const std::string& file : viewer.files) window.AddFile(file);
-    window.show();
-    return qt.exec();
+    // The viewers touch no port: no application object, no search.
+    const auto e1_windows = telvane::OpenE1Viewers(screen, viewer.files);
+    std::vector<std::string> traces;
+    for (const std::string& file : viewer.files) {
+      if (!telvane::IsE1PageFileName(file)) traces.push_back(file);
+    }
+    std::unique_ptr<telvane::TraceViewer> trace_window;
+    if (!traces.empty()) {
+      trace_window = std::make_unique<telvane::TraceViewer>(screen, viewer.firmware);
+      for (const std::string& file : traces) trace_window->AddFile(file);
+      trace_window->show();
+    }
+    return e1_windows.empty() && !trace_window ? 1 : qt.exec();
   }
   telvane::Application app(screen, words);
   telvane::MainController controller(screen, app.link_control(), app.options());

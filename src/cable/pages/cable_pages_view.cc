@@ -5,7 +5,9 @@
 #include "cable/pages/full_family_view.h"
 #include "cable/pages/planned_base_page_view.h"
 #include "cable/reflectograms/reflectogram_page_view.h"
+#include "cable/sheets/sheets_page_view.h"
 #include "cable/trace6/trace6_page_view.h"
+#include "cable/wear/wear_page_view.h"
 
 namespace telvane {
 
@@ -19,6 +21,9 @@ ViewList CablePageViews() {
       {PageId::kReflectograms6, ViewOf<Trace6Page, Trace6PageView>},
       {PageId::kCompactCables7, ViewOf<CompactCablePage, CompactCablePageView>},
       {PageId::kPlannedBase47, ViewOf<PlannedBasePage, PlannedBasePageView>},
+      {PageId::kSheets13, ViewOf<SheetsPage, SheetsPageView>},
+      {PageId::kSheetsReceive13, ViewOf<SheetsReceivePage, SheetsPageView>},
+      {PageId::kWear8, ViewOf<WearPage, WearPageView>},
       {PageId::kReflectograms10, ViewOf<ReflectogramPage, ReflectogramPageView>},
       {PageId::kReflectograms11, ViewOf<ReflectogramPage, ReflectogramPageView>},
   };

@@ -137,7 +137,10 @@ void ReflectogramPageView::RefreshPanel() {
     panel_values_[row]->setVisible(shown);
     if (!shown) continue;
     panel_labels_[row]->setText(Tr(rows[row].first.c_str()));
-    panel_values_[row]->setText(Q(rows[row].second));
+    // The empty slot's name is the page's own text, shown in the window's
+    // language; every other value is data.
+    const std::string& value = rows[row].second;
+    panel_values_[row]->setText(i == 0 && value == kEmptySlotText ? Tr(kEmptySlotText) : Q(value));
   }
 }
 

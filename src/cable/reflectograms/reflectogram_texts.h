@@ -27,7 +27,7 @@ inline constexpr char kNothingMarked[] = "Нет выделенных запис
 inline constexpr char kNothingChosen[] = "Нет выбранных записей!";
 inline constexpr char kNothingChosenCaption[] = "Предупреждение";
 inline constexpr char kProgramCaption[] = "Telvane";
-inline constexpr char kEmptySlotText[] = "ПУСТО";
+inline constexpr char kEmptySlotText[] = QT_TRANSLATE_NOOP("CablePages", "ПУСТО");
 
 // One line of the slot list for slot `slot` (0-based): " ПУСТО", "РФГ №%.2d"
 // with the slot's number from 1, or "Неверные данные".

@@ -16,34 +16,23 @@ namespace {
 constexpr int kInfoTimeoutMs = 5000;
 constexpr int kSeriesTimeoutMs = 1000;
 
-// The information transfer: its command, record and confirmation.
-constexpr FrameTexts kInfoCommandTexts = {
-    .write_failed = "Ошибка при передаче информации",
-    .read_failed = "Ошибка при приеме информации",
-    .timeout = "Время ожидания вышло !",
-    .sum_timeout = "Время ожидания вышло !",
-    .bad_sum = "Неверная контрольная сумма подтверждения команды",
-    .bad_echo = "Ошибка подтверждения команды",
-};
-constexpr FrameTexts kInfoRecordTexts = {
-    .write_failed = "Ошибка при передаче информации",
-    .read_failed = "Ошибка при приеме информации",
-    .timeout = "Время ожидания вышло !",
-    .sum_timeout = "Время ожидания вышло !",
-    .bad_sum = "Неверная контрольная сумма",
-    .bad_kind = "Неверный ТИП ПРИБОРА!",
-    .bad_serial = "Неверный СЕРИЙНЫЙ НОМЕР ПРИБОРА!",
-};
+// The information transfer words its messages as the search's other initial
+// transfers, except for the time-out; its command confirmation has a sum text
+// of its own.
+FrameTexts InfoRecordTexts() {
+  FrameTexts texts = kCompactInitialTexts;
+  texts.timeout = texts.sum_timeout = texts.number_timeout = "Время ожидания вышло !";
+  return texts;
+}
+FrameTexts InfoCommandTexts() {
+  FrameTexts texts = InfoRecordTexts();
+  texts.bad_sum = "Неверная контрольная сумма подтверждения команды";
+  return texts;
+}
 
-// The series transfer's command confirmation and its own confirmation.
-constexpr FrameTexts kSeriesCommandTexts = {
-    .write_failed = "Ошибка передачи информации",
-    .read_failed = "Ошибка приема информации",
-    .timeout = "Время ожидания вышло!",
-    .sum_timeout = "Время ожидания вышло!",
-    .bad_sum = "Неверная контрольная сумма подтверждения команды",
-    .bad_echo = "Ошибка подтверждения команды",
-};
+// The series transfer's command and its confirmation are worded as the
+// exchange's serial commands.
+const FrameTexts& kSeriesCommandTexts = kSerialCommandTexts;
 // The series record: its messages have the caption "Error".
 constexpr char kRecordCaption[] = "Error";
 constexpr char kAddressTimeout[] = "TIMEOUT адреса при попытке чтения записи!";
@@ -85,18 +74,18 @@ std::optional<WearInfo> ReadWearInfo(ByteChannel& channel, Screen& screen, const
     screen.ShowMessage(Icon::kError, "Ошибка", "Ошибка установки новых таймаутов");
     return std::nullopt;
   }
-  if (!ReportFrame(screen, kInfoCommandTexts,
+  if (!ReportFrame(screen, InfoCommandTexts(),
                    SendCommandFrame(channel, address, kWearInfoCommand))) {
     return std::nullopt;
   }
   std::array<uint8_t, RecordFrameLength(kWearInfoSize, false)> frame{};
-  if (!ReportFrame(screen, kInfoRecordTexts,
+  if (!ReportFrame(screen, InfoRecordTexts(),
                    ReadRecordFrame(channel, frame, false, address, true))) {
     return std::nullopt;
   }
   std::array<uint8_t, kWearInfoSize> data{};
   std::copy_n(frame.begin() + 7, kWearInfoSize, data.begin());
-  if (!ReportFrame(screen, kInfoRecordTexts,
+  if (!ReportFrame(screen, InfoRecordTexts(),
                    WriteConfirmation(channel, address, Complement(data[8])))) {
     return std::nullopt;
   }

@@ -100,8 +100,9 @@ TEST(ViewerOption, WordsAfterView) {
   EXPECT_TRUE(o.valid);
   EXPECT_EQ(o.firmware, 8025);
   EXPECT_EQ(o.files, (std::vector<std::string>{"a.rfg", "--b.wv"}));
-  o = ParseViewerOption({"--firmware", "8.007", "--view", "x.rfg"});
+  o = ParseViewerOption({"--firmware", "8.007", "--session", "6::COM1", "--view", "x.rfg"});
   EXPECT_EQ(o.firmware, 8007);
+  EXPECT_EQ(o.files, std::vector<std::string>{"x.rfg"});
   EXPECT_FALSE(ParseViewerOption({"--view", "--firmware", "eight"}).valid);
   EXPECT_FALSE(ParseViewerOption({"--view", "--firmware"}).valid);
 }

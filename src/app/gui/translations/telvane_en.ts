@@ -281,12 +281,92 @@ per length (ohm*km)</translation>
         <translation>Cable No. %1</translation>
     </message>
     <message>
-        <source>Кабель</source>
-        <translation>Cable</translation>
+        <source>Загрузка с прибора отмеченных рефлектограмм</source>
+        <translation>Load the marked reflectograms from the instrument</translation>
+    </message>
+    <message>
+        <source>Запись в прибор отмеченных рефлектограмм</source>
+        <translation>Write the marked reflectograms to the instrument</translation>
+    </message>
+    <message>
+        <source>Управление способом сохранения и открытия рефлектограмм</source>
+        <translation>Choose how reflectograms are saved and opened</translation>
+    </message>
+    <message>
+        <source>Обновить БД...</source>
+        <translation>Update DB...</translation>
+    </message>
+    <message>
+        <source>Сохранение рефлектограммы В БД</source>
+        <translation>Save the reflectogram to the database</translation>
+    </message>
+    <message>
+        <source>Открыть  БД...</source>
+        <translation>Open  DB...</translation>
+    </message>
+    <message>
+        <source>Открытие рефлектограммы из БД</source>
+        <translation>Open a reflectogram from the database</translation>
+    </message>
+    <message>
+        <source>Сохранение рефлектограммы в отдельный файл</source>
+        <translation>Save the reflectogram to a separate file</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Открытие рефлектограммы из отдельного файла</source>
+        <translation>Open a reflectogram from a separate file</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Дата</source>
         <translation>Date</translation>
+    </message>
+    <message>
+        <source>Импульс, нс</source>
+        <translation>Pulse, ns</translation>
+    </message>
+    <message>
+        <source>Диапазон</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Растяжка</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Усреднение</source>
+        <translation>Averaging</translation>
+    </message>
+    <message>
+        <source>Усиление, дБ</source>
+        <translation>Gain, dB</translation>
+    </message>
+    <message>
+        <source>Согласование</source>
+        <translation>Matching</translation>
+    </message>
+    <message>
+        <source>Кабель</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>Сохранять в БД</source>
+        <translation>Save to DB</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>ПУСТО</source>
+        <translation>EMPTY</translation>
     </message>
     <message>
         <source>Время</source>
@@ -295,18 +375,6 @@ per length (ohm*km)</translation>
     <message>
         <source>Диапазон, м</source>
         <translation>Range, m</translation>
-    </message>
-    <message>
-        <source>Растяжка</source>
-        <translation>Stretch</translation>
-    </message>
-    <message>
-        <source>Импульс, нс</source>
-        <translation>Pulse, ns</translation>
-    </message>
-    <message>
-        <source>Усиление, дБ</source>
-        <translation>Gain, dB</translation>
     </message>
     <message>
         <source>К.У.</source>
@@ -556,6 +624,77 @@ per length (ohm*km)</translation>
     </message>
 </context>
 <context>
+    <name>TesterPages</name>
+    <message>
+        <source>Список файлов</source>
+        <translation>File List</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Количество</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Коэффициент</source>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Протокол...</source>
+        <translation>Protocol...</translation>
+    </message>
+    <message>
+        <source>Сохранить график...</source>
+        <translation>Save Chart...</translation>
+    </message>
+    <message>
+        <source>Отчёт...</source>
+        <translation>Report...</translation>
+    </message>
+    <message>
+        <source>Проценты (%)</source>
+        <translation>Percent (%)</translation>
+    </message>
+    <message>
+        <source>Мбит/c</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Ошибки: до %1</source>
+        <translation>Errors: up to %1</translation>
+    </message>
+    <message>
+        <source>Аварийные секунды: до %1</source>
+        <translation>Alarm seconds: up to %1</translation>
+    </message>
+    <message>
+        <source>Нет данных</source>
+        <translation>No data</translation>
+    </message>
+    <message>
+        <source>Файл пуст</source>
+        <translation>File is empty</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>НЕТ ИЗМЕРЕНИЙ</source>
@@ -651,6 +790,21 @@ per length (ohm*km)</translation>
     <message>
         <source>Ошибка создания файла</source>
         <translation>File creation error</translation>
+    </message>
+</context>
+<context>
+    <name>TraceViewer</name>
+    <message>
+        <source>Telvane: просмотр рефлектограмм</source>
+        <translation>Telvane: reflectogram viewer</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
     </message>
 </context>
 </TS>

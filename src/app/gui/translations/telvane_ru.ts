@@ -281,12 +281,92 @@
         <translation>Кабель №%1</translation>
     </message>
     <message>
-        <source>Кабель</source>
-        <translation>Кабель</translation>
+        <source>Загрузка с прибора отмеченных рефлектограмм</source>
+        <translation>Загрузка с прибора отмеченных рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Запись в прибор отмеченных рефлектограмм</source>
+        <translation>Запись в прибор отмеченных рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Управление способом сохранения и открытия рефлектограмм</source>
+        <translation>Управление способом сохранения и открытия рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Обновить БД...</source>
+        <translation>Обновить БД...</translation>
+    </message>
+    <message>
+        <source>Сохранение рефлектограммы В БД</source>
+        <translation>Сохранение рефлектограммы В БД</translation>
+    </message>
+    <message>
+        <source>Открыть  БД...</source>
+        <translation>Открыть  БД...</translation>
+    </message>
+    <message>
+        <source>Открытие рефлектограммы из БД</source>
+        <translation>Открытие рефлектограммы из БД</translation>
+    </message>
+    <message>
+        <source>Сохранение рефлектограммы в отдельный файл</source>
+        <translation>Сохранение рефлектограммы в отдельный файл</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Открытие рефлектограммы из отдельного файла</source>
+        <translation>Открытие рефлектограммы из отдельного файла</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Дата</source>
         <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Импульс, нс</source>
+        <translation>Импульс, нс</translation>
+    </message>
+    <message>
+        <source>Диапазон</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Растяжка</source>
+        <translation>Растяжка</translation>
+    </message>
+    <message>
+        <source>Усреднение</source>
+        <translation>Усреднение</translation>
+    </message>
+    <message>
+        <source>Усиление, дБ</source>
+        <translation>Усиление, дБ</translation>
+    </message>
+    <message>
+        <source>Согласование</source>
+        <translation>Согласование</translation>
+    </message>
+    <message>
+        <source>Кабель</source>
+        <translation>Кабель</translation>
+    </message>
+    <message>
+        <source>Сохранять в БД</source>
+        <translation>Сохранять в БД</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>ПУСТО</source>
+        <translation>ПУСТО</translation>
     </message>
     <message>
         <source>Время</source>
@@ -295,18 +375,6 @@
     <message>
         <source>Диапазон, м</source>
         <translation>Диапазон, м</translation>
-    </message>
-    <message>
-        <source>Растяжка</source>
-        <translation>Растяжка</translation>
-    </message>
-    <message>
-        <source>Импульс, нс</source>
-        <translation>Импульс, нс</translation>
-    </message>
-    <message>
-        <source>Усиление, дБ</source>
-        <translation>Усиление, дБ</translation>
     </message>
     <message>
         <source>К.У.</source>
@@ -556,6 +624,77 @@
     </message>
 </context>
 <context>
+    <name>TesterPages</name>
+    <message>
+        <source>Список файлов</source>
+        <translation>Список файлов</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Количество</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Коэффициент</source>
+        <translation>Коэффициент</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Сохранить...</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Протокол...</source>
+        <translation>Протокол...</translation>
+    </message>
+    <message>
+        <source>Сохранить график...</source>
+        <translation>Сохранить график...</translation>
+    </message>
+    <message>
+        <source>Отчёт...</source>
+        <translation>Отчёт...</translation>
+    </message>
+    <message>
+        <source>Проценты (%)</source>
+        <translation>Проценты (%)</translation>
+    </message>
+    <message>
+        <source>Мбит/c</source>
+        <translation>Мбит/c</translation>
+    </message>
+    <message>
+        <source>Ошибки: до %1</source>
+        <translation>Ошибки: до %1</translation>
+    </message>
+    <message>
+        <source>Аварийные секунды: до %1</source>
+        <translation>Аварийные секунды: до %1</translation>
+    </message>
+    <message>
+        <source>Нет данных</source>
+        <translation>Нет данных</translation>
+    </message>
+    <message>
+        <source>Файл пуст</source>
+        <translation>Файл пуст</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>НЕТ ИЗМЕРЕНИЙ</source>
@@ -651,6 +790,21 @@
     <message>
         <source>Ошибка создания файла</source>
         <translation>Ошибка создания файла</translation>
+    </message>
+</context>
+<context>
+    <name>TraceViewer</name>
+    <message>
+        <source>Telvane: просмотр рефлектограмм</source>
+        <translation>Telvane: просмотр рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Очистить</translation>
     </message>
 </context>
 </TS>
