@@ -51,7 +51,8 @@ void PlannedCounters(Session& s) {
   Report("counters", s.SendRecord(data), static_cast<uint8_t>(~data[1]));
 }
 
-// Kind 9, code 0x30: the database parameters (16-bit values high byte first).
+// Kind 9, code 0x30: the database parameters (16-bit values high byte first):
+// an addressed record over the serial port, a raw block over IrDA.
 void DatabaseParameters(Session& s) {
   const unsigned max_cables = 64 + 2;
   const unsigned sections = 5;
@@ -66,6 +67,11 @@ void DatabaseParameters(Session& s) {
   PutBe16(&data[10], 1);
   data[12] = static_cast<uint8_t>(sections);
   PutBe16(&data[13], first_free);
+  // Over IrDA the same 15 bytes are the first raw block of the command.
+  if (s.config().irda) {
+    Report("database parameters", s.SendBlock(data), static_cast<uint8_t>(~data[3]));
+    return;
+  }
   Report("database parameters", s.SendRecord(data), static_cast<uint8_t>(~data[3]));
 }
 

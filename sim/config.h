@@ -52,10 +52,14 @@ struct Config {
   int reflectograms = 2;
   int text_records = 12;
   // Firmware version reported in the database information of kinds 11, 12
-  // and 16.
+  // and 16, and the instrument version of kind 17.
   float firmware = 8.0f;
+  // xDSL logs held by kinds 11, 12 and 16.
+  int xdsl_logs = 3;
   // Sheet version of kinds 13 and 14 (302 and above: kind 13's second page).
   float sheet_version = 301.0f;
+  // Served over the emulated IrDA socket rather than a serial port.
+  bool irda = false;
   // Measurements stored in the armour-wear meter (kind 8).
   int wear_count = 300;
   // The tester information of kinds 19 and 20 (-1: the kind's default).

@@ -39,7 +39,9 @@ constexpr char kUsage[] =
     "  --reflectograms N  reflectograms in the generated database (default 2)\n"
     "  --text-records N   records of the text reply (default 12)\n"
     "  --text-size N      pad the text reply to N bytes in all\n"
-    "  --firmware V       firmware version of kinds 11, 12 and 16 (default 8.0)\n"
+    "  --firmware V       firmware version of kinds 11, 12 and 16, instrument\n"
+    "                     version of kind 17 (default 8.0)\n"
+    "  --xdsl-logs N      xDSL logs held by kinds 11, 12 and 16 (default 3)\n"
     "  --sheet-version V  sheet version of kinds 13 and 14 (default 301)\n"
     "  --wear-count N     measurements of the armour-wear meter (default 300)\n"
     "  --tester-info N    kind 19: the information value (default 134: 3 files, 135 and up:\n"
@@ -175,6 +177,9 @@ int Main(int argc, char** argv) {
     } else if (arg == "--text-size") {
       if (!numeric || number < 0) return Fail("bad --text-size");
       config.text_size = static_cast<size_t>(number);
+    } else if (arg == "--xdsl-logs") {
+      if (!numeric || number < 0 || number > 255) return Fail("bad --xdsl-logs");
+      config.xdsl_logs = static_cast<int>(number);
     } else if (arg == "--firmware") {
       char* end = nullptr;
       config.firmware = std::strtof(value, &end);
@@ -208,6 +213,7 @@ int Main(int argc, char** argv) {
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
   std::signal(SIGPIPE, SIG_IGN);
+  config.irda = !irda_dir.empty();
   if (!irda_dir.empty()) return ServeIrda(irda_dir, irda_name, config);
 
   PtyChannel channel;

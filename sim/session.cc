@@ -75,6 +75,10 @@ std::optional<uint8_t> Session::SendRecord(std::span<const uint8_t> data,
     if (!ReadBytes(reply.data(), reply.size())) return std::nullopt;
     if (reply[8] != Sum(std::span<const uint8_t>(reply.data(), 8))) {
       std::fprintf(stderr, "sim: record confirmation with a wrong sum\n");
+      // The program's purge before its next command can take the sum byte
+      // of its confirmation away: the byte read in its place then begins
+      // that command, which goes back to the command loop.
+      if (reply[8] == address()[0]) channel_.Unread(std::span<const uint8_t>(&reply[8], 1));
     }
     if (reply[7] != 0) return reply[7];
   }

@@ -15,6 +15,7 @@ DatabaseInfo435 DatabaseInfo435::FromWire(const uint8_t* data) {
   info.reflectograms = LoadLe16(data + 8);
   info.planned_pairs = LoadLe16(data + 10);
   info.cable_types = LoadLe16(data + 12);
+  info.xdsl_logs = data[14];
   return info;
 }
 
@@ -36,6 +37,7 @@ void Family435InfoPage::Start() {
   }
   info_ = DatabaseInfo435::FromWire(record.data());
   context().facts.version = info_->firmware;
+  context().facts.xdsl_logs = info_->xdsl_logs;
   Changed();
 }
 

@@ -7,7 +7,8 @@
 //   0..3   firmware version, float32 (e.g. 8.027)
 //   4..5   current number of cables     6..7   maximum number of cables
 //   8..9   number of reflectograms      10..11 number of planned-measurement pairs
-//   12..13 number of cable types        14..23 reserved (zero)
+//   12..13 number of cable types        14     number of stored xDSL logs (u8)
+//   15..23 reserved (zero)
 // It is confirmed as record number 0 (the instrument expects 0xFF).
 #ifndef TELVANE_APP_FAMILY435_INFO_PAGE_H_
 #define TELVANE_APP_FAMILY435_INFO_PAGE_H_
@@ -33,6 +34,7 @@ struct DatabaseInfo435 {
   uint16_t reflectograms = 0;
   uint16_t planned_pairs = 0;
   uint16_t cable_types = 0;
+  uint8_t xdsl_logs = 0;
 
   static DatabaseInfo435 FromWire(const uint8_t* data);
 };
@@ -41,8 +43,8 @@ class Family435InfoPage : public InstrumentPage {
  public:
   explicit Family435InfoPage(PageContext& context);
 
-  // Command 0x60 and the information record; the version goes to the
-  // session facts.
+  // Command 0x60 and the information record; the version and the number of
+  // xDSL logs go to the session facts.
   void Start() override;
   void ClearBuffers() override;
 

@@ -27,6 +27,9 @@ namespace telvane {
 // version of kinds 17 and 18). Cleared when a session ends or a search starts.
 struct SessionFacts {
   std::optional<float> version;
+  // The number of xDSL logs the instrument holds (kinds 11, 12 and 16: byte 14
+  // of the database information record), which the xDSL page's list needs.
+  std::optional<unsigned> xdsl_logs;
 };
 
 // Everything a page may use, shared by all pages of the window. Pages reach

@@ -5,6 +5,7 @@
 #include "testers/files/file_pages.h"
 #include "testers/plan/plan_pages.h"
 #include "testers/tester_result_pages.h"
+#include "testers/xdsl/xdsl_pages.h"
 
 namespace telvane {
 namespace {
@@ -21,6 +22,7 @@ PageList TesterPages() {
   Append(all, FilePages());
   Append(all, PlanPages());
   Append(all, ResultPages());
+  Append(all, XdslPages());
   return all;
 }
 

@@ -20,9 +20,9 @@ const PeerBytes kAddress = PeerAddress(16, "123456");
 const PeerBytes kCommand = {0x10, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x60, 0xA5};
 
 // Firmware 8.5 (little-endian float), 17 of 300 cables, 4 reflectograms, 120
-// planned pairs, 9 cable types, then zeros.
+// planned pairs, 9 cable types, 6 xDSL logs, then zeros.
 PeerBytes Information() {
-  PeerBytes data = {0x00, 0x00, 0x08, 0x41, 17, 0, 0x2C, 0x01, 4, 0, 120, 0, 9, 0};
+  PeerBytes data = {0x00, 0x00, 0x08, 0x41, 17, 0, 0x2C, 0x01, 4, 0, 120, 0, 9, 0, 6};
   data.resize(24, 0);
   return data;
 }
@@ -43,6 +43,7 @@ TEST_F(Family435PeerTest, InformationRecordGivesTheVersionAndCounters) {
   EXPECT_TRUE(peer_.done()) << peer_.mismatch();
   EXPECT_TRUE(link_.screen().MessageLines().empty());
   EXPECT_EQ(link_.context().facts.version, 8.5f);
+  EXPECT_EQ(link_.context().facts.xdsl_logs, 6u);
   using Row = std::pair<std::string, std::string>;
   EXPECT_EQ(page_.Rows(), (std::vector<Row>{{"Версия ПО", "8.500"},
                                             {"Кабелей", "17 / 300"},
@@ -69,6 +70,7 @@ TEST_F(Family435PeerTest, AWrongCommandConfirmationLeavesNoVersion) {
   page_.Start();
   EXPECT_TRUE(peer_.done()) << peer_.mismatch();
   EXPECT_FALSE(link_.context().facts.version.has_value());
+  EXPECT_FALSE(link_.context().facts.xdsl_logs.has_value());
   EXPECT_TRUE(page_.Rows().empty());
   EXPECT_TRUE(link_.screen().HasMessage("Ошибка подтверждения команды"));
   EXPECT_TRUE(link_.screen().HasMessage("Ошибка выполнения команды"));

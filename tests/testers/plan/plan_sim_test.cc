@@ -2,6 +2,7 @@
 // fields from kind 9's initial transfer and a plan stored after two edits.
 #include <gtest/gtest.h>
 
+#include "support/sim_irda.h"
 #include "support/sim_process.h"
 
 namespace telvane {
@@ -33,6 +34,20 @@ TEST(PlanSimTest, TheParametersOfTheSearchAndAStoredPlan) {
       "Максимальное кол-во участков в кабеле: 2\n"
       "Первый свободный байт в пр-ве БД план. изм.: 1673\n";
   EXPECT_NE(run.output.find(after), std::string::npos) << run.output;
+}
+
+TEST(PlanSimTest, OverIrdaTheParametersComeAsTheFirstBlockOf0x30) {
+  testing::IrdaSimDir irda;
+  testing::IrdaSimProcess device(irda, "KVR", {"--kind", "9", "--serial", "P00009"});
+  ASSERT_TRUE(device.ready());
+  const auto run = testing::RunCli("pages plan --session 9:P00009:irda --max-sections 2 --print");
+  ASSERT_EQ(run.status, 0) << run.output << device.Log();
+  EXPECT_NE(run.output.find("Текущее кол-во КАБЕЛЕЙ в БД параметров: 3\n"), std::string::npos)
+      << run.output;
+  // 66 cables of 2 sections: f = 66 × 51 + 41 = 3407, p = (32768 − 3407) / 26.
+  EXPECT_NE(run.output.find("Макс. кол-во пар в БД плановых измерений: 1129\n"), std::string::npos)
+      << run.output;
+  EXPECT_EQ(device.Log().find("not confirmed"), std::string::npos) << device.Log();
 }
 
 }  // namespace
