@@ -46,6 +46,9 @@ void AddCablePageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);
 void AddTrace6PageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
+// "pages xdsl", "line-info", "line-records", "frequencies", "line-delete"
+// (xdsl_pages_commands.cc).
+void AddXdslPageCommands(PageCommandTable& table);
 // The pages of the instruments with a file system (file_pages_commands.cc).
 void AddFilePageCommands(PageCommandTable& table);
 // The sheets (kinds 13, 14), the armour wear (kind 8) and the memory plan (kind 9).

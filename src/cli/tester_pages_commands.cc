@@ -7,6 +7,7 @@ namespace telvane::cli {
 void AddTesterPageCommands(PageCommandTable& table) {
   AddFilePageCommands(table);
   AddResultPageCommands(table);
+  AddXdslPageCommands(table);
 }
 
 }  // namespace telvane::cli

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "testers/files/file_pages.h"
+#include "testers/line/line_pages.h"
 #include "testers/plan/plan_pages.h"
 #include "testers/tester_result_pages.h"
 #include "testers/xdsl/xdsl_pages.h"
@@ -23,6 +24,7 @@ PageList TesterPages() {
   Append(all, PlanPages());
   Append(all, ResultPages());
   Append(all, XdslPages());
+  Append(all, LinePages());
   return all;
 }
 

@@ -277,7 +277,7 @@ TEST(PagesCliHelpTest, PagesListTheirActionsAndTheirTabs) {
   }
   // Tabs offered by version carry their condition.
   for (const char* line :
-       {"11\txDSL\t-\tversion >= 8.027\n", "13\tБД Измерений\tsheets\tversion < 302\n",
+       {"11\txDSL\txdsl\tversion >= 8.027\n", "13\tБД Измерений\tsheets\tversion < 302\n",
         "13\tБД Измерений\tsheets\tversion >= 302\n", "17\tИзмерения\tfolders\tversion >= 4\n",
         "18\tФайлы\tfiles\tversion > 2.003\n"}) {
     EXPECT_NE(list.output.find(line), std::string::npos) << line << "\n" << list.output;
