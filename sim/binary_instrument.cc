@@ -77,6 +77,10 @@ State ServeCommand(Session& s, uint8_t first) {
     std::fprintf(stderr, "sim: command 0x%02X not known to kind %d\n", code, s.config().kind);
     return State::kSession;
   }
+  if (code == s.config().faults.unconfirmed_code) {
+    std::fprintf(stderr, "sim: command 0x%02X left unconfirmed (fault)\n", code);
+    return State::kSession;
+  }
   s.SendConfirmation(static_cast<uint8_t>(~code));
   (*handler)(s);
   return State::kSession;

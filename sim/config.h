@@ -36,6 +36,14 @@ struct Faults {
   bool no_trailer = false;
   // Stop sending after this many bytes.
   long silence_after = -1;
+  // File service: this command code is not confirmed.
+  int unconfirmed_code = -1;
+  // File service: a listing stops half way, without its end entry.
+  bool short_listing = false;
+  // File service: records from the program are confirmed with 1, not 0xFE.
+  bool bad_confirm_byte = false;
+  // File service, kind 17: the listing also holds paths that point outside.
+  bool hostile_listing = false;
 };
 
 struct Config {
@@ -62,6 +70,9 @@ struct Config {
   bool irda = false;
   // Measurements stored in the armour-wear meter (kind 8).
   int wear_count = 300;
+  // File service (kinds 17, 18): the folder served as the instrument's "/"
+  // (empty: a generated one).
+  std::string fs_dir;
   // The tester information of kinds 19 and 20 (-1: the kind's default).
   long tester_info = -1;
   // Text protocol: total reply length (0: as long as the records make it).

@@ -44,6 +44,8 @@ constexpr char kUsage[] =
     "  --xdsl-logs N      xDSL logs held by kinds 11, 12 and 16 (default 3)\n"
     "  --sheet-version V  sheet version of kinds 13 and 14 (default 301)\n"
     "  --wear-count N     measurements of the armour-wear meter (default 300)\n"
+    "  --fs DIR           kinds 17, 18: the folder served as the instrument's file system\n"
+    "                     (default: a generated one with /mnt/ext2/ content)\n"
     "  --tester-info N    kind 19: the information value (default 134: 3 files, 135 and up:\n"
     "                     39); kind 20: the number of result files (default 6)\n"
     "  --trace            log every frame to stderr in hex\n"
@@ -58,7 +60,11 @@ constexpr char kUsage[] =
     "      silent               never answer\n"
     "      sync-kind|sync-serial|sync-invert|sync-sum|sync-silent  wrong synchronisation\n"
     "      bad-slot             numbered records carry a slot number beyond the table\n"
-    "      no-trailer           text reply without its trailer\n";
+    "      no-trailer           text reply without its trailer\n"
+    "      no-confirm:CODE      file service: command CODE (hex) is not confirmed\n"
+    "      short-listing        file service: a listing stops half way\n"
+    "      bad-confirm-byte     file service: records are confirmed with 1, not 0xFE\n"
+    "      hostile-listing      file service, kind 17: paths pointing outside are listed\n";
 
 void OnSignal(int) { g_stop = 1; }
 
@@ -108,6 +114,17 @@ bool ParseFault(const std::string& f, Faults& faults) {
     faults.bad_slot = true;
   } else if (f == "no-trailer") {
     faults.no_trailer = true;
+  } else if (f.rfind("no-confirm:", 0) == 0) {
+    char* end = nullptr;
+    value = std::strtol(f.c_str() + 11, &end, 16);
+    if (end == f.c_str() + 11 || *end != '\0' || value < 0 || value > 255) return false;
+    faults.unconfirmed_code = static_cast<int>(value);
+  } else if (f == "short-listing") {
+    faults.short_listing = true;
+  } else if (f == "bad-confirm-byte") {
+    faults.bad_confirm_byte = true;
+  } else if (f == "hostile-listing") {
+    faults.hostile_listing = true;
   } else {
     return false;
   }
@@ -191,6 +208,8 @@ int Main(int argc, char** argv) {
     } else if (arg == "--wear-count") {
       if (!numeric || number < 0 || number > 65535) return Fail("bad --wear-count");
       config.wear_count = static_cast<int>(number);
+    } else if (arg == "--fs") {
+      config.fs_dir = value;
     } else if (arg == "--tester-info") {
       if (!numeric || number < 0 || number > 0xFFFFFFFFL) return Fail("bad --tester-info");
       config.tester_info = number;

@@ -18,7 +18,11 @@ class SerialChannel : public ByteChannel {
   // confirmation of the previous exchange may still be on its way, and
   // dropping it would leave the instrument waiting for it.
   bool Purge() override { return port_.Purge(true, false); }
-  bool PurgeAll() override { return port_.Purge(true, true); }
+  // Before a transaction too, only what has arrived is discarded: the
+  // confirmation that ended the transaction before may not have left the
+  // port yet (a port drains at the line's pace), and the instrument would
+  // take the next command for it.
+  bool PurgeAll() override { return port_.Purge(true, false); }
   bool SetEventMask() override { return port_.SetEventMaskRxChar(); }
   bool SetReadTimeout(int milliseconds) override { return port_.SetReadTimeout(milliseconds); }
   int read_timeout() const override { return port_.read_timeout(); }

@@ -15,17 +15,19 @@ FileBrowserPage::FileBrowserPage(PageContext& context, PageId id,
       folder_(std::move(folder)) {}
 
 void FileBrowserPage::Start() {
-  if (ChangeFolder(folder_->current(), true)) List();
+  if (ChangeFolder(current_, true)) List();
 }
 
 void FileBrowserPage::ClearBuffers() {
   entries_.clear();
   selected_.reset();
+  current_ = kRootFolder;
   folder_->Reset();
   Changed();
 }
 
 bool FileBrowserPage::ChangeFolder(const std::string& folder, bool force) {
+  current_ = folder;
   const bool ok = folder_->Change(service_, folder, force);
   Changed();
   return ok;
@@ -33,7 +35,8 @@ bool FileBrowserPage::ChangeFolder(const std::string& folder, bool force) {
 
 bool FileBrowserPage::List() {
   std::vector<FileEntry> received;
-  const bool ok = service_.List(received);
+  // The masks page may have changed the instrument's folder since.
+  const bool ok = folder_->Change(service_, current_, false) && service_.List(received);
   entries_ = OrderListing(received);
   selected_ = entries_.empty() ? std::nullopt : std::optional<size_t>(0);
   Changed();
@@ -43,8 +46,8 @@ bool FileBrowserPage::List() {
 bool FileBrowserPage::Open(size_t index) {
   if (index >= entries_.size() || !entries_[index].is_folder()) return false;
   const std::string& name = entries_[index].name;
-  const std::string target = name == kParentName ? ParentFolder(folder_->current())
-                                                 : ChildFolder(folder_->current(), name);
+  const std::string target =
+      name == kParentName ? ParentFolder(current_) : ChildFolder(current_, name);
   return ChangeFolder(target, false) && List();
 }
 
@@ -68,7 +71,7 @@ bool FileBrowserPage::delete_enabled() const {
   const RemoteEntry* entry = Selected();
   if (entry == nullptr) return false;
   // The instrument's own database stays.
-  return !(folder_->current() == kRootFolder && entry->name == kDatabaseName);
+  return !(current_ == kRootFolder && entry->name == kDatabaseName);
 }
 
 bool FileBrowserPage::change_enabled() const {
@@ -79,13 +82,14 @@ bool FileBrowserPage::change_enabled() const {
 bool FileBrowserPage::ReceiveSelected() {
   if (!receive_enabled()) return false;
   const RemoteEntry entry = *Selected();
-  return ReceiveToFile(service_, screen(), entry, ReceivedFileDialog(entry.name));
+  return ReceiveToFile(service_, screen(), {current_ + entry.name, entry.size},
+                       ReceivedFileDialog(entry.name));
 }
 
 bool FileBrowserPage::DeleteSelected() {
   if (!delete_enabled()) return false;
   const RemoteEntry entry = *Selected();
-  if (!service_.SelectRemotePath(entry.name, entry.size)) return false;
+  if (!service_.SelectRemotePath(current_ + entry.name, entry.size)) return false;
   const char* question = entry.is_folder()
                              ? "Удалить безвозвратно папку и всё её содержимое на приборе?"
                              : "Удалить безвозвратно файл на приборе?";

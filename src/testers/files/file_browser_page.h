@@ -12,6 +12,7 @@
 #include "testers/files/file_records.h"
 #include "testers/files/file_service.h"
 #include "testers/files/remote_folder.h"
+#include "testers/files/remote_paths.h"
 
 namespace telvane {
 
@@ -26,7 +27,8 @@ class FileBrowserPage : public InstrumentPage {
 
   // Change folder (0x10 only when it differs from the last sent, or forced).
   bool ChangeFolder(const std::string& folder, bool force);
-  // 0x0D: the current folder's entries; the first is selected.
+  // 0x0D: the shown folder's entries (sent first when the instrument's
+  // folder is another); the first is selected.
   bool List();
   // A double click: ".." goes up, another folder goes down; then change
   // folder and list. A file does nothing.
@@ -40,7 +42,7 @@ class FileBrowserPage : public InstrumentPage {
   void Select(std::optional<size_t> index);
   const std::vector<RemoteEntry>& entries() const { return entries_; }
   std::optional<size_t> selected() const { return selected_; }
-  const std::string& current_folder() const { return folder_->current(); }
+  const std::string& current_folder() const { return current_; }
 
   bool receive_enabled() const;
   bool delete_enabled() const;
@@ -51,6 +53,9 @@ class FileBrowserPage : public InstrumentPage {
 
   FileService service_;
   std::shared_ptr<RemoteFolder> folder_;
+  // The folder shown; entries are selected on the instrument by this folder
+  // and their name, whatever folder the masks page changed to since.
+  std::string current_ = kRootFolder;
   std::vector<RemoteEntry> entries_;
   std::optional<size_t> selected_;
 };

@@ -41,6 +41,11 @@ class ProgressScope {
 
 }  // namespace
 
+FileService::FileService(LinkControl& link, Screen& screen, ChunkPause pause)
+    : link_(link), screen_(screen), pause_(std::move(pause)) {}
+
+FileService::~FileService() = default;
+
 bool AcceptRemoteSize(Screen& screen, uint32_t size) {
   if (size <= kMaxRemoteFileSize) return true;
   screen.ShowMessage(Icon::kError, kCaption, "Выделение памяти под буфер записи провалено!");

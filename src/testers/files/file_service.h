@@ -63,8 +63,10 @@ enum class SentFile {
 class FileService {
  public:
   // `pause` sleeps between the chunks of a long record (tests count them).
-  FileService(LinkControl& link, Screen& screen, ChunkPause pause = {})
-      : link_(link), screen_(screen), pause_(std::move(pause)) {}
+  FileService(LinkControl& link, Screen& screen, ChunkPause pause = {});
+  ~FileService();
+  FileService(const FileService&) = delete;
+  FileService& operator=(const FileService&) = delete;
 
   // 0x00: the database information record.
   std::optional<DbInfoRecord> ReadDbInfo();

@@ -76,7 +76,8 @@ void MasksPage::Select(std::optional<size_t> index) {
 bool MasksPage::ReceiveSelected() {
   if (!selected_) return false;
   const RemoteEntry entry = masks_[*selected_];
-  return ReceiveToFile(service_, screen(), entry, ReceivedMaskDialog(entry.name));
+  return ReceiveToFile(service_, screen(), {folder() + entry.name, entry.size},
+                       ReceivedMaskDialog(entry.name));
 }
 
 bool MasksPage::Send() {
@@ -141,7 +142,8 @@ bool MasksPage::DeleteSelected() {
       Answer::kYes) {
     return false;
   }
-  const bool deleted = service_.SelectRemotePath(entry.name, entry.size) && service_.Delete();
+  const bool deleted =
+      service_.SelectRemotePath(folder() + entry.name, entry.size) && service_.Delete();
   List();
   return deleted;
 }

@@ -3,7 +3,6 @@
 namespace telvane {
 
 bool RemoteFolder::Change(FileService& service, const std::string& folder, bool force) {
-  current_ = folder;
   if (!force && folder == last_sent_) return true;
   last_sent_.clear();
   if (!service.ChangeFolder(folder)) return false;

@@ -94,7 +94,7 @@ TEST_F(FileBrowserPageTest, FolderAlreadySentIsNotSentAgain) {
 
 TEST_F(FileBrowserPageTest, ReceiveFileWithoutDotOffersEmptyFilter) {
   StartIn({{"README", 3}, {"log.txt", 2}});
-  files_.Select("README", 3);
+  files_.Select("/mnt/ext2/README", 3);
   files_.Receive(0x0E, {'a', 'b', 'c'});
   link_.screen().ChooseFile(dir_.File("readme"));
   ASSERT_TRUE(page_.ReceiveSelected()) << peer_.mismatch();
@@ -104,7 +104,7 @@ TEST_F(FileBrowserPageTest, ReceiveFileWithoutDotOffersEmptyFilter) {
   EXPECT_EQ(testing::ReadAll(dir_.File("readme")), (PeerBytes{'a', 'b', 'c'}));
 
   page_.Select(1);
-  files_.Select("log.txt", 2);
+  files_.Select("/mnt/ext2/log.txt", 2);
   files_.Receive(0x0E, {'o', 'k'});
   link_.screen().ChooseFile(std::nullopt);
   EXPECT_FALSE(page_.ReceiveSelected());
@@ -116,11 +116,11 @@ TEST_F(FileBrowserPageTest, ReceiveFileWithoutDotOffersEmptyFilter) {
 
 TEST_F(FileBrowserPageTest, DeleteAsksByKindAndListsAgainOnYes) {
   StartIn({{"old", kFolder}, {"a.log", 5}});
-  files_.Select("old", kFolder);
+  files_.Select("/mnt/ext2/old", kFolder);
   link_.screen().Answer(Answer::kNo, "папку и всё её содержимое");
   EXPECT_FALSE(page_.DeleteSelected());
   page_.Select(1);
-  files_.Select("a.log", 5);
+  files_.Select("/mnt/ext2/a.log", 5);
   link_.screen().Answer(Answer::kYes, "Удалить безвозвратно файл на приборе?");
   peer_.Expect(files_.Command(0x0F), files_.Confirm(0x0F));
   files_.List({{"old", kFolder}});

@@ -113,9 +113,9 @@ TEST_F(FolderFilesPageTest, FailedSelectEndsTheLoop) {
   peer_.Expect(files_.Command(0x12), files_.Confirm(0x00));
   EXPECT_FALSE(page_.ReceiveSelected());
   EXPECT_TRUE(peer_.done()) << peer_.mismatch();
-  EXPECT_EQ(link_.screen().MessageLines(),
-            (std::vector<std::string>{"Ошибка: Ошибка подтверждения команды",
-                                      "Ошибка: Ошибка команды"}));
+  EXPECT_EQ(
+      link_.screen().MessageLines(),
+      (std::vector<std::string>{"Ошибка: Ошибка подтверждения команды", "Ошибка: Ошибка команды"}));
 }
 
 TEST_F(FolderFilesPageTest, DeleteSelectsTheFolderPathAsFolderThenAsks) {

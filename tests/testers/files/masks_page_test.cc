@@ -69,7 +69,7 @@ TEST_F(MasksPageTest, OnlyMaskNamesListedAndFolderFollowsChoices) {
 
 TEST_F(MasksPageTest, ReceiveOffersStarExtensionFilter) {
   StartWith({{"a.msk", 2}});
-  files_.Select("a.msk", 2);
+  files_.Select(std::string(kFolder) + "a.msk", 2);
   files_.Receive(0x0E, {'1', '\n'});
   link_.screen().ChooseFile(dir_.File("got.msk"));
   ASSERT_TRUE(page_.ReceiveSelected()) << peer_.mismatch();
@@ -148,16 +148,16 @@ TEST_F(MasksPageTest, FailedSelectSaysSoAndListsAgain) {
   files_.List({});
   EXPECT_FALSE(page_.Send());
   EXPECT_TRUE(peer_.done()) << peer_.mismatch();
-  EXPECT_EQ(link_.screen().MessageLines(),
-            (std::vector<std::string>{"Ошибка: Ошибка подтверждения команды",
-                                      "Ошибка: Ошибка команды",
-                                      "Ошибка: Ошибка передачи информации о маске!"}));
+  EXPECT_EQ(
+      link_.screen().MessageLines(),
+      (std::vector<std::string>{"Ошибка: Ошибка подтверждения команды", "Ошибка: Ошибка команды",
+                                "Ошибка: Ошибка передачи информации о маске!"}));
 }
 
 TEST_F(MasksPageTest, DeleteAsksThenSelectsDeletesAndLists) {
   StartWith({{"a.msk", 2}});
   link_.screen().Answer(Answer::kYes, "Удалить безвозвратно маску на приборе?");
-  files_.Select("a.msk", 2);
+  files_.Select(std::string(kFolder) + "a.msk", 2);
   peer_.Expect(files_.Command(0x0F), files_.Confirm(0x0F));
   files_.List({});
   ASSERT_TRUE(page_.DeleteSelected());
