@@ -1,51 +1,38 @@
-// Kinds 11, 12 and 16 (instruments with 435-byte cable records), code 0x60:
-// the database information record, 24 data bytes little-endian: firmware
-// version (float32), current and maximum cables, reflectograms, planned pairs,
-// cable types (u16 each), the number of stored xDSL logs (u8 at 14), 9
-// reserved bytes. The program confirms it as record
-// number 0, i.e. with 0xFF.
-#include <cstdio>
-#include <cstring>
-#include <vector>
-
+// Kinds 11, 12 and 16 (instruments with 435-byte cable records), as
+// docs/family-435.md describes them:
+//   0x60  the database information record (confirmed as record 0, 0xFF)
+//   0x63  the cable records, 496 bytes each (block, name[41], 20 statuses)
+//   0x64  a cable number (index u16, 0), then that cable's record
+//   0x65  the cable types, 31 bytes each (name[19], three floats)
+//   0x61  one cable record from the program; 0x62 the whole database
+//   0x67  reflectogram number (slot, cable u16), then the extended record in
+//         its used length by firmware; 0x68 the same, received
+#include "reflectometer_db.h"
 #include "registry.h"
 #include "session.h"
 
 namespace sim {
 namespace {
 
-void PutLe16(uint8_t* out, unsigned value) {
-  out[0] = static_cast<uint8_t>(value);
-  out[1] = static_cast<uint8_t>(value >> 8);
+ReflDb& Db435(Session& s) { return ReflDatabase(kNewer, s.config()); }
+
+void Register(int kind) {
+  RegisterCommand(kind, 0x60, [](Session& s) { SendInformation(s, Db435(s), 40); });
+  RegisterCommand(kind, 0x63, [](Session& s) { SendCables(s, Db435(s)); });
+  RegisterCommand(kind, 0x64, [](Session& s) { SendOneCable(s, Db435(s)); });
+  RegisterCommand(kind, 0x65, [](Session& s) { SendTypes(s, Db435(s)); });
+  RegisterCommand(kind, 0x61, [](Session& s) { ReceiveCables(s, Db435(s), false); });
+  RegisterCommand(kind, 0x62, [](Session& s) { ReceiveCables(s, Db435(s), true); });
+  RegisterCommand(kind, 0x67, [](Session& s) { SendTrace(s, Db435(s), s.config()); });
+  RegisterCommand(kind, 0x68, [](Session& s) { ReceiveTrace(s, Db435(s), s.config()); });
 }
 
-void DatabaseInformation(Session& s) {
-  const Config& c = s.config();
-  std::vector<uint8_t> data(24, 0);
-  const float firmware = c.firmware;
-  uint32_t bits = 0;
-  std::memcpy(&bits, &firmware, 4);
-  for (int i = 0; i < 4; ++i) data[i] = static_cast<uint8_t>(bits >> (8 * i));
-  PutLe16(&data[4], static_cast<unsigned>(c.cables));
-  PutLe16(&data[6], 200);
-  PutLe16(&data[8], static_cast<unsigned>(c.reflectograms));
-  PutLe16(&data[10], 40);
-  PutLe16(&data[12], 63);
-  data[14] = static_cast<uint8_t>(c.xdsl_logs);
-  const std::optional<uint8_t> answer = s.SendRecord(data);
-  // The program's next command (the xDSL list) can come where its
-  // confirmation was lost to the purge before that command.
-  if (answer != 0xFF && s.GiveBackCommand()) {
-    std::fprintf(stderr, "sim: information record unconfirmed; next command taken\n");
-  } else if (answer != 0xFF) {
-    std::fprintf(stderr, "sim: database information confirmed with %d, not 255\n",
-                 answer ? *answer : -1);
+struct Registrar {
+  Registrar() {
+    for (int kind : {11, 12, 16}) Register(kind);
   }
-}
-
-const CommandRegistrar kKind11(11, 0x60, DatabaseInformation);
-const CommandRegistrar kKind12(12, 0x60, DatabaseInformation);
-const CommandRegistrar kKind16(16, 0x60, DatabaseInformation);
+};
+const Registrar kRegistrar;
 
 }  // namespace
 }  // namespace sim

@@ -1,6 +1,5 @@
 #include "app/subsystems.h"
 
-#include "app/family435_info_page.h"
 #include "app/info_page.h"
 #include "app/text_planned_page.h"
 #include "cable/pages/cable_pages.h"
@@ -12,7 +11,6 @@ PageList AppPages() {
   return {
       PageRow<InfoPage>(PageId::kInstrumentInfo),
       PageRow<TextPlannedPage>(PageId::kTextPlanned),
-      PageRow<Family435InfoPage>(PageId::kDbInfo11),
   };
 }
 

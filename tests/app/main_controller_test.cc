@@ -6,9 +6,9 @@
 
 #include "app/dataflash_reader.h"
 #include "app/fake_link.h"
-#include "app/family435_info_page.h"
 #include "app/first_transfer.h"
 #include "base/values.h"
+#include "cable/family/family_info_page.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"
 
@@ -70,6 +70,7 @@ class MainControllerTest : public ::testing::Test {
   // Builds the controller; the pages named in `probes` are ProbePages, with the
   // version they read at Start.
   void Make(std::map<PageId, std::optional<float>> probes = {}) {
+    link_.screen = &screen_;
     controller_ = std::make_unique<MainController>(
         screen_, link_, options_,
         [this, probes](PageId id, PageContext& context) -> std::unique_ptr<InstrumentPage> {
@@ -516,7 +517,11 @@ TEST(DataflashWrite, AFullDeviceIsAWriteFailure) {
 TEST_F(MainControllerTest, Family435InformationRecordGivesTheVersionAndCounters) {
   Found(16, "КВР-ПРО-'30'");
   link_.receive = [](uint8_t* d, size_t n) {
-    if (n != kDatabaseInfoSize435) return false;
+    if (n == 496) {  // a cable record
+      std::fill(d, d + n, 0);
+      return true;
+    }
+    if (n != kFamilyInfoSize) return false;
     std::fill(d, d + n, 0);
     StoreLeFloat(8.03f, d);
     StoreLe16(17, d + 4);
@@ -527,19 +532,25 @@ TEST_F(MainControllerTest, Family435InformationRecordGivesTheVersionAndCounters)
     return true;
   };
   Start();
-  EXPECT_EQ(link_.log, (std::vector<std::string>{"search", "command 0x60 wait 11",
-                                                 "receive 24 confirm 0 wait 11"}));
-  auto& page = static_cast<Family435InfoPage&>(controller_->pages().page(PageId::kDbInfo11));
+  std::vector<std::string> expected = {"search", "command 0x60 wait 11",
+                                       "receive 24 confirm 0 wait 11", "command 0x63 wait 11"};
+  // The 17 cable records that the information announces.
+  for (int i = 0; i < 17; ++i)
+    expected.push_back("receive 496 confirm " + std::to_string(i) + " wait 30");
+  EXPECT_EQ(link_.log, expected);
+  auto& page = static_cast<FamilyInfoPage&>(controller_->pages().page(PageId::kDbInfo11));
   using Row = std::pair<std::string, std::string>;
   EXPECT_EQ(page.Rows(), (std::vector<Row>{{"Версия ПО", "8.030"},
                                            {"Кабелей", "17 / 300"},
                                            {"Рефлектограмм", "5"},
                                            {"Пар плановых измерений", "1999"},
                                            {"Типов кабелей", "63"}}));
+  EXPECT_EQ(page.model().cable_count(), 17);
   EXPECT_EQ(controller_->tabs().size(), 6u);
   // The end of the session forgets the reading and the version.
   controller_->EndSession();
   EXPECT_TRUE(page.Rows().empty());
+  EXPECT_EQ(page.model().cable_count(), 0);
   EXPECT_EQ(controller_->tabs().size(), 1u);
 }
 

@@ -60,28 +60,10 @@ void TextPlannedPageView::Refresh() {
 
 namespace telvane {
 
-Family435InfoPageView::Family435InfoPageView(Family435InfoPage& page, QWidget* parent)
-    : PageView(page, parent), info_(page) {
-  auto* layout = new QVBoxLayout(this);
-  rows_ = new QListWidget(this);
-  rows_->setObjectName("InfoRows");
-  layout->addWidget(rows_);
-  Refresh();
-}
-
-void Family435InfoPageView::Refresh() {
-  rows_->clear();
-  for (const auto& [label, value] : info_.Rows()) {
-    rows_->addItem(QCoreApplication::translate("Pages", label.c_str()) + ": " +
-                   QString::fromStdString(value));
-  }
-}
-
 ViewList AppPageViews() {
   return {
       {PageId::kInstrumentInfo, ViewOf<InfoPage, InfoPageView>},
       {PageId::kTextPlanned, ViewOf<TextPlannedPage, TextPlannedPageView>},
-      {PageId::kDbInfo11, ViewOf<Family435InfoPage, Family435InfoPageView>},
   };
 }
 

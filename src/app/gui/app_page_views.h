@@ -1,15 +1,12 @@
-// The views of the main window's own pages: the instrument information, the
-// text-protocol instrument's planned measurements and the 435-byte family's
-// database information.
+// The views of the main window's own pages: the instrument information and the
+// text-protocol instrument's planned measurements.
 #ifndef TELVANE_APP_GUI_APP_PAGE_VIEWS_H_
 #define TELVANE_APP_GUI_APP_PAGE_VIEWS_H_
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/family435_info_page.h"
 #include "app/info_page.h"
 #include "app/text_planned_page.h"
 #include "page/gui/page_view.h"
@@ -42,19 +39,6 @@ class TextPlannedPageView : public PageView {
   TextPlannedPage& planned_;
   QTreeWidget* list_;
   QPushButton* save_;
-};
-
-// The database information of the 435-byte family: one row per value.
-class Family435InfoPageView : public PageView {
-  Q_OBJECT
-
- public:
-  Family435InfoPageView(Family435InfoPage& page, QWidget* parent);
-  void Refresh() override;
-
- private:
-  Family435InfoPage& info_;
-  QListWidget* rows_;
 };
 
 // The rows of the window's own pages.

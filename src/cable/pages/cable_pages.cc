@@ -1,5 +1,7 @@
 #include "cable/pages/cable_pages.h"
 
+#include "cable/family/family435_cable_page.h"
+#include "cable/family/family_info_page.h"
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
 #include "cable/pages/cable_size_page.h"
@@ -17,9 +19,10 @@ namespace telvane {
 PageList CablePages() {
   auto full = std::make_shared<FullFamilyModel>();
   auto compact = std::make_shared<CompactModel>();
+  auto family343 = std::make_shared<FamilyModel>(kFamily343);
+  auto family435 = std::make_shared<FamilyModel>(kFamily435);
+  auto family233 = std::make_shared<FamilyModel>(kFamily233);
   auto sheets = std::make_shared<SheetModel>();
-  auto reflectometer343 = std::make_shared<ReflectometerCableList>(RecordForm::kCompact);
-  auto reflectometer435 = std::make_shared<ReflectometerCableList>(RecordForm::kExtended);
   return {
       PageRow<CableTypePage>(PageId::kCableTypeBase2),
       PageRow<CableSizePage>(PageId::kDbCounters6, full),
@@ -29,11 +32,15 @@ PageList CablePages() {
       PageRow<Trace6Page>(PageId::kReflectograms6),
       PageRow<CompactCablePage>(PageId::kCompactCables7, compact),
       PageRow<PlannedBasePage>(PageId::kPlannedBase47, compact),
+      PageRow<FamilyInfoPage>(PageId::kDbInfo10, family343),
+      PageRow<FamilyInfoPage>(PageId::kDbInfo11, family435),
+      PageRow<FamilyInfoPage>(PageId::kDbInfo14, family233),
+      PageRow<Family435CablePage>(PageId::kCables11, family435),
       PageRow<SheetsPage>(PageId::kSheets13, sheets),
       PageRow<SheetsReceivePage>(PageId::kSheetsReceive13, sheets),
       PageRow<WearPage>(PageId::kWear8),
-      PageRow<OlderReflectogramPage>(PageId::kReflectograms10, reflectometer343),
-      PageRow<NewerReflectogramPage>(PageId::kReflectograms11, reflectometer435),
+      PageRow<OlderReflectogramPage>(PageId::kReflectograms10, family343),
+      PageRow<NewerReflectogramPage>(PageId::kReflectograms11, family435),
   };
 }
 

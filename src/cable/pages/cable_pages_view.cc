@@ -1,5 +1,7 @@
 #include "cable/pages/cable_pages_view.h"
 
+#include "cable/family/family435_cable_page_view.h"
+#include "cable/family/family_info_page_view.h"
 #include "cable/pages/cable_type_page_view.h"
 #include "cable/pages/compact_cable_page_view.h"
 #include "cable/pages/full_family_view.h"
@@ -21,6 +23,10 @@ ViewList CablePageViews() {
       {PageId::kReflectograms6, ViewOf<Trace6Page, Trace6PageView>},
       {PageId::kCompactCables7, ViewOf<CompactCablePage, CompactCablePageView>},
       {PageId::kPlannedBase47, ViewOf<PlannedBasePage, PlannedBasePageView>},
+      {PageId::kDbInfo10, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
+      {PageId::kDbInfo11, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
+      {PageId::kDbInfo14, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
+      {PageId::kCables11, ViewOf<Family435CablePage, Family435CablePageView>},
       {PageId::kSheets13, ViewOf<SheetsPage, SheetsPageView>},
       {PageId::kSheetsReceive13, ViewOf<SheetsReceivePage, SheetsPageView>},
       {PageId::kWear8, ViewOf<WearPage, WearPageView>},

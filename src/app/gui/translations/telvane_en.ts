@@ -297,6 +297,54 @@ per length (ohm*km)</translation>
         <translation>Update DB...</translation>
     </message>
     <message>
+        <source>Открыть БД...</source>
+        <translation>Open DB...</translation>
+    </message>
+    <message>
+        <source>Загрузка с прибора параметров отмеченных кабелей</source>
+        <translation>Load the parameters of the checked cables from the instrument</translation>
+    </message>
+    <message>
+        <source>Запись в прибор параметров отмеченных кабелей</source>
+        <translation>Write the parameters of the checked cables to the instrument</translation>
+    </message>
+    <message>
+        <source>Обновление базы данных отмеченными записями</source>
+        <translation>Update the database with the checked records</translation>
+    </message>
+    <message>
+        <source>Открытие записей из базы данных</source>
+        <translation>Open records from the database</translation>
+    </message>
+    <message>
+        <source>Признак</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Количество пар:</source>
+        <translation>Pairs:</translation>
+    </message>
+    <message>
+        <source>Номер:</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>Тип кабеля:</source>
+        <translation>Cable type:</translation>
+    </message>
+    <message>
+        <source>Длина (м):</source>
+        <translation>Length (m):</translation>
+    </message>
+    <message>
+        <source>К.У.:</source>
+        <translation>Velocity factor:</translation>
+    </message>
+    <message>
+        <source>Длина (точек):</source>
+        <translation>Length (points):</translation>
+    </message>
+    <message>
         <source>Сохранение рефлектограммы В БД</source>
         <translation>Save the reflectogram to the database</translation>
     </message>
@@ -519,6 +567,22 @@ per length (ohm*km)</translation>
     <message>
         <source>Сохранить...</source>
         <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Уд. емк.(нФ/км):</source>
+        <translation>Spec. cap. (nF/km):</translation>
+    </message>
+    <message>
+        <source>R шлейфа (Ом):</source>
+        <translation>Loop R (Ohm):</translation>
+    </message>
+    <message>
+        <source>Пл. сеч.(кв. мм):</source>
+        <translation>Cross-section (sq. mm):</translation>
+    </message>
+    <message>
+        <source>ТПЖ :</source>
+        <translation>Conductor R:</translation>
     </message>
 </context>
 <context>

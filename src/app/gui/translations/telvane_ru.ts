@@ -297,6 +297,54 @@
         <translation>Обновить БД...</translation>
     </message>
     <message>
+        <source>Открыть БД...</source>
+        <translation>Открыть БД...</translation>
+    </message>
+    <message>
+        <source>Загрузка с прибора параметров отмеченных кабелей</source>
+        <translation>Загрузка с прибора параметров отмеченных кабелей</translation>
+    </message>
+    <message>
+        <source>Запись в прибор параметров отмеченных кабелей</source>
+        <translation>Запись в прибор параметров отмеченных кабелей</translation>
+    </message>
+    <message>
+        <source>Обновление базы данных отмеченными записями</source>
+        <translation>Обновление базы данных отмеченными записями</translation>
+    </message>
+    <message>
+        <source>Открытие записей из базы данных</source>
+        <translation>Открытие записей из базы данных</translation>
+    </message>
+    <message>
+        <source>Признак</source>
+        <translation>Признак</translation>
+    </message>
+    <message>
+        <source>Количество пар:</source>
+        <translation>Количество пар:</translation>
+    </message>
+    <message>
+        <source>Номер:</source>
+        <translation>Номер:</translation>
+    </message>
+    <message>
+        <source>Тип кабеля:</source>
+        <translation>Тип кабеля:</translation>
+    </message>
+    <message>
+        <source>Длина (м):</source>
+        <translation>Длина (м):</translation>
+    </message>
+    <message>
+        <source>К.У.:</source>
+        <translation>К.У.:</translation>
+    </message>
+    <message>
+        <source>Длина (точек):</source>
+        <translation>Длина (точек):</translation>
+    </message>
+    <message>
         <source>Сохранение рефлектограммы В БД</source>
         <translation>Сохранение рефлектограммы В БД</translation>
     </message>
@@ -519,6 +567,22 @@
     <message>
         <source>Сохранить...</source>
         <translation>Сохранить...</translation>
+    </message>
+    <message>
+        <source>Уд. емк.(нФ/км):</source>
+        <translation>Уд. емк.(нФ/км):</translation>
+    </message>
+    <message>
+        <source>R шлейфа (Ом):</source>
+        <translation>R шлейфа (Ом):</translation>
+    </message>
+    <message>
+        <source>Пл. сеч.(кв. мм):</source>
+        <translation>Пл. сеч.(кв. мм):</translation>
+    </message>
+    <message>
+        <source>ТПЖ :</source>
+        <translation>ТПЖ :</translation>
     </message>
 </context>
 <context>

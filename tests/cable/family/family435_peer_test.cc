@@ -1,9 +1,12 @@
 // The database-information page of the 435-byte family on the in-process
-// scripted peer: command 0x60 and its 24-byte record, frames compared byte for
-// byte, over the serial exchange of the page's context.
+// scripted peer: command 0x60 and its 24-byte record, then 0x63 and the cable
+// records it announces, frames compared byte for byte, over the serial
+// exchange of the page's context.
 #include <gtest/gtest.h>
 
-#include "app/family435_info_page.h"
+#include <memory>
+
+#include "cable/family/family_info_page.h"
 #include "support/peer_link.h"
 #include "support/scripted_peer.h"
 
@@ -18,6 +21,8 @@ using testing::PeerJoin;
 const PeerBytes kAddress = PeerAddress(16, "123456");
 // Command 0x60 of kind 16, serial "123456": 0x10 + 0x135 + 0x60 = 0x1A5.
 const PeerBytes kCommand = {0x10, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x60, 0xA5};
+// Command 0x63: 0x10 + 0x135 + 0x63 = 0x1A8.
+const PeerBytes kCables = {0x10, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x63, 0xA8};
 
 // Firmware 8.5 (little-endian float), 17 of 300 cables, 4 reflectograms, 120
 // planned pairs, 9 cable types, 6 xDSL logs, then zeros.
@@ -27,18 +32,41 @@ PeerBytes Information() {
   return data;
 }
 
+// Cable record i: its number in the block's first byte, the name "C<i>" at
+// 435, every slot empty.
+PeerBytes Cable(int i) {
+  PeerBytes data(496, 0);
+  data[0] = static_cast<uint8_t>(i);
+  data[435] = 'C';
+  data[436] = static_cast<uint8_t>('A' + i);
+  for (int s = 0; s < 20; ++s) data[476 + s] = 0xFF;
+  return data;
+}
+
+// After the information record: 0x63 and the 17 cable records, each confirmed
+// with the complement of its number.
+void ExpectCables(testing::ScriptedPeer& peer) {
+  peer.Expect(PeerFrame({kAddress, {0xFF}}));
+  peer.Expect(kCables, PeerJoin({PeerFrame({kAddress, {0x9C}}), PeerFrame({kAddress, Cable(0)})}));
+  for (int i = 0; i < 17; ++i) {
+    peer.Expect(PeerFrame({kAddress, {static_cast<uint8_t>(~i)}}),
+                i + 1 < 17 ? PeerFrame({kAddress, Cable(i + 1)}) : PeerBytes{});
+  }
+}
+
 class Family435PeerTest : public ::testing::Test {
  protected:
   testing::ScriptedPeer peer_;
   testing::PeerLink link_{peer_, 16, "123456"};
-  Family435InfoPage page_{link_.context()};
+  std::shared_ptr<FamilyModel> model_ = std::make_shared<FamilyModel>(kFamily435);
+  FamilyInfoPage page_{link_.context(), model_};
 };
 
 TEST_F(Family435PeerTest, InformationRecordGivesTheVersionAndCounters) {
   peer_.Expect(kCommand,
                PeerJoin({PeerFrame({kAddress, {0x9F}}), PeerFrame({kAddress, Information()})}));
   // The record is confirmed with the complement of the value 0.
-  peer_.Expect(PeerFrame({kAddress, {0xFF}}));
+  ExpectCables(peer_);
   page_.Start();
   EXPECT_TRUE(peer_.done()) << peer_.mismatch();
   EXPECT_TRUE(link_.screen().MessageLines().empty());
@@ -50,6 +78,10 @@ TEST_F(Family435PeerTest, InformationRecordGivesTheVersionAndCounters) {
                                             {"Рефлектограмм", "4"},
                                             {"Пар плановых измерений", "120"},
                                             {"Типов кабелей", "9"}}));
+  ASSERT_EQ(model_->cable_count(), 17);
+  EXPECT_EQ(model_->name(0), "CA");
+  EXPECT_EQ(model_->name(16), "CQ");
+  EXPECT_EQ(model_->record(16)[0], 16);
 }
 
 TEST_F(Family435PeerTest, ARecordWithABadSumIsAskedForAgain) {
@@ -58,11 +90,11 @@ TEST_F(Family435PeerTest, ARecordWithABadSumIsAskedForAgain) {
   peer_.Expect(kCommand, PeerJoin({PeerFrame({kAddress, {0x9F}}), spoiled}));
   // 0 asks for the record again; the second copy is good.
   peer_.Expect(PeerFrame({kAddress, {0x00}}), PeerFrame({kAddress, Information()}));
-  peer_.Expect(PeerFrame({kAddress, {0xFF}}));
+  ExpectCables(peer_);
   page_.Start();
   EXPECT_TRUE(peer_.done()) << peer_.mismatch();
-  ASSERT_TRUE(page_.info().has_value());
-  EXPECT_EQ(page_.info()->cable_types, 9);
+  ASSERT_TRUE(page_.model().info().has_value());
+  EXPECT_EQ(page_.model().info()->cable_types, 9);
 }
 
 TEST_F(Family435PeerTest, AWrongCommandConfirmationLeavesNoVersion) {

@@ -1,0 +1,174 @@
+#include "cable/family/family435_cable_page_view.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "cable/pages/cable_widgets_view.h"
+
+namespace telvane {
+
+using namespace cable_view;
+
+namespace {
+
+QPushButton* ToolButton(QWidget* parent, const char* caption, const char* name, const char* tip) {
+  QPushButton* button = Button(parent, caption, name);
+  button->setToolTip(Tr(tip));
+  return button;
+}
+
+}  // namespace
+
+Family435CablePageView::Family435CablePageView(Family435CablePage& page, QWidget* parent)
+    : PageView(page, parent), cables_(page) {
+  auto* layout = new QVBoxLayout(this);
+  auto* tools = new QHBoxLayout;
+  layout->addLayout(tools);
+  auto* receive =
+      ToolButton(this, "Принять", "Receive", "Загрузка с прибора параметров отмеченных кабелей");
+  auto* send =
+      ToolButton(this, "Передать", "Send", "Запись в прибор параметров отмеченных кабелей");
+  auto* update = ToolButton(this, "Обновить БД...", "UpdateDatabase",
+                            "Обновление базы данных отмеченными записями");
+  auto* open = ToolButton(this, "Открыть БД...", "OpenDatabase", "Открытие записей из базы данных");
+  // The database of the computer is not reachable from this page yet.
+  update->setEnabled(false);
+  open->setEnabled(false);
+  for (QPushButton* b : {receive, send, update, open}) tools->addWidget(b);
+  tools->addStretch();
+  connect(receive, &QPushButton::clicked, this, [this] { cables_.Receive(); });
+  connect(send, &QPushButton::clicked, this, [this] { cables_.Send(); });
+
+  auto* body = new QHBoxLayout;
+  layout->addLayout(body, 1);
+  list_ = new QListWidget(this);
+  list_->setObjectName("CableList");
+  body->addWidget(list_, 1);
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!refreshing_) cables_.Select(row);
+  });
+  connect(list_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    if (!refreshing_) cables_.SetChecked(list_->row(item), item->checkState() == Qt::Checked);
+  });
+
+  auto* right = new QVBoxLayout;
+  body->addLayout(right, 2);
+  auto* form = new QFormLayout;
+  right->addLayout(form);
+  name_ = Edit(this, "Name");
+  name_->setMaxLength(40);
+  pairs_ = new QSpinBox(this);
+  pairs_->setObjectName("Pairs");
+  pairs_->setRange(1, 2000);
+  temperature_ = new QComboBox(this);
+  temperature_->setObjectName("Temperature");
+  for (int t = -10; t <= 20; ++t) temperature_->addItem(QString::number(t), t);
+  number_ = new QSpinBox(this);
+  number_->setObjectName("Number");
+  number_->setRange(0, 255);
+  option_ = new QCheckBox(Tr("Признак"), this);
+  option_->setObjectName("Option");
+  form->addRow(Tr("Имя кабеля:"), name_);
+  form->addRow(Tr("Количество пар:"), pairs_);
+  form->addRow(Tr("Температура (С):"), temperature_);
+  form->addRow(Tr("Номер:"), number_);
+  form->addRow(QString(), option_);
+  connect(name_, &QLineEdit::editingFinished, this, [this] {
+    if (!refreshing_ && name_->isModified()) {
+      name_->setModified(false);
+      cables_.Rename(S(name_->text()));
+    }
+  });
+  connect(pairs_, &QSpinBox::valueChanged, this, [this](int v) {
+    if (!refreshing_) cables_.SetPairs(v);
+  });
+  connect(temperature_, &QComboBox::currentIndexChanged, this, [this](int) {
+    if (!refreshing_) cables_.SetTemperature(temperature_->currentData().toInt());
+  });
+  connect(number_, &QSpinBox::valueChanged, this, [this](int v) {
+    if (!refreshing_) cables_.SetNumber(v);
+  });
+  connect(option_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!refreshing_) cables_.SetOption(on);
+  });
+
+  auto* section_box = new QGroupBox(this);
+  auto* section_layout = new QHBoxLayout(section_box);
+  sections_ = new QListWidget(section_box);
+  sections_->setObjectName("Sections");
+  section_layout->addWidget(sections_);
+  connect(sections_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!refreshing_) cables_.SelectSection(row);
+  });
+  auto* values = new QFormLayout;
+  section_layout->addLayout(values);
+  type_ = new QComboBox(section_box);
+  type_->setObjectName("Type");
+  connect(type_, &QComboBox::activated, this, [this](int index) { cables_.ChooseType(index); });
+  value1_ = ValueEdit("Value1", SectionValue::kValue1);
+  value2_ = ValueEdit("Value2", SectionValue::kValue2);
+  value3_ = ValueEdit("Value3", SectionValue::kValue3);
+  value4_ = ValueEdit("Value4", SectionValue::kValue4);
+  derived_ = new QLabel(section_box);
+  derived_->setObjectName("Derived");
+  label2_ = new QLabel(section_box);
+  label4_ = new QLabel(section_box);
+  values->addRow(Tr("Тип кабеля:"), type_);
+  values->addRow(Tr("Длина (м):"), value1_);
+  values->addRow(label2_, value2_);
+  values->addRow(Tr("К.У.:"), value3_);
+  values->addRow(label4_, value4_);
+  values->addRow(Tr("Длина (точек):"), derived_);
+  right->addWidget(section_box);
+  right->addStretch();
+  Refresh();
+}
+
+QLineEdit* Family435CablePageView::ValueEdit(const char* name, SectionValue value) {
+  QLineEdit* edit = Edit(this, name);
+  connect(edit, &QLineEdit::editingFinished, this, [this, edit, value] {
+    if (!refreshing_ && edit->isModified()) {
+      edit->setModified(false);
+      cables_.EditValue(value, S(edit->text()));
+    }
+  });
+  return edit;
+}
+
+void Family435CablePageView::Refresh() {
+  refreshing_ = true;
+  const std::vector<std::string> names = cables_.Names();
+  list_->clear();
+  for (size_t i = 0; i < names.size(); ++i) {
+    auto* item = new QListWidgetItem(Q(names[i]), list_);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(cables_.checked(static_cast<int>(i)) ? Qt::Checked : Qt::Unchecked);
+  }
+  list_->setCurrentRow(cables_.selected());
+  const int cable = cables_.selected();
+  SetText(name_, cable >= 0 ? names[static_cast<size_t>(cable)] : std::string());
+  if (cables_.TakeNameFocus()) name_->setFocus();
+  pairs_->setValue(cables_.pairs());
+  temperature_->setCurrentIndex(temperature_->findText(Q(cables_.TemperatureText())));
+  number_->setValue(cables_.number());
+  option_->setChecked(cables_.option());
+  sections_->clear();
+  for (const std::string& line : cables_.SectionLines()) sections_->addItem(Q(line));
+  sections_->setCurrentRow(cables_.section());
+  type_->clear();
+  for (const std::string& type : cables_.TypeNames()) type_->addItem(Q(type));
+  type_->setCurrentIndex(cables_.section_type());
+  const auto [label2, label4] = cables_.KindLabels();
+  label2_->setText(QCoreApplication::translate("Pages", label2.c_str()));
+  label4_->setText(QCoreApplication::translate("Pages", label4.c_str()));
+  SetText(value1_, cables_.ValueText(SectionValue::kValue1));
+  SetText(value2_, cables_.ValueText(SectionValue::kValue2));
+  SetText(value3_, cables_.ValueText(SectionValue::kValue3));
+  SetText(value4_, cables_.ValueText(SectionValue::kValue4));
+  derived_->setText(Q(cables_.ValueText(SectionValue::kDerived)));
+  refreshing_ = false;
+}
+
+}  // namespace telvane
