@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "cable_db.h"
+#include "kind6_traces.h"
 #include "registry.h"
 #include "session.h"
 
@@ -52,15 +53,13 @@ std::optional<uint8_t> ReceiveIndex(Session& s) {
 // take it again, so these records are offered more than once.
 constexpr int kInitialSends = 10;
 
-// "РФГ-" in CP1251.
-constexpr uint8_t kReflectogram[] = {0xD0, 0xD4, 0xC3, '-'};
-
 void PutLe32(uint8_t* p, unsigned long v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 // Kind 6, code 0x10: the database header, then one 25-byte entry per cable
-// (name, pair count, length) and one 65-byte entry per reflectogram. The
+// (name, pair count, length) and one 65-byte entry per reflectogram
+// (kind6_traces.h). The
 // counts are those of the cable database, so a database sent with 0x12 is
 // announced afterwards as it now is.
 void FullDatabaseHeader(Session& s) {
@@ -89,10 +88,7 @@ void FullDatabaseHeader(Session& s) {
     if (!Send(s, entry, n, Not(n), kInitialSends)) return;
   }
   for (int i = 0; i < reflectograms; ++i) {
-    std::array<uint8_t, 65> entry{};
-    std::memcpy(entry.data(), kReflectogram, sizeof kReflectogram);
-    std::snprintf(reinterpret_cast<char*>(entry.data() + sizeof kReflectogram), 12, "%d", i + 1);
-    for (size_t j = 24; j < entry.size(); ++j) entry[j] = static_cast<uint8_t>(i * 13 + j);
+    const std::array<uint8_t, 65> entry = Kind6TraceEntry(i, cables);
     const uint8_t n = static_cast<uint8_t>(i);
     if (!Send(s, entry, n, Not(n), kInitialSends)) return;
   }

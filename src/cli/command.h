@@ -31,6 +31,8 @@ using CommandTable = std::vector<Command>;
 void RegisterLinkCommands(CommandTable& table);
 void RegisterCableCommands(CommandTable& table);
 void RegisterStorageCommands(CommandTable& table);
+// "trace plot" and "trace events" over trace files.
+void RegisterTraceCommands(CommandTable& table);
 void RegisterTesterCommands(CommandTable& table);
 // "e1 show" and "e1 report" (e1_commands.cc), added by RegisterTesterCommands.
 void AddE1Commands(CommandTable& table);
@@ -42,6 +44,7 @@ void RegisterPagesCommand(CommandTable& table);
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);
+void AddTrace6PageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
 // "pages xdsl", "line-info", "line-records", "frequencies", "line-delete"
 // (xdsl_pages_commands.cc).

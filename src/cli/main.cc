@@ -39,6 +39,7 @@ int Main(int argc, char** argv) {
   RegisterLinkCommands(table);
   RegisterCableCommands(table);
   RegisterStorageCommands(table);
+  RegisterTraceCommands(table);
   RegisterTesterCommands(table);
   RegisterPagesCommand(table);
 

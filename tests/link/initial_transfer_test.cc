@@ -144,8 +144,10 @@ TEST_F(InitialTransferTest, Kind6HeaderCablesAndReflectograms) {
   // "Кабель-3" in CP1251.
   EXPECT_EQ(db.CableName(2), "\xCA\xE0\xE1\xE5\xEB\xFC-3");
   EXPECT_EQ(LoadLe16(&db.cables[3][23]), 550);
-  EXPECT_EQ(std::string(db.reflectograms[1].begin(), db.reflectograms[1].begin() + 5),
-            "\xD0\xD4\xC3-2");
+  // Entry 1: cable 1, then its name at 20 ("Линия-2" in CP1251).
+  EXPECT_EQ(db.reflectograms[1][0], 1);
+  EXPECT_EQ(std::string(db.reflectograms[1].begin() + 20, db.reflectograms[1].begin() + 27),
+            "\xCB\xE8\xED\xE8\xFF-2");
   EXPECT_EQ(sim_->Log().find("confirmed with"), std::string::npos) << sim_->Log();
 }
 

@@ -174,6 +174,14 @@ TEST(Reflections, NothingInFlatNoise) {
   std::vector<double> tail;
   for (int i = 0; i < 100; ++i) tail.push_back(30 - i * 0.3);
   EXPECT_TRUE(FindReflections(tail, 1, 4).empty());
+  // A flat line between two peaks is a level, not a dip.
+  std::vector<double> level(100, 10.0);
+  level[0] = 63;
+  level[60] = 40;
+  const auto two = FindReflections(level, 1, 4);
+  ASSERT_EQ(two.size(), 2u);
+  EXPECT_EQ(two[1].sample, 60);
+  EXPECT_TRUE(two[1].likely_end);
   // No threshold, no list.
   EXPECT_TRUE(FindReflections(LineTrace(128, 40, 10, 90, 24), 1, 0).empty());
 }

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,10 @@
 #include "app/gui/private_settings.h"
 #include "app/gui/qt_screen.h"
 #include "app/gui/session_option.h"
+#include "app/gui/trace_viewer.h"
 #include "app/gui/translation.h"
 #include "app/main_controller.h"
+#include "app/viewer_option.h"
 
 int main(int argc, char** argv) {
   // A write past the file-size limit then fails (EFBIG) and is reported as a
@@ -29,15 +32,13 @@ int main(int argc, char** argv) {
     }
     words.emplace_back(argv[i]);
   }
-  // "--view FILE...": the files in their viewers, without an instrument.
-  std::vector<std::string> view_files;
-  if (const auto view = std::find(words.begin(), words.end(), "--view"); view != words.end()) {
-    view_files.assign(view + 1, words.end());
-    words.erase(view, words.end());
-    if (view_files.empty()) {
-      std::fprintf(stderr, "telvane: --view FILE...\n");
-      return 2;
-    }
+  // "--view [--firmware V] FILE...": the files in their viewers, without an
+  // instrument: E1 page files each in an E1 viewer, trace files together in
+  // the trace viewer.
+  const telvane::ViewerOption viewer = telvane::ParseViewerOption(words);
+  if (viewer.given && (!viewer.valid || viewer.files.empty())) {
+    std::fprintf(stderr, "telvane: --view [--firmware V] FILE... (V such as 8.025)\n");
+    return 2;
   }
   const telvane::SessionOption session = telvane::TakeSessionOption(words);
   if (session.given && !session.instrument) {
@@ -51,9 +52,20 @@ int main(int argc, char** argv) {
   telvane::InstallTranslation(QLocale::system());
 
   telvane::QtScreen screen;
-  if (!view_files.empty()) {
-    const auto viewers = telvane::OpenE1Viewers(screen, view_files);
-    return viewers.empty() ? 1 : qt.exec();
+  if (viewer.given) {
+    // The viewers touch no port: no application object, no search.
+    const auto e1_windows = telvane::OpenE1Viewers(screen, viewer.files);
+    std::vector<std::string> traces;
+    for (const std::string& file : viewer.files) {
+      if (!telvane::IsE1PageFileName(file)) traces.push_back(file);
+    }
+    std::unique_ptr<telvane::TraceViewer> trace_window;
+    if (!traces.empty()) {
+      trace_window = std::make_unique<telvane::TraceViewer>(screen, viewer.firmware);
+      for (const std::string& file : traces) trace_window->AddFile(file);
+      trace_window->show();
+    }
+    return e1_windows.empty() && !trace_window ? 1 : qt.exec();
   }
   telvane::Application app(screen, words);
   telvane::MainController controller(screen, app.link_control(), app.options());

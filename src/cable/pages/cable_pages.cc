@@ -11,6 +11,7 @@
 #include "cable/pages/planned_base_page.h"
 #include "cable/reflectograms/reflectogram_page.h"
 #include "cable/sheets/sheets_page.h"
+#include "cable/trace6/trace6_page.h"
 #include "cable/wear/wear_page.h"
 
 namespace telvane {
@@ -28,6 +29,7 @@ PageList CablePages() {
       PageRow<CableBasePage>(PageId::kCableNames6, full),
       PageRow<CableEditPage>(PageId::kCableParams6, full),
       PageRow<FullPlannedPage>(PageId::kPlanned6, full),
+      PageRow<Trace6Page>(PageId::kReflectograms6),
       PageRow<CompactCablePage>(PageId::kCompactCables7, compact),
       PageRow<PlannedBasePage>(PageId::kPlannedBase47, compact),
       PageRow<FamilyInfoPage>(PageId::kDbInfo10, family343),

@@ -8,6 +8,7 @@
 #include "cable/pages/planned_base_page_view.h"
 #include "cable/reflectograms/reflectogram_page_view.h"
 #include "cable/sheets/sheets_page_view.h"
+#include "cable/trace6/trace6_page_view.h"
 #include "cable/wear/wear_page_view.h"
 
 namespace telvane {
@@ -19,6 +20,7 @@ ViewList CablePageViews() {
       {PageId::kCableNames6, ViewOf<CableBasePage, CableBasePageView>},
       {PageId::kCableParams6, ViewOf<CableEditPage, CableEditPageView>},
       {PageId::kPlanned6, ViewOf<FullPlannedPage, FullPlannedPageView>},
+      {PageId::kReflectograms6, ViewOf<Trace6Page, Trace6PageView>},
       {PageId::kCompactCables7, ViewOf<CompactCablePage, CompactCablePageView>},
       {PageId::kPlannedBase47, ViewOf<PlannedBasePage, PlannedBasePageView>},
       {PageId::kDbInfo10, ViewOf<FamilyInfoPage, FamilyInfoPageView>},

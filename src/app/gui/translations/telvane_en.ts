@@ -416,6 +416,22 @@ per length (ohm*km)</translation>
         <source>ПУСТО</source>
         <translation>EMPTY</translation>
     </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Диапазон, м</source>
+        <translation>Range, m</translation>
+    </message>
+    <message>
+        <source>К.У.</source>
+        <translation>Velocity factor</translation>
+    </message>
+    <message>
+        <source>Отсчётов</source>
+        <translation>Samples</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -767,6 +783,92 @@ per length (ohm*km)</translation>
     <message>
         <source>МОм</source>
         <translation>MOhm</translation>
+    </message>
+</context>
+<context>
+    <name>TracePlot</name>
+    <message>
+        <source>Насколько отражение должно выделяться из шума</source>
+        <translation>How far a reflection must stand out of the noise</translation>
+    </message>
+    <message>
+        <source>Порог:</source>
+        <translation>Threshold:</translation>
+    </message>
+    <message>
+        <source>Весь график</source>
+        <translation>Whole trace</translation>
+    </message>
+    <message>
+        <source>Сбросить масштаб (Home, двойной щелчок)</source>
+        <translation>Reset the zoom (Home, double click)</translation>
+    </message>
+    <message>
+        <source>Сохранить PNG...</source>
+        <translation>Save PNG...</translation>
+    </message>
+    <message>
+        <source>Расстояние, м</source>
+        <translation>Distance, m</translation>
+    </message>
+    <message>
+        <source>Амплитуда</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>Фронт</source>
+        <translation>Slope</translation>
+    </message>
+    <message>
+        <source>нарастающий</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>спадающий</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>зондирующий импульс</source>
+        <translation>launch pulse</translation>
+    </message>
+    <message>
+        <source>вероятно конец линии или повреждение</source>
+        <translation>likely line end or fault</translation>
+    </message>
+    <message>
+        <source>Курсор 1: %1 м   %2</source>
+        <translation>Cursor 1: %1 m   %2</translation>
+    </message>
+    <message>
+        <source>Курсор 2: %1 м   %2</source>
+        <translation>Cursor 2: %1 m   %2</translation>
+    </message>
+    <message>
+        <source>Разность: %1 м   %2</source>
+        <translation>Difference: %1 m   %2</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Ошибка создания файла</source>
+        <translation>File creation error</translation>
+    </message>
+</context>
+<context>
+    <name>TraceViewer</name>
+    <message>
+        <source>Telvane: просмотр рефлектограмм</source>
+        <translation>Telvane: reflectogram viewer</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
     </message>
 </context>
 </TS>

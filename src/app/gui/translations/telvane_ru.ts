@@ -416,6 +416,22 @@
         <source>ПУСТО</source>
         <translation>ПУСТО</translation>
     </message>
+    <message>
+        <source>Время</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Диапазон, м</source>
+        <translation>Диапазон, м</translation>
+    </message>
+    <message>
+        <source>К.У.</source>
+        <translation>К.У.</translation>
+    </message>
+    <message>
+        <source>Отсчётов</source>
+        <translation>Отсчётов</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -767,6 +783,92 @@
     <message>
         <source>МОм</source>
         <translation>МОм</translation>
+    </message>
+</context>
+<context>
+    <name>TracePlot</name>
+    <message>
+        <source>Насколько отражение должно выделяться из шума</source>
+        <translation>Насколько отражение должно выделяться из шума</translation>
+    </message>
+    <message>
+        <source>Порог:</source>
+        <translation>Порог:</translation>
+    </message>
+    <message>
+        <source>Весь график</source>
+        <translation>Весь график</translation>
+    </message>
+    <message>
+        <source>Сбросить масштаб (Home, двойной щелчок)</source>
+        <translation>Сбросить масштаб (Home, двойной щелчок)</translation>
+    </message>
+    <message>
+        <source>Сохранить PNG...</source>
+        <translation>Сохранить PNG...</translation>
+    </message>
+    <message>
+        <source>Расстояние, м</source>
+        <translation>Расстояние, м</translation>
+    </message>
+    <message>
+        <source>Амплитуда</source>
+        <translation>Амплитуда</translation>
+    </message>
+    <message>
+        <source>Фронт</source>
+        <translation>Фронт</translation>
+    </message>
+    <message>
+        <source>нарастающий</source>
+        <translation>нарастающий</translation>
+    </message>
+    <message>
+        <source>спадающий</source>
+        <translation>спадающий</translation>
+    </message>
+    <message>
+        <source>зондирующий импульс</source>
+        <translation>зондирующий импульс</translation>
+    </message>
+    <message>
+        <source>вероятно конец линии или повреждение</source>
+        <translation>вероятно конец линии или повреждение</translation>
+    </message>
+    <message>
+        <source>Курсор 1: %1 м   %2</source>
+        <translation>Курсор 1: %1 м   %2</translation>
+    </message>
+    <message>
+        <source>Курсор 2: %1 м   %2</source>
+        <translation>Курсор 2: %1 м   %2</translation>
+    </message>
+    <message>
+        <source>Разность: %1 м   %2</source>
+        <translation>Разность: %1 м   %2</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>Ошибка создания файла</source>
+        <translation>Ошибка создания файла</translation>
+    </message>
+</context>
+<context>
+    <name>TraceViewer</name>
+    <message>
+        <source>Telvane: просмотр рефлектограмм</source>
+        <translation>Telvane: просмотр рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Очистить</translation>
     </message>
 </context>
 </TS>

@@ -55,8 +55,11 @@ int Reach(size_t samples) { return std::max(5, static_cast<int>(samples / 20)); 
 
 void Collect(std::span<const double> a, double sign, Slope slope, double metres_per_sample,
              double threshold, std::vector<Reflection>& out) {
+  const int reach = Reach(a.size());
   for (const Extremum& e : LocalMaxima(a, slope == Slope::kRising)) {
-    const double prominence = Prominence(a, e, Reach(a.size()));
+    // A level held longer than the reach is the line between events.
+    if (e.last - e.first + 1 > reach) continue;
+    const double prominence = Prominence(a, e, reach);
     if (prominence < threshold) continue;
     Reflection r;
     r.sample = (e.first + e.last) / 2;

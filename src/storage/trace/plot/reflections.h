@@ -6,7 +6,7 @@
 // its height above the higher of the two lowest points that separate it from
 // a higher peak on either side, looking no further than a twentieth of the
 // trace (at least 5 samples) each way; for a dip, mirrored — reaches the
-// threshold.
+// threshold. A plateau wider than that reach is a level, not a reflection.
 // A first peak within the leading sixteenth of the trace (at least 3 samples)
 // is the launch pulse; it is listed but never taken for the line's end. Of the others the one of
 // largest prominence is flagged as the likely end of the cable or the fault.

@@ -1,5 +1,6 @@
 #include "storage/trace/plot/gui/trace_plot_paint.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,6 +10,8 @@
 
 namespace telvane {
 namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("TracePlot", text); }
 
 constexpr int kLeftMargin = 52;
 constexpr int kRightMargin = 12;
@@ -53,7 +56,7 @@ void PaintAxes(QPainter& p, const PlotMapping& map, const PlotWindow& w) {
   p.setPen(Qt::black);
   p.setBrush(Qt::NoBrush);
   p.drawRect(a);
-  const QString unit = QString::fromUtf8("м");
+  const QString unit = Tr("м");
   p.drawText(QPointF(a.right() - fm.horizontalAdvance(unit), a.bottom() + 2 * fm.height() + 2),
              unit);
 }
@@ -98,10 +101,9 @@ void PaintReadout(QPainter& p, const TracePlotModel& model, QRect rect) {
   const CursorReadout r = model.Readout();
   const QFontMetrics fm = p.fontMetrics();
   const QString lines[3] = {
-      QString::fromUtf8("Курсор 1: %1 м   %2").arg(Number(r.distance1, 2), Number(r.amplitude1, 1)),
-      QString::fromUtf8("Курсор 2: %1 м   %2").arg(Number(r.distance2, 2), Number(r.amplitude2, 1)),
-      QString::fromUtf8("Разность: %1 м   %2")
-          .arg(Number(r.delta_distance, 2), Number(r.delta_amplitude, 1)),
+      Tr("Курсор 1: %1 м   %2").arg(Number(r.distance1, 2), Number(r.amplitude1, 1)),
+      Tr("Курсор 2: %1 м   %2").arg(Number(r.distance2, 2), Number(r.amplitude2, 1)),
+      Tr("Разность: %1 м   %2").arg(Number(r.delta_distance, 2), Number(r.delta_amplitude, 1)),
   };
   p.setPen(Qt::black);
   for (int i = 0; i < 3; ++i) {

@@ -1,5 +1,6 @@
 #include "storage/trace/plot/gui/trace_plot_panel.h"
 
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -11,6 +12,11 @@
 #include <QVBoxLayout>
 
 namespace telvane {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("TracePlot", text); }
+
+}  // namespace
 
 TracePlotPanel::TracePlotPanel(QWidget* parent) : QWidget(parent) {
   plot_ = new TracePlotWidget(this);
@@ -18,19 +24,18 @@ TracePlotPanel::TracePlotPanel(QWidget* parent) : QWidget(parent) {
   threshold_->setRange(0.5, 63);
   threshold_->setSingleStep(0.5);
   threshold_->setValue(TracePlotModel::kDefaultThreshold);
-  threshold_->setToolTip(QString::fromUtf8("Насколько отражение должно выделяться из шума"));
-  auto* reset = new QPushButton(QString::fromUtf8("Весь график"), this);
-  reset->setToolTip(QString::fromUtf8("Сбросить масштаб (Home, двойной щелчок)"));
-  auto* png = new QPushButton(QString::fromUtf8("Сохранить PNG..."), this);
+  threshold_->setToolTip(Tr("Насколько отражение должно выделяться из шума"));
+  auto* reset = new QPushButton(Tr("Весь график"), this);
+  reset->setToolTip(Tr("Сбросить масштаб (Home, двойной щелчок)"));
+  auto* png = new QPushButton(Tr("Сохранить PNG..."), this);
   reflections_ = new QTreeWidget(this);
   reflections_->setRootIsDecorated(false);
-  reflections_->setHeaderLabels({QString::fromUtf8("Расстояние, м"), QString::fromUtf8("Амплитуда"),
-                                 QString::fromUtf8("Фронт"), QString()});
+  reflections_->setHeaderLabels({Tr("Расстояние, м"), Tr("Амплитуда"), Tr("Фронт"), QString()});
   reflections_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   reflections_->setMaximumHeight(120);
 
   auto* controls = new QHBoxLayout;
-  controls->addWidget(new QLabel(QString::fromUtf8("Порог:"), this));
+  controls->addWidget(new QLabel(Tr("Порог:"), this));
   controls->addWidget(threshold_);
   controls->addStretch(1);
   controls->addWidget(reset);
@@ -63,10 +68,9 @@ void TracePlotPanel::FillReflections() {
     auto* item = new QTreeWidgetItem(reflections_);
     item->setText(0, QString::number(r.distance_m, 'f', 2));
     item->setText(1, QString::number(r.amplitude, 'f', 1));
-    item->setText(2, r.slope == Slope::kRising ? QString::fromUtf8("нарастающий")
-                                               : QString::fromUtf8("спадающий"));
-    if (r.launch) item->setText(3, QString::fromUtf8("зондирующий импульс"));
-    if (r.likely_end) item->setText(3, QString::fromUtf8("вероятно конец линии или повреждение"));
+    item->setText(2, r.slope == Slope::kRising ? Tr("нарастающий") : Tr("спадающий"));
+    if (r.launch) item->setText(3, Tr("зондирующий импульс"));
+    if (r.likely_end) item->setText(3, Tr("вероятно конец линии или повреждение"));
   }
 }
 
@@ -75,7 +79,7 @@ void TracePlotPanel::ExportPng() {
       QFileDialog::getSaveFileName(this, QString(), QString(), QString::fromUtf8("PNG (*.png)"));
   if (path.isEmpty()) return;
   if (!plot_->SavePng(path)) {
-    QMessageBox::critical(this, QString::fromUtf8("Ошибка создания файла"), path);
+    QMessageBox::critical(this, Tr("Ошибка создания файла"), path);
   }
 }
 
