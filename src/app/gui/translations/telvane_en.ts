@@ -432,6 +432,54 @@ per length (ohm*km)</translation>
         <source>Отсчётов</source>
         <translation>Samples</translation>
     </message>
+    <message>
+        <source>100%-й износ кабеля</source>
+        <translation>100% cable wear</translation>
+    </message>
+    <message>
+        <source>Значение датчика с введенным ОБРАЗЦОМ </source>
+        <translation>Sensor value with the SAMPLE inserted </translation>
+    </message>
+    <message>
+        <source>Значение % износа ОБРАЗЦА </source>
+        <translation>Wear of the SAMPLE, % </translation>
+    </message>
+    <message>
+        <source>Количество замеров, записанное в БД</source>
+        <translation>Measurements stored in the database</translation>
+    </message>
+    <message>
+        <source>Длина кабеля</source>
+        <translation>Cable length</translation>
+    </message>
+    <message>
+        <source>Длительность интервала замера</source>
+        <translation>Measurement interval</translation>
+    </message>
+    <message>
+        <source>Принять и сохранить...</source>
+        <translation>Receive and save...</translation>
+    </message>
+    <message>
+        <source>Список листов:</source>
+        <translation>Sheet list:</translation>
+    </message>
+    <message>
+        <source>Информация:</source>
+        <translation>Information:</translation>
+    </message>
+    <message>
+        <source>Измерений нет</source>
+        <translation>No measurements</translation>
+    </message>
+    <message>
+        <source>Измерения есть</source>
+        <translation>Measurements present</translation>
+    </message>
+    <message>
+        <source>Принять...</source>
+        <translation>Receive...</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -756,6 +804,42 @@ per length (ohm*km)</translation>
     <message>
         <source>Файл пуст</source>
         <translation>File is empty</translation>
+    </message>
+    <message>
+        <source>Максимальное кол-во КАБЕЛЕЙ в БД параметров</source>
+        <translation>Maximum number of CABLES in the parameter database</translation>
+    </message>
+    <message>
+        <source>Текущее кол-во КАБЕЛЕЙ в БД параметров</source>
+        <translation>Current number of CABLES in the parameter database</translation>
+    </message>
+    <message>
+        <source>Кол-во типов кабелей, в данной прошивке</source>
+        <translation>Number of cable types in this firmware</translation>
+    </message>
+    <message>
+        <source>Макс. кол-во пар в БД плановых измерений</source>
+        <translation>Max. number of pairs in the planned-measurement database</translation>
+    </message>
+    <message>
+        <source>Текущее кол-во пар в БД плановых измерений</source>
+        <translation>Current number of pairs in the planned-measurement database</translation>
+    </message>
+    <message>
+        <source>Номер используемого рабочего кабеля</source>
+        <translation>Number of the working cable in use</translation>
+    </message>
+    <message>
+        <source>Максимальное кол-во участков в кабеле</source>
+        <translation>Maximum number of sections in a cable</translation>
+    </message>
+    <message>
+        <source>Первый свободный байт в пр-ве БД план. изм.</source>
+        <translation>First free byte of the planned-measurement database</translation>
+    </message>
+    <message>
+        <source>Условный тип микросхемы-хранилища БД</source>
+        <translation>Storage chip type of the database</translation>
     </message>
 </context>
 <context>

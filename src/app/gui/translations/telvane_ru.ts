@@ -432,6 +432,54 @@
         <source>Отсчётов</source>
         <translation>Отсчётов</translation>
     </message>
+    <message>
+        <source>100%-й износ кабеля</source>
+        <translation>100%-й износ кабеля</translation>
+    </message>
+    <message>
+        <source>Значение датчика с введенным ОБРАЗЦОМ </source>
+        <translation>Значение датчика с введенным ОБРАЗЦОМ </translation>
+    </message>
+    <message>
+        <source>Значение % износа ОБРАЗЦА </source>
+        <translation>Значение % износа ОБРАЗЦА </translation>
+    </message>
+    <message>
+        <source>Количество замеров, записанное в БД</source>
+        <translation>Количество замеров, записанное в БД</translation>
+    </message>
+    <message>
+        <source>Длина кабеля</source>
+        <translation>Длина кабеля</translation>
+    </message>
+    <message>
+        <source>Длительность интервала замера</source>
+        <translation>Длительность интервала замера</translation>
+    </message>
+    <message>
+        <source>Принять и сохранить...</source>
+        <translation>Принять и сохранить...</translation>
+    </message>
+    <message>
+        <source>Список листов:</source>
+        <translation>Список листов:</translation>
+    </message>
+    <message>
+        <source>Информация:</source>
+        <translation>Информация:</translation>
+    </message>
+    <message>
+        <source>Измерений нет</source>
+        <translation>Измерений нет</translation>
+    </message>
+    <message>
+        <source>Измерения есть</source>
+        <translation>Измерения есть</translation>
+    </message>
+    <message>
+        <source>Принять...</source>
+        <translation>Принять...</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -756,6 +804,42 @@
     <message>
         <source>Файл пуст</source>
         <translation>Файл пуст</translation>
+    </message>
+    <message>
+        <source>Максимальное кол-во КАБЕЛЕЙ в БД параметров</source>
+        <translation>Максимальное кол-во КАБЕЛЕЙ в БД параметров</translation>
+    </message>
+    <message>
+        <source>Текущее кол-во КАБЕЛЕЙ в БД параметров</source>
+        <translation>Текущее кол-во КАБЕЛЕЙ в БД параметров</translation>
+    </message>
+    <message>
+        <source>Кол-во типов кабелей, в данной прошивке</source>
+        <translation>Кол-во типов кабелей, в данной прошивке</translation>
+    </message>
+    <message>
+        <source>Макс. кол-во пар в БД плановых измерений</source>
+        <translation>Макс. кол-во пар в БД плановых измерений</translation>
+    </message>
+    <message>
+        <source>Текущее кол-во пар в БД плановых измерений</source>
+        <translation>Текущее кол-во пар в БД плановых измерений</translation>
+    </message>
+    <message>
+        <source>Номер используемого рабочего кабеля</source>
+        <translation>Номер используемого рабочего кабеля</translation>
+    </message>
+    <message>
+        <source>Максимальное кол-во участков в кабеле</source>
+        <translation>Максимальное кол-во участков в кабеле</translation>
+    </message>
+    <message>
+        <source>Первый свободный байт в пр-ве БД план. изм.</source>
+        <translation>Первый свободный байт в пр-ве БД план. изм.</translation>
+    </message>
+    <message>
+        <source>Условный тип микросхемы-хранилища БД</source>
+        <translation>Условный тип микросхемы-хранилища БД</translation>
     </message>
 </context>
 <context>
