@@ -114,6 +114,10 @@ ReflectogramRecord& ReflectogramPage::mutable_record(int cable, int slot) {
   return records_[static_cast<size_t>(cable)][static_cast<size_t>(slot)];
 }
 
+const ScaleTable& ReflectogramPage::scales() const {
+  return Scales(generation_ == TracePage::kOlder ? Family::k343 : Family::k435);
+}
+
 std::vector<PlotTrace> ReflectogramPage::PlotTraces() const {
   std::vector<PlotTrace> traces;
   const int cable = current_cable();
@@ -123,19 +127,25 @@ std::vector<PlotTrace> ReflectogramPage::PlotTraces() const {
     if (slot != current_slot_ && marked(slot)) slots.push_back(slot);
   }
   const CableBlock& block = cables_->cable_block(cable);
+  const float k = block.velocity_factor();
+  const double view_k = k > 0 ? k : 1.0;
   for (const int slot : slots) {
     if (slot_status(slot) != kSlotValid) continue;
     const ReflectogramRecord& rec = record(slot);
     const TraceSettings settings = rec.settings();
-    traces.push_back(TraceFromRecord(rec, sample_count(), block, settings.diap, settings.rast,
-                                     SlotLine(kSlotValid, slot)));
+    // The table gives the range at k = 1; the trace's scale takes it at the
+    // cable's k. A setting beyond its table leaves the trace without a scale.
+    const double range = ScaleValue(scales().range_m, settings.diap).value_or(0) / view_k;
+    const double stretch = ScaleValue(scales().stretch, settings.rast).value_or(1);
+    traces.push_back(
+        TraceFromRecord(rec, sample_count(), block, range, stretch, SlotLine(kSlotValid, slot)));
   }
   return traces;
 }
 
 SlotPanel ReflectogramPage::Panel() const {
   if (slot_status(current_slot_) != kSlotValid) return EmptySlotPanel();
-  SlotPanel panel = ValidSlotPanel(record(current_slot_), sample_count());
+  SlotPanel panel = ValidSlotPanel(record(current_slot_), scales(), sample_count());
   if (!coordination_shown()) panel.coordination.clear();
   return panel;
 }

@@ -87,6 +87,8 @@ class ReflectogramPage : public InstrumentPage {
   void ClearInvalidMarks();
   ReflectogramRecord& mutable_record(int cable, int slot);
   RecordForm form() const;
+  // The scale tables of the page's family (343-byte or 435-byte).
+  const ScaleTable& scales() const;
   uint8_t receive_code() const;
   uint8_t send_code() const;
   size_t wire_length() const;

@@ -23,17 +23,28 @@ StorageButtons StorageButtonTexts(bool database_mode) {
           QT_TRANSLATE_NOOP("CablePages", "Открытие рефлектограммы из отдельного файла")};
 }
 
-SlotPanel ValidSlotPanel(const ReflectogramRecord& record, int sample_count) {
+namespace {
+
+// The table's value of `index` ("%g"), or "#index" beyond the table.
+std::string Scaled(std::span<const double> column, int index) {
+  const std::optional<double> value = ScaleValue(column, index);
+  return value ? Sprintf("%g", *value) : Sprintf("#%d", index);
+}
+
+}  // namespace
+
+SlotPanel ValidSlotPanel(const ReflectogramRecord& record, const ScaleTable& scales,
+                         int sample_count) {
   const TraceSettings s = record.settings();
   SlotPanel panel;
   panel.name = record.name();
   panel.date = Sprintf("%.2u.%.2u.%.2u", static_cast<unsigned>(record.day()),
                        static_cast<unsigned>(record.month()), static_cast<unsigned>(record.year()));
-  panel.pulse = std::to_string(s.imp);
-  panel.range = std::to_string(s.diap);
-  panel.stretch = std::to_string(s.rast);
+  panel.pulse = Scaled(scales.pulse_ns, s.imp);
+  panel.range = Scaled(scales.range_m, s.diap);
+  panel.stretch = Scaled(scales.stretch, s.rast);
   panel.averaging = std::to_string(s.middl);
-  panel.gain = std::to_string(s.db);
+  panel.gain = Scaled(scales.gain_db, s.db);
   if (record.form() == RecordForm::kExtended) {
     panel.coordination = Sprintf("%03.0f", static_cast<double>(record.coordination(sample_count)));
   }
@@ -54,7 +65,7 @@ std::vector<std::pair<std::string, std::string>> PanelRows(const SlotPanel& pane
       {QT_TRANSLATE_NOOP("CablePages", "Название"), panel.name},
       {QT_TRANSLATE_NOOP("CablePages", "Дата"), panel.date},
       {QT_TRANSLATE_NOOP("CablePages", "Импульс, нс"), panel.pulse},
-      {QT_TRANSLATE_NOOP("CablePages", "Диапазон"), panel.range},
+      {QT_TRANSLATE_NOOP("CablePages", "Диапазон, м"), panel.range},
       {QT_TRANSLATE_NOOP("CablePages", "Растяжка"), panel.stretch},
       {QT_TRANSLATE_NOOP("CablePages", "Усреднение"), panel.averaging},
       {QT_TRANSLATE_NOOP("CablePages", "Усиление, дБ"), panel.gain}};

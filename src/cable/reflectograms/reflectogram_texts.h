@@ -11,6 +11,7 @@
 
 #include "base/screen.h"
 #include "base/translatable.h"
+#include "cable/family/family_scales.h"
 #include "storage/trace/reflectogram_record.h"
 #include "storage/trace/wv_file.h"
 
@@ -54,9 +55,12 @@ struct SlotPanel {
   std::string coordination;  // "%03.0f"; empty when not shown
 };
 
-// The panel of a valid slot; `sample_count` (128 or 160) places the
+// The panel of a valid slot: pulse, range, stretch and gain through the
+// family's scale tables (an index beyond its table shows as "#" and the
+// index), averaging as stored; `sample_count` (128 or 160) places the
 // coordination value of an extended record; a compact record has none.
-SlotPanel ValidSlotPanel(const ReflectogramRecord& record, int sample_count);
+SlotPanel ValidSlotPanel(const ReflectogramRecord& record, const ScaleTable& scales,
+                         int sample_count);
 // "ПУСТО", 00.00.00, zeros and no coordination.
 SlotPanel EmptySlotPanel();
 

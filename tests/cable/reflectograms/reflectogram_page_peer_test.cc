@@ -19,8 +19,9 @@ using testing::PeerLink;
 using testing::ScriptedPeer;
 
 // A compact record as the instrument sends it: "Муфта" (CP1251), 09.12.26,
-// TDRimp 100, TDRoffset 0, TDRdiap 2000, TDRrast 2, TDRmiddl 8, TDRdB 30,
-// cursors 10 and 90, then zeros, and the 128 samples i % 64.
+// the setting indices TDRimp 3 (100 ns), TDRoffset 0, TDRdiap 4 (1000 m),
+// TDRrast 1 (2), TDRmiddl 8, TDRdB 5 (30 dB), cursors 10 and 90, then zeros,
+// and the 128 samples i % 64.
 PeerBytes CompactTrace() {
   PeerBytes b(173, 0);
   const PeerBytes name = {0xCC, 0xF3, 0xF4, 0xF2, 0xE0};
@@ -28,12 +29,11 @@ PeerBytes CompactTrace() {
   b[17] = 26;
   b[18] = 12;
   b[19] = 9;
-  b[20] = 100;
-  b[24] = 0xD0;
-  b[25] = 0x07;
-  b[26] = 2;
+  b[20] = 3;
+  b[24] = 4;
+  b[26] = 1;
   b[28] = 8;
-  b[30] = 30;
+  b[30] = 5;
   b[32] = 10;
   b[34] = 90;
   for (int i = 0; i < 128; ++i) b[45 + static_cast<size_t>(i)] = static_cast<uint8_t>(i % 64);
@@ -41,7 +41,7 @@ PeerBytes CompactTrace() {
 }
 
 // An extended record of the 201-byte length (firmware 8.007 to 8.025): the
-// name "Кабель 1" (CP1251) at 0, 01.02.25 at 41, TDRimp 50 at 44, the 128
+// name "Кабель 1" (CP1251) at 0, 01.02.25 at 41, TDRimp 4 (100 ns) at 44, the 128
 // samples 63 - i % 64 at 69 and the coordination 75.0 at 197.
 PeerBytes ExtendedTrace201() {
   PeerBytes b(201, 0);
@@ -50,7 +50,7 @@ PeerBytes ExtendedTrace201() {
   b[41] = 25;
   b[42] = 2;
   b[43] = 1;
-  b[44] = 50;
+  b[44] = 4;
   for (int i = 0; i < 128; ++i) b[69 + static_cast<size_t>(i)] = static_cast<uint8_t>(63 - i % 64);
   const PeerBytes coordination = {0x00, 0x00, 0x96, 0x42};  // 75.0f
   std::copy(coordination.begin(), coordination.end(), b.begin() + 197);
@@ -108,7 +108,7 @@ TEST_F(ReflectogramPagePeerTest, ReceiveWithNothingMarkedTakesOnlyAValidCurrentS
   EXPECT_EQ(panel.name, "Муфта");
   EXPECT_EQ(panel.date, "09.12.26");
   EXPECT_EQ(panel.pulse, "100");
-  EXPECT_EQ(panel.range, "2000");
+  EXPECT_EQ(panel.range, "1000");
   EXPECT_EQ(panel.stretch, "2");
   EXPECT_EQ(panel.averaging, "8");
   EXPECT_EQ(panel.gain, "30");
@@ -274,7 +274,8 @@ TEST_F(NewerReflectogramPagePeerTest, ReceiveTakesTheRecordLengthOfTheFirmware) 
   const SlotPanel panel = page.Panel();
   EXPECT_EQ(panel.name, "Кабель 1");
   EXPECT_EQ(panel.date, "01.02.25");
-  EXPECT_EQ(panel.pulse, "50");
+  EXPECT_EQ(panel.pulse, "100");
+  EXPECT_EQ(panel.range, "25");  // index 0
   EXPECT_EQ(panel.coordination, "075");
   // The rest of the 233-byte record stays zero.
   const auto bytes = page.record(19).bytes();

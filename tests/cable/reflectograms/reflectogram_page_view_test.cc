@@ -44,11 +44,11 @@ PeerBytes LineTrace(size_t length, size_t samples_at, int samples, int joint, in
   b[date] = 26;
   b[date + 1] = 12;
   b[date + 2] = 9;
-  b[date + 3] = 100;                         // TDRimp 100 ns
-  b[date + 8] = 0x03;                        // TDRdiap 768 (0x0300)
-  b[date + 9] = 1;                           // TDRrast 1
+  b[date + 3] = 3;                           // TDRimp index 3
+  b[date + 7] = 4;                           // TDRdiap index 4
+  b[date + 9] = 0;                           // TDRrast index 0
   b[date + 11] = 16;                         // TDRmiddl 16
-  b[date + 13] = 20;                         // TDRdB 20
+  b[date + 13] = 3;                          // TDRdB index 3
   b[date + 15] = 5;                          // cursor 1
   b[date + 17] = static_cast<uint8_t>(end);  // cursor 2
   for (int i = 0; i < samples; ++i) {
@@ -166,6 +166,9 @@ TEST_F(ReflectogramViewTest, NewerPageShowsTheCoordinationFrom8007) {
   auto* plot = Find<TracePlotPanel>(view, "Plot");
   ASSERT_EQ(plot->model().traces().size(), 1u);
   EXPECT_EQ(plot->model().traces()[0].amplitude.size(), 160u);
+  // Range index 4 is 500 m at k = 1; with k = 1.5 and stretch 1, sample 140
+  // of 160 (the far end) lies at 140 * 500 / (160 * 1.5) metres.
+  EXPECT_NEAR(plot->model().Distance(0, 140), 140 * 500.0 / (160 * 1.5), 1e-6);
   const std::string png = testing::SavePageScreenshot(view, "reflectograms_newer", 980, 640);
   EXPECT_GT(std::filesystem::file_size(png), 1000u);
 }
