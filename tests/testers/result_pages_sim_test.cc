@@ -49,8 +49,9 @@ TEST(ResultPagesSimTest, E1FilesFromTheSimulatorAndTheirPageFile) {
   // The far end restarted its counts: every difference counts 0, and without
   // an available second the ratios are not defined.
   page.SelectRecord(13);
-  EXPECT_EQ(d.IntervalResults()[4].title, "Результаты G.826 (дальний конец)");
-  for (const auto& row : d.IntervalResults()[4].rows) {
+  const auto results = d.IntervalResults();
+  EXPECT_EQ(results[4].title, "Результаты G.826 (дальний конец)");
+  for (const auto& row : results[4].rows) {
     EXPECT_EQ(row.count, 0u) << row.name;
   }
   EXPECT_EQ(RatioOf(d, "Результаты G.826 (дальний конец)", "EB"), "-");
