@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 
+#include "cable/family/family_scales.h"
 #include "cable/reflectograms/compact_cable_record.h"
 #include "cable/reflectograms/reflectogram_texts.h"
 #include "fuzz_support.h"
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const RecordForm form : {RecordForm::kCompact, RecordForm::kExtended}) {
     ReflectogramRecord record(form);
     std::copy_n(rest.begin(), std::min(rest.size(), record.size()), record.bytes().begin());
-    (void)ValidSlotPanel(record, ExtendedSampleCount(firmware));
+    const Family family = form == RecordForm::kCompact ? Family::k343 : Family::k435;
+    (void)ValidSlotPanel(record, Scales(family), ExtendedSampleCount(firmware));
   }
   return 0;
 }
