@@ -13,6 +13,7 @@
 #include <string>
 
 #include "base/screen.h"
+#include "page/options.h"
 
 namespace telvane::cli {
 
@@ -33,6 +34,10 @@ class CliScreen : public Screen {
   // The path the next file dialog will get; empty when none is left.
   std::string NextFilePath() const { return files_.empty() ? std::string() : files_.front().path; }
   void set_show_progress(bool show) { show_progress_ = show; }
+  // The options of the run ("/i9:N", "/i0B:N"), which the pages of a session
+  // get as the window's pages get the program's.
+  const AppOptions& options() const { return options_; }
+  void set_options(const AppOptions& options) { options_ = options; }
   int messages_shown() const { return messages_shown_; }
   // Error boxes shown and dialogs or choices cancelled for want of an answer.
   int errors_shown() const { return errors_shown_; }
@@ -63,6 +68,7 @@ class CliScreen : public Screen {
   void PrintQuestion(const std::string& caption, const std::string& text, Answer answer);
 
   std::FILE* out_;
+  AppOptions options_;
   bool answer_yes_ = false;
   bool show_progress_ = false;
   int last_progress_ = -1;

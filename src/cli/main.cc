@@ -3,6 +3,7 @@
 // take --choose; file dialogs take their answers from --file options in the
 // order the operation asks for them.
 #include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,25 @@ namespace telvane::cli {
 
 namespace {
 
+// Takes the program's own options ("/i9:N", "/i0B:N" in any case, or their
+// Unix spellings "--i9=N", "--i0b=N") out of the words, as the window reads
+// them from its command line.
+AppOptions TakeProgramOptions(std::vector<std::string>& args) {
+  std::vector<std::string> options;
+  std::erase_if(args, [&options](const std::string& word) {
+    std::string lower = word;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* prefix : {"/i9:", "/i0b:", "--i9=", "--i0b="}) {
+      if (lower.starts_with(prefix)) {
+        options.push_back(word);
+        return true;
+      }
+    }
+    return false;
+  });
+  return ParseOptions(options);
+}
+
 void PrintHelp(const CommandTable& table) {
   std::printf(
       "usage: telvane-cli [--yes] [--answers y,n,c,...] [--choose N[,N...]] "
@@ -26,7 +46,9 @@ void PrintHelp(const CommandTable& table) {
       "  --choose N[,N...]  choose entry N (1-based) in the next list choices\n"
       "  --file PATH[:N]    answer the next open/save dialog with PATH (filter N, 1-based)\n"
       "  --folder DIR       answer the next folder dialog with DIR\n"
-      "  --progress         show transfer progress on stderr\n\n"
+      "  --progress         show transfer progress on stderr\n"
+      "  /i9:N, /i0B:N      the program's options (also --i9=N, --i0b=N): trailing kind 9\n"
+      "                     records left out (default 2), locked leading cable entries (2)\n\n"
       "Commands:\n");
   for (const Command& c : table) std::printf("  %-40s %s\n", c.synopsis.c_str(), c.help.c_str());
 }
@@ -59,6 +81,7 @@ int Main(int argc, char** argv) {
   }
 
   CliScreen screen;
+  screen.set_options(TakeProgramOptions(args));
   screen.set_answer_yes(TakeFlag(args, "--yes"));
   screen.set_show_progress(TakeFlag(args, "--progress"));
   for (std::optional<std::string> a; (a = TakeOptional(args, "--answers"));) {

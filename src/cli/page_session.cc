@@ -10,6 +10,7 @@ PageSession::PageSession(CliScreen& screen)
     : screen_(screen),
       link_(screen),
       adapter_(link_),
+      options_(screen.options()),
       context_{screen, adapter_, options_, facts_} {
   // Every page exists before the link opens: some install their kind's
   // initial transfer, which the connection runs.

@@ -14,6 +14,7 @@
 #include "page/link_control.h"
 #include "support/scripted_peer.h"
 #include "support/scripted_screen.h"
+#include "support/test_options.h"
 
 namespace telvane::testing {
 
@@ -48,6 +49,8 @@ class PeerLink : public LinkControl {
 
   ScriptedScreen& screen() { return screen_; }
   PageContext& context() { return context_; }
+  // Read by a page when it is made.
+  AppOptions& options() { return options_; }
 
  private:
   ScriptedPeer& peer_;
@@ -55,7 +58,7 @@ class PeerLink : public LinkControl {
   InstrumentInfo info_;
   InitialData initial_;
   ScriptedScreen screen_;
-  AppOptions options_;
+  AppOptions options_ = TestOptions();
   SessionFacts facts_;
   PageContext context_{screen_, *this, options_, facts_};
   SerialExchange exchange_{peer_, screen_, info_};

@@ -21,7 +21,7 @@ class ScriptedScreen : public Screen {
     std::string what;  // "message", "yesno", "yesnocancel", "open", "save", "folder", "list"
     Icon icon = Icon::kNone;
     std::string caption;
-    std::string text;  // message or question text; dialog title or list items joined by '\n'
+    std::string text;   // message or question text; dialog title or list items joined by '\n'
     FileDialog dialog;  // for "open" and "save"
   };
 
@@ -61,16 +61,14 @@ class ScriptedScreen : public Screen {
 
   // --- Screen -------------------------------------------------------------
   void ShowMessage(Icon icon, const std::string& caption, const std::string& text) override;
-  telvane::Answer AskYesNo(Icon icon, const std::string& caption,
-                           const std::string& text) override;
+  telvane::Answer AskYesNo(Icon icon, const std::string& caption, const std::string& text) override;
   telvane::Answer AskYesNoCancel(Icon icon, const std::string& caption,
                                  const std::string& text) override;
   std::optional<FileChoice> ChooseOpenFile(const FileDialog& dialog) override;
   std::optional<FileChoice> ChooseSaveFile(const FileDialog& dialog) override;
   std::optional<std::string> ChooseFolder(const std::string& title) override;
   std::optional<int> ChooseFromList(const std::string& caption,
-                                    const std::vector<std::string>& items,
-                                    int selected) override;
+                                    const std::vector<std::string>& items, int selected) override;
   void ShowProgress(bool visible) override { progress_visible_ = visible; }
   void SetProgressRange(int minimum, int maximum) override {
     range_min_ = minimum;

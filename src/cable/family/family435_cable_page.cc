@@ -52,7 +52,8 @@ std::optional<float> ParseValue(std::string text) {
 Family435CablePage::Family435CablePage(PageContext& context, std::shared_ptr<FamilyModel> model)
     : InstrumentPage(context, PageId::kCables11,
                      QT_TRANSLATE_NOOP("Tabs", "БД параметров кабелей")),
-      model_(std::move(model)) {
+      model_(std::move(model)),
+      list_(CableCheckList::FromOptions(context.options)) {
   model_->AddListener([this] {
     Fit();
     Changed();
@@ -62,8 +63,9 @@ Family435CablePage::Family435CablePage(PageContext& context, std::shared_ptr<Fam
 }
 
 void Family435CablePage::Fit() {
-  checks_.resize(static_cast<size_t>(model_->cable_count()), false);
-  if (selected_ >= model_->cable_count()) selected_ = 0;
+  const int before = list_.selected();
+  list_.Resize(model_->cable_count());
+  if (list_.selected() != before) section_ = 0;
   if (section_ >= SectionCount()) section_ = 0;
 }
 
@@ -73,22 +75,17 @@ std::vector<std::string> Family435CablePage::Names() const {
   return names;
 }
 
-bool Family435CablePage::checked(int cable) const {
-  return cable >= 0 && static_cast<size_t>(cable) < checks_.size() &&
-         checks_[static_cast<size_t>(cable)];
-}
+bool Family435CablePage::checked(int cable) const { return list_.checked(cable); }
 
 void Family435CablePage::SetChecked(int cable, bool on) {
-  if (cable < 0 || static_cast<size_t>(cable) >= checks_.size()) return;
-  checks_[static_cast<size_t>(cable)] = on;
+  if (!list_.SetChecked(cable, on)) return;
   Changed();
 }
 
-int Family435CablePage::selected() const { return model_->cable_count() > 0 ? selected_ : -1; }
+int Family435CablePage::selected() const { return list_.selected(); }
 
 void Family435CablePage::Select(int cable) {
-  if (!model_->HasCable(cable)) return;
-  selected_ = cable;
+  if (!list_.Select(cable)) return;
   section_ = 0;
   Changed();
 }
@@ -272,10 +269,7 @@ std::pair<std::string, std::string> Family435CablePage::KindLabels() {
 }
 
 std::vector<int> Family435CablePage::MarkedOrWarn() {
-  std::vector<int> marked;
-  for (int i = 0; i < model_->cable_count(); ++i) {
-    if (checked(i)) marked.push_back(i);
-  }
+  const std::vector<int> marked = list_.Checked();
   if (marked.empty()) screen().ShowMessage(Icon::kWarning, "Telvane", kMarkFirst);
   return marked;
 }
@@ -296,7 +290,7 @@ bool Family435CablePage::Send() {
   if (screen().AskYesNo(Icon::kWarning, "ПРЕДУПРЕЖДЕНИЕ", kReplaceQuestion) != Answer::kYes) {
     return false;
   }
-  if (static_cast<int>(marked.size()) == model_->cable_count()) {
+  if (list_.AllChecked()) {
     if (!model_->WriteAll(context())) return false;
   } else {
     for (int cable : marked) {
@@ -308,8 +302,7 @@ bool Family435CablePage::Send() {
 }
 
 void Family435CablePage::ClearBuffers() {
-  checks_.clear();
-  selected_ = 0;
+  list_.Clear();
   section_ = 0;
   Changed();
 }

@@ -18,6 +18,7 @@
 
 #include "cable/family/family_model.h"
 #include "page/instrument_page.h"
+#include "page/locked_entries.h"
 
 namespace telvane {
 
@@ -35,8 +36,10 @@ class Family435CablePage : public InstrumentPage {
   // --- The list --------------------------------------------------------------
   std::vector<std::string> Names() const;
   bool checked(int cable) const;
+  // False for a locked cable ("/i0B:") or one beyond the database.
+  bool selectable(int cable) const { return list_.Selectable(cable); }
   void SetChecked(int cable, bool on);
-  // The selected cable; -1 when the database is empty.
+  // The selected cable; -1 when the database has no selectable cable.
   int selected() const;
   void Select(int cable);
 
@@ -104,8 +107,8 @@ class Family435CablePage : public InstrumentPage {
   std::vector<int> MarkedOrWarn();
 
   std::shared_ptr<FamilyModel> model_;
-  std::vector<bool> checks_;
-  int selected_ = 0;
+  // The marks and the selected cable; "/i0B:" locks the leading cables.
+  CableCheckList list_;
   int section_ = 0;
   bool name_focus_ = false;
 };

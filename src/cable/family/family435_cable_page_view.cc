@@ -142,9 +142,9 @@ void Family435CablePageView::Refresh() {
   const std::vector<std::string> names = cables_.Names();
   list_->clear();
   for (size_t i = 0; i < names.size(); ++i) {
-    auto* item = new QListWidgetItem(Q(names[i]), list_);
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(cables_.checked(static_cast<int>(i)) ? Qt::Checked : Qt::Unchecked);
+    const int cable = static_cast<int>(i);
+    SetCheckItem(new QListWidgetItem(list_), names[i], cables_.checked(cable),
+                 cables_.selectable(cable));
   }
   list_->setCurrentRow(cables_.selected());
   const int cable = cables_.selected();

@@ -26,6 +26,7 @@ void ClearRecord(CableRecord& cable) {
 
 CableBasePage::CableBasePage(PageContext& context, std::shared_ptr<FullFamilyModel> model)
     : InstrumentPage(context, PageId::kCableNames6, "База кабелей"), model_(std::move(model)) {
+  model_->SetLocked(context.options.locked_leading_entries);
   model_->AddListener([this] { Changed(); });
 }
 
@@ -42,7 +43,7 @@ bool CableBasePage::checked(int cable) const {
 bool CableBasePage::can_transfer() { return context().instrument().kind != kNoInstrument; }
 
 void CableBasePage::SetChecked(int cable, bool on) {
-  if (cable < 0 || cable >= kMaxCables) return;
+  if (!model_->Selectable(cable)) return;
   model_->checks[static_cast<size_t>(cable)] = on;
   model_->Notify();
 }
@@ -85,7 +86,8 @@ void CableBasePage::Clear() {
   }
   for (auto& cable : model_->base.cables) ClearRecord(cable);
   model_->checks.assign(kMaxCables, true);
-  model_->Select(0);
+  model_->SetLocked(model_->locked());
+  model_->Select(model_->locked());
 }
 
 bool CableBasePage::Send() {
@@ -222,7 +224,8 @@ bool CableBasePage::HandleMenu(MenuCommand command) {
   switch (command) {
     case MenuCommand::kOpenBase: {
       const auto choice = s.ChooseOpenFile(CableBaseFileDialog());
-      if (choice && LoadCableBaseFile(s, model_->base, choice->path)) model_->Select(0);
+      if (choice && LoadCableBaseFile(s, model_->base, choice->path))
+        model_->Select(model_->locked());
       model_->Notify();
       return true;
     }

@@ -188,14 +188,14 @@ void CableEditPage::ChooseSection(int section) {
 
 void CableEditPage::Move(CableMove move) {
   const int count = model_->Count();
-  if (count == 0) return;
+  if (count <= model_->locked()) return;
   int target = model_->selected();
   switch (move) {
     case CableMove::kFirst:
-      target = 0;
+      target = model_->locked();
       break;
     case CableMove::kPrevious:
-      target = std::max(target - 1, 0);
+      target = std::max(target - 1, model_->locked());
       break;
     case CableMove::kNext:
       target = std::min(target + 1, count - 1);

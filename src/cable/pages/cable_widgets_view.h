@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QListWidgetItem>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,16 @@ inline QStringList NumberedNames(const char* pattern, size_t count) {
   QStringList names;
   for (size_t i = 1; i <= count; ++i) names << Tr(pattern).arg(i);
   return names;
+}
+
+// One entry of a cable check list: its text and mark; a locked entry ("/i0B:")
+// is shown greyed and can be neither checked nor made current.
+inline void SetCheckItem(QListWidgetItem* item, const std::string& text, bool checked,
+                         bool selectable) {
+  item->setText(Q(text));
+  const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
+  item->setFlags(selectable ? item->flags() | flags : item->flags() & ~flags);
+  item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
 inline QLineEdit* Edit(QWidget* parent, const char* name) {

@@ -32,19 +32,17 @@ int SectionsInUse(const CompactCableRecord& cable) {
 
 CompactCablePage::CompactCablePage(PageContext& context, std::shared_ptr<CompactModel> model)
     : InstrumentPage(context, PageId::kCompactCables7, "База параметров кабелей"),
-      model_(std::move(model)) {}
+      model_(std::move(model)),
+      list_(CableCheckList::FromOptions(context.options)) {}
 
-bool CompactCablePage::marked(int entry) const {
-  return entry >= 0 && entry < size() && marks_[static_cast<size_t>(entry)];
-}
+bool CompactCablePage::marked(int entry) const { return list_.checked(entry); }
 
-int CompactCablePage::marked_count() const {
-  return static_cast<int>(std::count(marks_.begin(), marks_.end(), true));
-}
+int CompactCablePage::marked_count() const { return static_cast<int>(list_.Checked().size()); }
 
 const CompactCableRecord* CompactCablePage::selected_cable() const {
-  if (selected_ < 0 || selected_ >= size()) return nullptr;
-  return &cables_[static_cast<size_t>(selected_)];
+  const int entry = list_.selected();
+  if (entry < 0 || entry >= size()) return nullptr;
+  return &cables_[static_cast<size_t>(entry)];
 }
 
 CompactCableRecord* CompactCablePage::selected_mutable() {
@@ -52,7 +50,7 @@ CompactCableRecord* CompactCablePage::selected_mutable() {
 }
 
 std::string CompactCablePage::PositionText() const {
-  return Sprintf("№ %d из %d", size() == 0 ? 0 : selected_ + 1, size());
+  return Sprintf("№ %d из %d", list_.selected() + 1, size());
 }
 
 std::vector<std::string> CompactCablePage::TypeNames() const {
@@ -119,8 +117,7 @@ void CompactCablePage::Edited() {
 }
 
 void CompactCablePage::Select(int entry) {
-  if (entry < 0 || entry >= size()) return;
-  selected_ = entry;
+  if (!list_.Select(entry)) return;
   if (section_ >= SectionsInUse(cables_[static_cast<size_t>(entry)])) section_ = 0;
   Changed();
 }
@@ -136,8 +133,7 @@ std::string CompactCablePage::EditName(const std::string& typed) {
   const std::string name = CleanCompactCableName(typed);
   if (cables_.empty()) {
     cables_.push_back(NewCable(name));
-    marks_.push_back(false);
-    selected_ = 0;
+    list_.Resize(size());
   } else if (CompactCableRecord* cable = selected_mutable()) {
     cable->set_name(name);
   }
@@ -147,7 +143,7 @@ std::string CompactCablePage::EditName(const std::string& typed) {
 
 bool CompactCablePage::CheckName() {
   const CompactCableRecord* cable = selected_cable();
-  if (cable == nullptr || !NameTakenByOther(cable->name(), selected_)) return true;
+  if (cable == nullptr || !NameTakenByOther(cable->name(), list_.selected())) return true;
   screen().ShowMessage(Icon::kWarning, kWarningCaption, "Данное имя кабеля уже существует!");
   return false;
 }
@@ -166,30 +162,33 @@ bool CompactCablePage::Add(const std::string& typed) {
     return false;
   }
   cables_.push_back(NewCable(name));
-  marks_.push_back(false);
-  selected_ = size() - 1;
+  list_.Resize(size());
+  list_.Select(size() - 1);
   section_ = 0;
   Edited();
   return true;
 }
 
 void CompactCablePage::SetMarked(int entry, bool on) {
-  if (entry < 0 || entry >= size()) return;
+  if (!list_.Selectable(entry)) return;
   if (on && !marked(entry) && marked_count() >= instrument_maximum()) {
     screen().ShowMessage(Icon::kWarning, kWarningCaption,
                          "Достигнуто Максимальное количество помеченных кабелей");
     on = false;
   }
-  marks_[static_cast<size_t>(entry)] = on;
+  list_.SetChecked(entry, on);
   Changed();
 }
 
 void CompactCablePage::PlusKey() {
   if (screen().AskYesNo(Icon::kQuestion, "Вопрос", "Выделить все?") != Answer::kYes) return;
   const int maximum = instrument_maximum();
-  for (int i = 0; i < size(); ++i) marks_[static_cast<size_t>(i)] = i < maximum;
+  int marked = 0;
+  for (int i = 0; i < size(); ++i) {
+    if (list_.SetChecked(i, marked < maximum) && marked < maximum) ++marked;
+  }
   Changed();
-  if (size() > maximum) {
+  if (size() - list_.locked() > maximum) {
     screen().ShowMessage(Icon::kInformation, "Информация",
                          "Выделено максимальное количество записей.");
   }
@@ -200,7 +199,7 @@ void CompactCablePage::MinusKey() {
       Answer::kYes) {
     return;
   }
-  marks_.assign(cables_.size(), false);
+  list_.CheckAll(false);
   Changed();
 }
 
@@ -218,8 +217,7 @@ void CompactCablePage::DeleteMarked() {
     if (!marked(i)) kept.push_back(cables_[static_cast<size_t>(i)]);
   }
   cables_ = std::move(kept);
-  marks_.assign(cables_.size(), false);
-  selected_ = std::clamp(selected_, 0, std::max(size() - 1, 0));
+  list_.Refill(size());
   section_ = 0;
   Edited();
 }
@@ -325,8 +323,7 @@ void CompactCablePage::TakeList(std::vector<CompactCableRecord> cables) {
     }
   }
   cables_ = std::move(cables);
-  marks_.assign(cables_.size(), false);
-  selected_ = std::clamp(selected_, 0, std::max(size() - 1, 0));
+  list_.Refill(size());
   section_ = 0;
 }
 
@@ -434,8 +431,7 @@ void CompactCablePage::ClearBuffers() {
   model_->base = CompactBase();
   cables_.clear();
   held_.clear();
-  marks_.clear();
-  selected_ = 0;
+  list_.Clear();
   section_ = 0;
   modified_ = false;
   Changed();

@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "page/instrument_page.h"
 #include "cable/pages/compact_model.h"
+#include "page/instrument_page.h"
+#include "page/locked_entries.h"
 
 namespace telvane {
 
@@ -30,8 +31,11 @@ class CompactCablePage : public InstrumentPage {
   const std::vector<CompactCableRecord>& cables() const { return cables_; }
   int size() const { return static_cast<int>(cables_.size()); }
   bool marked(int entry) const;
+  // False for a locked entry ("/i0B:") or one beyond the list.
+  bool selectable(int entry) const { return list_.Selectable(entry); }
   int marked_count() const;
-  int selected() const { return selected_; }
+  // The cursor's entry; -1 when no entry can be selected.
+  int selected() const { return list_.selected(); }
   const CompactCableRecord* selected_cable() const;
   // "№ %d из %d".
   std::string PositionText() const;
@@ -109,8 +113,8 @@ class CompactCablePage : public InstrumentPage {
   // The list as last received, imported or saved; "cancel edits" goes back to
   // it.
   std::vector<CompactCableRecord> held_;
-  std::vector<bool> marks_;
-  int selected_ = 0;
+  // The marks and the cursor; "/i0B:" locks the leading entries.
+  CableCheckList list_;
   int section_ = 0;
   bool modified_ = false;
 };

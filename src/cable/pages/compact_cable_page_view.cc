@@ -172,9 +172,8 @@ void CompactCablePageView::Refresh() {
   }
   for (int i = 0; i < compact_.size(); ++i) {
     QListWidgetItem* item = list_->item(i);
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setText(Q(cables[static_cast<size_t>(i)].name()));
-    item->setCheckState(compact_.marked(i) ? Qt::Checked : Qt::Unchecked);
+    SetCheckItem(item, cables[static_cast<size_t>(i)].name(), compact_.marked(i),
+                 compact_.selectable(i));
   }
   list_->setCurrentRow(compact_.selected());
   position_->setText(PositionLabel(compact_.selected(), compact_.size()));

@@ -9,9 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "page/gui/page_view.h"
-
 #include "cable/pages/compact_cable_page.h"
+#include "page/gui/page_view.h"
 
 namespace telvane {
 

@@ -17,12 +17,18 @@ int FullFamilyModel::Count() const {
                    static_cast<int>(base.header.max_cables()), kMaxCables});
 }
 
+void FullFamilyModel::SetLocked(int locked) {
+  locked_ = std::clamp(locked, 0, kMaxCables - 1);
+  for (int i = 0; i < locked_; ++i) checks[static_cast<size_t>(i)] = false;
+}
+
 int FullFamilyModel::selected() const {
-  return selected_ > base.header.max_cables() || selected_ >= kMaxCables ? 0 : selected_;
+  const bool beyond = selected_ > base.header.max_cables() || selected_ >= kMaxCables;
+  return beyond || selected_ < locked_ ? locked_ : selected_;
 }
 
 void FullFamilyModel::Select(int cable) {
-  if (cable < 0 || cable >= std::max(Count(), 1)) return;
+  if (cable < locked_ || cable >= std::max(Count(), locked_ + 1)) return;
   selected_ = cable;
   Notify();
 }
@@ -35,7 +41,8 @@ CableRecord* FullFamilyModel::SelectedCable() {
 void FullFamilyModel::Reset() {
   base = CableBase();
   checks.assign(kMaxCables, true);
-  selected_ = 0;
+  SetLocked(locked_);
+  selected_ = locked_;
   database = 0;
 }
 

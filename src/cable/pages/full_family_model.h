@@ -33,8 +33,15 @@ class FullFamilyModel {
   // Cables that take part in a transfer and that the lists show: the current
   // count or the maximum, whichever is smaller.
   int Count() const;
-  // The selected cable, 0 when the remembered one exceeds the maximum.
+  // The number of leading cables that can be neither selected nor checked
+  // ("/i0B:"); the pages set it from the window's options.
+  int locked() const { return locked_; }
+  void SetLocked(int locked);
+  bool Selectable(int cable) const { return cable >= locked_ && cable < kMaxCables; }
+  // The selected cable: the first selectable one when the remembered one
+  // exceeds the maximum or is locked.
   int selected() const;
+  // Refused for a locked cable or one beyond the list.
   void Select(int cable);
   CableRecord* SelectedCable();
 
@@ -47,6 +54,7 @@ class FullFamilyModel {
 
  private:
   int selected_ = 0;
+  int locked_ = 0;
   std::vector<std::function<void()>> listeners_;
 };
 

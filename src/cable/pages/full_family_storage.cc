@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "cable/db/cable_rows.h"
-#include "storage/db/db_session.h"
 #include "cable/db/legacy_schema.h"
+#include "storage/db/db_session.h"
 
 namespace telvane {
 

@@ -73,9 +73,8 @@ void CableBasePageView::Refresh() {
   }
   for (int i = 0; i < list_->count(); ++i) {
     QListWidgetItem* item = list_->item(i);
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setText(Q(names[static_cast<size_t>(i)]));
-    item->setCheckState(base_.checked(i) ? Qt::Checked : Qt::Unchecked);
+    SetCheckItem(item, names[static_cast<size_t>(i)], base_.checked(i),
+                 base_.model().Selectable(i));
   }
   list_->setCurrentRow(base_.model().selected());
   database_->setCurrentIndex(base_.database());

@@ -12,12 +12,11 @@
 #include <QTableWidget>
 #include <array>
 
-#include "page/gui/page_view.h"
-
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
 #include "cable/pages/cable_size_page.h"
 #include "cable/pages/full_planned_page.h"
+#include "page/gui/page_view.h"
 
 namespace telvane {
 

@@ -237,6 +237,36 @@ TEST_F(Family435CablePageTest, TwoOfFiveMarkedAreTwoSingleTransactionsInListOrde
   EXPECT_TRUE(peer_.done()) << peer_.mismatch();
 }
 
+// "/i0B:2", the program's default: the first two cables are shown but can be
+// neither selected nor marked, so marking every cable that can be marked
+// still sends them one by one and the locked ones are never written.
+TEST_F(Family435CablePageTest, LockedLeadingCablesAreNeitherSelectedNorSent) {
+  Load(4);
+  link_.options().locked_leading_entries = 2;
+  Family435CablePage locked(link_.context(), model_);
+  EXPECT_EQ(locked.Names().size(), 4u);
+  EXPECT_EQ(locked.selected(), 2);
+  locked.Select(1);
+  EXPECT_EQ(locked.selected(), 2);
+  for (int i = 0; i < 4; ++i) locked.SetChecked(i, true);
+  EXPECT_FALSE(locked.checked(0));
+  EXPECT_FALSE(locked.checked(1));
+  EXPECT_FALSE(locked.selectable(1));
+  link_.screen().Answer(Answer::kYes, kQuestion);
+  for (int cable : {2, 3}) {
+    peer_.Expect(Command(0x61), Confirm(static_cast<uint8_t>(~0x61)));
+    peer_.Expect(Record(CableRecord(cable)), Confirm(0xFF));
+  }
+  EXPECT_TRUE(locked.Send());
+  EXPECT_TRUE(peer_.done()) << peer_.mismatch();
+  // A database no longer than the lock has nothing to select.
+  locked.ClearBuffers();
+  Load(2);
+  model_->Notify();
+  EXPECT_EQ(locked.selected(), -1);
+  EXPECT_EQ(locked.pairs(), 0);
+}
+
 TEST_F(Family435CablePageTest, ReceivingAsksForEachMarkedCableByNumber) {
   Load(3);
   page_.SetChecked(2, true);

@@ -44,6 +44,30 @@ class CompactCablePageTest : public ::testing::Test {
   CompactCablePage page_;
 };
 
+// "/i0B:2", the program's default: the first two entries are neither the
+// cursor's entry nor marked, "Выделить все?" marks the others only.
+TEST(CompactLockTest, LockedEntriesAreNeitherSelectedNorMarked) {
+  SimSession session(7);
+  ASSERT_TRUE(session.opened()) << session.Log();
+  session.options().locked_leading_entries = 2;
+  auto model = std::make_shared<CompactModel>();
+  CompactCablePage page(session.context(), model);
+  page.Start();
+  ASSERT_TRUE(page.Receive());
+  ASSERT_EQ(page.size(), 12);
+  EXPECT_EQ(page.selected(), 2);
+  EXPECT_EQ(page.PositionText(), "№ 3 из 12");
+  page.Select(0);
+  EXPECT_EQ(page.selected(), 2);
+  page.SetMarked(1, true);
+  EXPECT_FALSE(page.marked(1));
+  session.screen().Answer(Answer::kYes, "Выделить все?");
+  page.PlusKey();
+  EXPECT_EQ(page.marked_count(), 10);
+  EXPECT_FALSE(page.marked(0));
+  EXPECT_TRUE(page.marked(11));
+}
+
 TEST_F(CompactCablePageTest, ReceivedListAndTypeChoice) {
   ASSERT_EQ(page_.size(), 12);
   EXPECT_EQ(page_.cables()[0].name(), "ЛИНИЯ 1");

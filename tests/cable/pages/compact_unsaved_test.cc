@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/test_options.h"
 #include "app/fake_link.h"
 #include "app/main_controller.h"
 #include "cable/pages/compact_cable_page.h"
@@ -28,7 +29,7 @@ class CompactUnsavedTest : public ::testing::Test {
 
   testing::ScriptedScreen screen_;
   testing::FakeLink link_;
-  AppOptions options_;
+  AppOptions options_ = testing::TestOptions();
   std::unique_ptr<MainController> controller_;
   CompactCablePage* page_ = nullptr;
   testing::TempDir dir_;

@@ -81,6 +81,35 @@ TEST_F(FullFamilyTest, AllCheckedUsesTheWholeDatabaseCommands) {
   EXPECT_EQ(Messages(), std::vector<std::string>{"Info: Complete"});
 }
 
+// "/i0B:1": the first cable is never checked nor selected, so even with every
+// other cable checked the transfers go cable by cable and leave it alone.
+TEST(FullFamilyLockTest, TheLockedCableStaysOutOfTransfersAndSelection) {
+  SimSession session(6);
+  ASSERT_TRUE(session.opened()) << session.Log();
+  session.options().locked_leading_entries = 1;
+  auto model = std::make_shared<FullFamilyModel>();
+  CableSizePage size(session.context(), model);
+  CableBasePage base(session.context(), model);
+  CableEditPage cable(session.context(), model);
+  size.Start();
+  session.NewTraffic();
+  EXPECT_FALSE(base.checked(0));
+  EXPECT_TRUE(base.checked(1));
+  EXPECT_EQ(model->selected(), 1);
+  base.Select(0);
+  base.SetChecked(0, true);
+  EXPECT_EQ(model->selected(), 1);
+  EXPECT_FALSE(base.checked(0));
+  cable.Move(CableMove::kFirst);
+  EXPECT_EQ(model->selected(), 1);
+  ASSERT_TRUE(base.Receive()) << ::testing::PrintToString(session.screen().MessageLines());
+  const std::string traffic = session.NewTraffic();
+  EXPECT_EQ(Occurrences(traffic, kSingleReceive), 2u) << traffic;
+  EXPECT_EQ(Occurrences(traffic, kWholeReceive), 0u);
+  EXPECT_EQ(model->base.cables[0].pair_count(), 0);  // never asked for
+  EXPECT_EQ(model->base.cables[2].pair_count(), 30);
+}
+
 TEST_F(FullFamilyTest, CheckedCablesGoOneByOne) {
   base_.SetChecked(1, false);
   ASSERT_TRUE(base_.Receive()) << ::testing::PrintToString(Messages());

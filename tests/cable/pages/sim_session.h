@@ -13,12 +13,13 @@
 #include <thread>
 #include <vector>
 
-#include "page/instrument_page.h"
 #include "app/link_adapter.h"
 #include "cable/pages/known_session.h"
 #include "link/link.h"
+#include "page/instrument_page.h"
 #include "support/scripted_screen.h"
 #include "support/sim_process.h"
+#include "support/test_options.h"
 
 namespace telvane::testing {
 
@@ -42,6 +43,8 @@ class SimSession {
   ScriptedScreen& screen() { return screen_; }
   Link& link() { return link_; }
   PageContext& context() { return context_; }
+  // Read by a page when it is made.
+  AppOptions& options() { return options_; }
   // The simulator's trace: one "sim: <-" line per frame it read.
   std::string Log() const { return sim_->Log(); }
   // Frames the simulator read since the last call.
@@ -72,7 +75,7 @@ class SimSession {
   ScriptedScreen screen_;
   Link link_;
   LinkAdapter adapter_;
-  AppOptions options_;
+  AppOptions options_ = testing::TestOptions();
   SessionFacts facts_;
   PageContext context_;
   std::unique_ptr<SimProcess> sim_;
