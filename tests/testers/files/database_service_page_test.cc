@@ -74,8 +74,8 @@ TEST_F(DatabaseServicePageTest, UnconfirmedCommandSaysSo) {
   EXPECT_FALSE(page_.record());
 }
 
-// A port that refuses its time-outs: the transaction stops with "Ошибка
-// установки таймаутов" before a byte is written.
+// A port that refuses its time-outs: "Ошибка установки таймаутов", then the
+// command reported failed, and not a byte written.
 TEST(DatabaseServicePagePortTest, TimeoutsThatCannotBeSetStopBeforeTheCommand) {
   class RefusingPeer : public ScriptedPeer {
    public:
@@ -86,8 +86,9 @@ TEST(DatabaseServicePagePortTest, TimeoutsThatCannotBeSetStopBeforeTheCommand) {
   DatabaseServicePage page(link.context(), PageId::kDbInfo18);
   EXPECT_FALSE(page.Refresh());
   EXPECT_TRUE(peer.written().empty());
-  EXPECT_EQ(link.screen().MessageLines(),
-            (std::vector<std::string>{"Ошибка: Ошибка установки таймаутов"}));
+  EXPECT_EQ(
+      link.screen().MessageLines(),
+      (std::vector<std::string>{"Ошибка: Ошибка установки таймаутов", "Ошибка: Ошибка команды"}));
   EXPECT_FALSE(page.record());
 }
 
