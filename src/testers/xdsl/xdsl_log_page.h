@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "page/instrument_page.h"
+#include "storage/chart/chart_model.h"
 #include "testers/xdsl/xdsl_records.h"
 
 namespace telvane {
@@ -25,12 +26,6 @@ inline constexpr uint8_t kXdslLogCommand = 0x6C;
 // The firmware from which the instrument keeps logs (the "xDSL" tab's own
 // condition).
 inline constexpr float kXdslFirstFirmware = 8.027f;
-
-struct XdslSummaryRow {
-  std::string label;
-  std::string down;
-  std::string up;
-};
 
 class XdslLogPage : public InstrumentPage {
  public:
@@ -71,6 +66,13 @@ class XdslLogPage : public InstrumentPage {
   std::vector<XdslSummaryRow> SummaryRows() const;
   // The last log received for the selected entry, if any.
   const XdslLog* SelectedLog() const;
+  // "Показать график": receives the selected entry's log (0x6C) for the
+  // chart. False without a selection or when a step failed (its message
+  // shown).
+  bool ReceiveSelectedLog();
+  // The chart of the selected entry's last received log; none before one was
+  // received.
+  std::optional<ChartFigure> SelectedChart() const;
 
  private:
   bool SaveOne(size_t index);

@@ -231,5 +231,32 @@ TEST_F(XdslLogPagePeerTest, FirmwareWithoutLogsAsksNothing) {
   EXPECT_TRUE(page_.entries().empty());
 }
 
+TEST_F(XdslLogPagePeerTest, TheChartShowsTheSelectedLogOnceReceived) {
+  SetVersion(10.01f, 2);
+  ExpectList('D', {"a", "b"});
+  ASSERT_TRUE(page_.ReceiveList());
+  page_.Select(1);
+  EXPECT_FALSE(page_.SelectedChart());
+  ExpectLog(1, 1680);
+  ASSERT_TRUE(page_.ReceiveSelectedLog());
+  EXPECT_TRUE(peer_.done()) << peer_.mismatch();
+  auto chart = page_.SelectedChart();
+  ASSERT_TRUE(chart);
+  EXPECT_EQ(chart->title, "b (G.DMT)");
+  chart->SetMarker(2);
+  EXPECT_EQ(*chart->charts[0].MarkerValues()[0].y, -40);
+  // The other entry has no log yet; back on "b" the chart returns.
+  page_.Select(0);
+  EXPECT_FALSE(page_.SelectedChart());
+  page_.Select(1);
+  EXPECT_TRUE(page_.SelectedChart());
+  // A failed receive shows its message and leaves no chart for "a".
+  page_.Select(0);
+  peer_.Expect(Command(0x6C), Confirm(0x6C));
+  EXPECT_FALSE(page_.ReceiveSelectedLog());
+  EXPECT_TRUE(screen_.HasMessage("Ошибка выполнения команды"));
+  EXPECT_FALSE(page_.SelectedChart());
+}
+
 }  // namespace
 }  // namespace telvane
