@@ -6,6 +6,7 @@
 #include "base/translatable.h"
 #include "base/values.h"
 #include "link/transactions.h"
+#include "testers/chart_file.h"
 #include "testers/xdsl/xdsl_chart.h"
 #include "testers/xdsl/xdsl_export.h"
 
@@ -193,6 +194,16 @@ std::optional<ChartFigure> XdslLogPage::SelectedChart() const {
   const XdslLog* log = SelectedLog();
   if (!log) return std::nullopt;
   return XdslChart(entries_[*selected_], *log);
+}
+
+bool XdslLogPage::SaveChart(const ChartWriter& write) {
+  const std::optional<ChartFigure> chart = SelectedChart();
+  if (!chart) return false;
+  const std::optional<std::string> path = ChooseChartFile(screen());
+  if (!path) return false;
+  if (write(*chart, *path)) return true;
+  screen().ShowMessage(Icon::kError, "Ошибка создания файла", *path);
+  return false;
 }
 
 }  // namespace telvane

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -73,6 +74,12 @@ class XdslLogPage : public InstrumentPage {
   // The chart of the selected entry's last received log; none before one was
   // received.
   std::optional<ChartFigure> SelectedChart() const;
+  // "Сохранить график...": asks for a PNG file and has `write` draw the
+  // selected log's chart into it. A file that cannot be written shows its
+  // name as the text and "Ошибка создания файла" as the caption. False when
+  // nothing was written (no chart, cancelled or failed).
+  using ChartWriter = std::function<bool(const ChartFigure& chart, const std::string& path)>;
+  bool SaveChart(const ChartWriter& write);
 
  private:
   bool SaveOne(size_t index);

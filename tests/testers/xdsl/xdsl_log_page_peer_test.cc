@@ -258,5 +258,37 @@ TEST_F(XdslLogPagePeerTest, TheChartShowsTheSelectedLogOnceReceived) {
   EXPECT_FALSE(page_.SelectedChart());
 }
 
+TEST_F(XdslLogPagePeerTest, SaveChartAsksForAPngAndReportsAFileNotWritten) {
+  SetVersion(10.01f, 1);
+  ExpectList('D', {"a"});
+  ASSERT_TRUE(page_.ReceiveList());
+  std::vector<std::string> written;
+  const auto writer = [&](const ChartFigure& chart, const std::string& path) {
+    written.push_back(chart.title + "|" + path);
+    return path.find("missing") == std::string::npos;
+  };
+  // No log received yet: no chart, no dialog.
+  EXPECT_FALSE(page_.SaveChart(writer));
+  EXPECT_TRUE(screen_.shown().empty());
+  ExpectLog(0, 1680);
+  ASSERT_TRUE(page_.ReceiveSelectedLog());
+  screen_.ChooseFile("/tmp/x.png", 1);
+  EXPECT_TRUE(page_.SaveChart(writer));
+  ASSERT_EQ(screen_.shown().size(), 1u);
+  EXPECT_EQ(screen_.shown()[0].dialog.default_extension, "png");
+  ASSERT_EQ(screen_.shown()[0].dialog.filters.size(), 1u);
+  EXPECT_EQ(screen_.shown()[0].dialog.filters[0].pattern, "*.png");
+  EXPECT_EQ(written, (std::vector<std::string>{"a (G.DMT)|/tmp/x.png"}));
+  screen_.ChooseFile("/tmp/missing/x.png", 1);
+  EXPECT_FALSE(page_.SaveChart(writer));
+  ASSERT_FALSE(screen_.messages().empty());
+  EXPECT_EQ(screen_.messages().back().caption, "Ошибка создания файла");
+  EXPECT_EQ(screen_.messages().back().text, "/tmp/missing/x.png");
+  // A cancelled dialog writes nothing.
+  screen_.ChooseFile(std::nullopt);
+  EXPECT_FALSE(page_.SaveChart(writer));
+  EXPECT_EQ(written.size(), 2u);
+}
+
 }  // namespace
 }  // namespace telvane
