@@ -97,7 +97,7 @@ void Information(Session& s) {
 void Levels(Session& s) {
   SendRecords(s, TheStore().levels, [](int i) {
     std::vector<uint8_t> r(3);
-    Le16(&r[0], static_cast<unsigned>(224 + 100 * i));  // 256, 456, 696 kHz
+    Le16(&r[0], static_cast<unsigned>(224 + 100 * i));  // 256, 456, 800 kHz
     r[2] = static_cast<uint8_t>(-10 - 7 * i);
     return r;
   });

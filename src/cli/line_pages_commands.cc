@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/kind_table.h"
 #include "cli/command.h"
 #include "storage/trace/plot/trace_plot_model.h"
 #include "testers/line/line_traces_page.h"
@@ -50,6 +51,16 @@ PageCommand LineTracesCommand() {
                 "The line tester's reflectograms: receive, save as RFG 1.1, WV or TDR",
                 {},
                 nullptr};
+  // The tab is offered by version (from version 4 the instrument keeps its
+  // measurements as files): the page runs only when the window would show it.
+  c.prepare = [](PageSession& s) {
+    for (const Tab& tab : TabsForKind(s.kind(), s.context().facts)) {
+      if (tab.page == PageId::kReflectograms17) return true;
+    }
+    std::fprintf(stderr, "telvane-cli: version %.3f has no reflectogram page\n",
+                 s.context().facts.version.value_or(0));
+    return false;
+  };
   c.actions = {
       {"--receive", ActionArgument::kNone, 0, 0, "receive every reflectogram (0x07)",
        [](PageSession& s, const Numbers&) { return Traces(s).Receive(); }},
