@@ -12,6 +12,7 @@
 #include "support/peer_link.h"
 #include "support/scripted_peer.h"
 #include "support/temp_dir.h"
+#include "testers/line/line_peer.h"
 #include "testers/line/line_traces_page.h"
 
 namespace telvane {
@@ -59,19 +60,8 @@ PeerBytes Trace(const char* name, float k) {
 
 class LineTracesPeerTest : public ::testing::Test {
  protected:
-  // `code` confirmed, then `records`, each confirmed with 0xFE.
   void ExpectReceive(uint8_t code, const std::vector<PeerBytes>& records) {
-    PeerBytes reply = Confirm(static_cast<uint8_t>(~code));
-    for (size_t i = 0; i < records.size(); ++i) {
-      const PeerBytes frame = PeerFrame({kAddress, records[i]});
-      if (i == 0) {
-        reply.insert(reply.end(), frame.begin(), frame.end());
-        peer_.Expect(Command(code), reply);
-      } else {
-        peer_.Expect(Confirm(0xFE), frame);
-      }
-    }
-    peer_.Expect(Confirm(0xFE));
+    testing::ExpectLineReceive(peer_, kAddress, code, records);
   }
 
   testing::ScriptedPeer peer_;
