@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "testers/files/file_pages_view.h"
+#include "testers/line/line_pages_view.h"
 #include "testers/plan/plan_pages_view.h"
 #include "testers/tester_result_pages_view.h"
 
@@ -21,6 +22,7 @@ ViewList TesterPageViews() {
   Append(all, PlanPageViews());
   Append(all, FilePageViews());
   Append(all, ResultPageViews());
+  Append(all, LinePageViews());
   return all;
 }
 
