@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "page/gui/page_view.h"
+#include "storage/chart/gui/chart_widget.h"
 #include "testers/line/line_records_page.h"
 
 namespace telvane {
@@ -25,6 +26,10 @@ class LineRecordsPageView : public PageView {
   QComboBox* kinds_;
   QPlainTextEdit* text_;
   QPushButton* report_;
+  QComboBox* chosen_;
+  ChartWidget* chart_;
+  QPushButton* save_chart_;
+  bool refreshing_ = false;
 };
 
 }  // namespace telvane

@@ -102,12 +102,41 @@ TEST_P(LinePagesViewTest, RecordsAsTextAndTheirReport) {
   EXPECT_TRUE(text.startsWith("Запись № 01\n09.12.26 г,\t14:05\n\n0032 кГц,\t\t -40 дБ \n"))
       << text.left(80).toStdString();
   EXPECT_TRUE(report->isEnabled());
-  SavePageScreenshot(*view, Name("line_records_page"), 900, 600);
+  // The chart of the chosen spectrum: 32 kHz on by 16 kHz.
+  auto* chosen = view->findChild<QComboBox*>("ChartRecord");
+  ASSERT_EQ(chosen->count(), 2);
+  auto* chart = view->findChild<ChartWidget*>("Chart");
+  ASSERT_EQ(chart->figure().charts.size(), 1u);
+  const ChartSeries& first = chart->figure().charts[0].series()[0];
+  ASSERT_GE(first.x.size(), 2u);
+  EXPECT_EQ(first.x[0], 32);
+  EXPECT_EQ(first.x[1], 48);
+  chosen->setCurrentIndex(1);
+  EXPECT_EQ(chart->figure().charts[0].series()[0].y[0], -45);  // the second record
+  SavePageScreenshot(*view, Name("line_records_page"), 1100, 600);
+
+  testing::TempDir pictures;
+  session_.screen().ChooseFile(pictures.File("spectrum.png"));
+  view->findChild<QPushButton*>("SaveChart")->click();
+  const auto png = testing::ReadAll(pictures.File("spectrum.png"));
+  ASSERT_GT(png.size(), 8u);
+  EXPECT_EQ(png[1], 'P');
+  EXPECT_EQ(png[2], 'N');
+
+  // Levels: one bar per record; the ADSL kinds have no chart.
+  kinds->setCurrentIndex(0);
+  view->findChild<QPushButton*>("Receive")->click();
+  EXPECT_EQ(chart->figure().charts[0].series()[0].x, (std::vector<double>{256, 456, 800}));
+  SavePageScreenshot(*chart, Name("line_levels_chart"), 700, 420);
+  kinds->setCurrentIndex(4);
+  view->findChild<QPushButton*>("Receive")->click();
+  EXPECT_TRUE(chart->figure().charts.empty());
+  EXPECT_FALSE(view->findChild<QPushButton*>("SaveChart")->isEnabled());
 
   testing::TempDir dir;
-  session_.screen().ChooseFile(dir.File("spectra.xls"));
+  session_.screen().ChooseFile(dir.File("adsl.xls"));
   report->click();
-  EXPECT_GT(testing::ReadAll(dir.File("spectra.xls")).size(), 1000u);
+  EXPECT_GT(testing::ReadAll(dir.File("adsl.xls")).size(), 1000u);
 }
 
 TEST_P(LinePagesViewTest, ReflectogramsListedAndDrawn) {

@@ -1163,4 +1163,35 @@ per length (ohm*km)</translation>
         <translation>Clear</translation>
     </message>
 </context>
+<context>
+    <name>Charts</name>
+    <message>
+        <source>УП</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>Frequency response+</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Frequency, kHz</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Level, dB</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>dB</translation>
+    </message>
+</context>
 </TS>

@@ -1163,4 +1163,35 @@
         <translation>Очистить</translation>
     </message>
 </context>
+<context>
+    <name>Charts</name>
+    <message>
+        <source>УП</source>
+        <translation>УП</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Спектр</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>АЧХ</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>АЧХ+</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Частота, кГц</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Уровень, дБ</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>дБ</translation>
+    </message>
+</context>
 </TS>
