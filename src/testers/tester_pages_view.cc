@@ -5,6 +5,7 @@
 #include "testers/files/file_pages_view.h"
 #include "testers/plan/plan_pages_view.h"
 #include "testers/tester_result_pages_view.h"
+#include "testers/xdsl/xdsl_pages_view.h"
 
 namespace telvane {
 namespace {
@@ -21,6 +22,7 @@ ViewList TesterPageViews() {
   Append(all, PlanPageViews());
   Append(all, FilePageViews());
   Append(all, ResultPageViews());
+  Append(all, XdslPageViews());
   return all;
 }
 

@@ -921,6 +921,38 @@ per length (ohm*km)</translation>
         <source>Передать в прибор...</source>
         <translation>Send to Instrument...</translation>
     </message>
+    <message>
+        <source>Логи</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>Лог</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Наименование:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Режим:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Mark All</translation>
+    </message>
+    <message>
+        <source>Снять выделение</source>
+        <translation>Unmark All</translation>
+    </message>
+    <message>
+        <source>Показать график</source>
+        <translation>Show Chart</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <translation>unknown</translation>
+    </message>
 </context>
 <context>
     <name>Units</name>
@@ -1033,6 +1065,49 @@ per length (ohm*km)</translation>
     <message>
         <source>Очистить</source>
         <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>Charts</name>
+    <message>
+        <source>Тон</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>кГц</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Шум</source>
+        <translation>Noise</translation>
+    </message>
+    <message>
+        <source>дБм/Гц</source>
+        <translation>dBm/Hz</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Биты</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>бит</source>
+        <translation>bits</translation>
+    </message>
+    <message>
+        <source>Шум, дБм/Гц</source>
+        <translation>Noise, dBm/Hz</translation>
+    </message>
+    <message>
+        <source>SNR, дБ</source>
+        <translation>SNR, dB</translation>
+    </message>
+    <message>
+        <source>Биты на тон</source>
+        <translation>Bits per Tone</translation>
     </message>
 </context>
 </TS>
