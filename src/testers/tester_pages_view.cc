@@ -6,6 +6,7 @@
 #include "testers/line/line_pages_view.h"
 #include "testers/plan/plan_pages_view.h"
 #include "testers/tester_result_pages_view.h"
+#include "testers/xdsl/xdsl_pages_view.h"
 
 namespace telvane {
 namespace {
@@ -22,6 +23,7 @@ ViewList TesterPageViews() {
   Append(all, PlanPageViews());
   Append(all, FilePageViews());
   Append(all, ResultPageViews());
+  Append(all, XdslPageViews());
   Append(all, LinePageViews());
   return all;
 }

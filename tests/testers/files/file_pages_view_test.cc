@@ -104,9 +104,15 @@ TEST_F(FilePagesViewTest, DatabaseServiceShowsTheRecordAndMovesTheDatabase) {
   const std::string smaller = dir_.File("smaller.db");
   std::ofstream(smaller, std::ios::binary) << std::string(777, 'x');
   session.screen().ChooseFile(smaller);
+  const size_t bar_before = session.screen().progress_positions().size();
   Find<QPushButton>(view, "SendDatabase")->click();
   EXPECT_EQ(Find<QLineEdit>(view, "DatabaseSize")->text(), "777 байт")
       << Messages(session.screen());
+  // The bar went to 100 in the window's progress bar and is hidden again.
+  const auto& bar = session.screen().progress_positions();
+  EXPECT_NE(std::find(bar.begin() + static_cast<std::ptrdiff_t>(bar_before), bar.end(), 100),
+            bar.end());
+  EXPECT_FALSE(session.screen().progress_visible());
 
   const std::string sysinfo = dir_.File("sysinfo");
   session.screen().ChooseFile(sysinfo);

@@ -922,6 +922,38 @@ per length (ohm*km)</translation>
         <translation>Send to Instrument...</translation>
     </message>
     <message>
+        <source>Логи</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>Лог</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Наименование:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Режим:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Mark All</translation>
+    </message>
+    <message>
+        <source>Снять выделение</source>
+        <translation>Unmark All</translation>
+    </message>
+    <message>
+        <source>Показать график</source>
+        <translation>Show Chart</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
         <source>Обновить</source>
         <translation>Refresh</translation>
     </message>
@@ -1166,6 +1198,46 @@ per length (ohm*km)</translation>
 <context>
     <name>Charts</name>
     <message>
+        <source>Тон</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>кГц</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Шум</source>
+        <translation>Noise</translation>
+    </message>
+    <message>
+        <source>дБм/Гц</source>
+        <translation>dBm/Hz</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Биты</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>бит</source>
+        <translation>bits</translation>
+    </message>
+    <message>
+        <source>Шум, дБм/Гц</source>
+        <translation>Noise, dBm/Hz</translation>
+    </message>
+    <message>
+        <source>SNR, дБ</source>
+        <translation>SNR, dB</translation>
+    </message>
+    <message>
+        <source>Биты на тон</source>
+        <translation>Bits per Tone</translation>
+    </message>
+    <message>
         <source>УП</source>
         <translation>Level</translation>
     </message>
@@ -1188,10 +1260,6 @@ per length (ohm*km)</translation>
     <message>
         <source>Уровень, дБ</source>
         <translation>Level, dB</translation>
-    </message>
-    <message>
-        <source>дБ</source>
-        <translation>dB</translation>
     </message>
 </context>
 </TS>

@@ -922,6 +922,38 @@
         <translation>Передать в прибор...</translation>
     </message>
     <message>
+        <source>Логи</source>
+        <translation>Логи</translation>
+    </message>
+    <message>
+        <source>Лог</source>
+        <translation>Лог</translation>
+    </message>
+    <message>
+        <source>Наименование:</source>
+        <translation>Наименование:</translation>
+    </message>
+    <message>
+        <source>Режим:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Выделить все</translation>
+    </message>
+    <message>
+        <source>Снять выделение</source>
+        <translation>Снять выделение</translation>
+    </message>
+    <message>
+        <source>Показать график</source>
+        <translation>Показать график</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <translation>неизвестный</translation>
+    </message>
+    <message>
         <source>Обновить</source>
         <translation>Обновить</translation>
     </message>
@@ -1166,6 +1198,46 @@
 <context>
     <name>Charts</name>
     <message>
+        <source>Тон</source>
+        <translation>Тон</translation>
+    </message>
+    <message>
+        <source>кГц</source>
+        <translation>кГц</translation>
+    </message>
+    <message>
+        <source>Шум</source>
+        <translation>Шум</translation>
+    </message>
+    <message>
+        <source>дБм/Гц</source>
+        <translation>дБм/Гц</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>дБ</translation>
+    </message>
+    <message>
+        <source>Биты</source>
+        <translation>Биты</translation>
+    </message>
+    <message>
+        <source>бит</source>
+        <translation>бит</translation>
+    </message>
+    <message>
+        <source>Шум, дБм/Гц</source>
+        <translation>Шум, дБм/Гц</translation>
+    </message>
+    <message>
+        <source>SNR, дБ</source>
+        <translation>SNR, дБ</translation>
+    </message>
+    <message>
+        <source>Биты на тон</source>
+        <translation>Биты на тон</translation>
+    </message>
+    <message>
         <source>УП</source>
         <translation>УП</translation>
     </message>
@@ -1188,10 +1260,6 @@
     <message>
         <source>Уровень, дБ</source>
         <translation>Уровень, дБ</translation>
-    </message>
-    <message>
-        <source>дБ</source>
-        <translation>дБ</translation>
     </message>
 </context>
 </TS>
