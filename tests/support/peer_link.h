@@ -49,7 +49,7 @@ class PeerLink : public LinkControl {
 
   ScriptedScreen& screen() { return screen_; }
   PageContext& context() { return context_; }
-  // Read by a page when it is made.
+  // The command-line options the pages see; a page reads them when it is made.
   AppOptions& options() { return options_; }
 
  private:
