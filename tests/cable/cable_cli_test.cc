@@ -52,7 +52,7 @@ class CableCliTest : public ::testing::Test {
 };
 
 TEST(CableCliHelp, ListsTheCableCommands) {
-  const CliRun run = Cli("--help");
+  const CliRun run = Cli("--i0b=0 --help");
   EXPECT_EQ(run.status, 0);
   for (const char* name : {"cable types receive", "cable types send", "cable base receive",
                            "cable base send", "cable base report", "cable planned receive",
@@ -121,7 +121,7 @@ TEST_F(CableCliTest, ChosenTypesAreSentOneByOne) {
 TEST_F(CableCliTest, CableBaseFileReportExcelAndSendBack) {
   StartSim(6);
   const std::string base = dir_.File("base.bin");
-  CliRun run = Cli("--file " + Quote(base) + " cable base receive --port COM1 --kind 6");
+  CliRun run = Cli("--i0b=0 --file " + Quote(base) + " cable base receive --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << sim_->Log();
   auto bytes = testing::ReadAll(base);
   ASSERT_EQ(bytes.size(), 48u + 3u * 262u);
@@ -129,11 +129,11 @@ TEST_F(CableCliTest, CableBaseFileReportExcelAndSendBack) {
   EXPECT_EQ(Cp1251ToUtf8(std::string(bytes.begin() + 48, bytes.begin() + 56)), "Кабель-1");
 
   const std::string report = dir_.File("report.txt");
-  run = Cli("--file " + Quote(base) + " --file " + Quote(report) + " cable base report");
+  run = Cli("--i0b=0 --file " + Quote(base) + " --file " + Quote(report) + " cable base report");
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_TRUE(Text(report).starts_with("Текущее количество кабелей    |3"));
 
-  run = Cli("--file " + Quote(base) + " --folder " + Quote(dir_.path().string()) +
+  run = Cli("--i0b=0 --file " + Quote(base) + " --folder " + Quote(dir_.path().string()) +
             " cable base excel --cable 2");
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_TRUE(std::filesystem::exists(dir_.File("Кабель-2/Параметры кабеля.xls")));
@@ -142,10 +142,10 @@ TEST_F(CableCliTest, CableBaseFileReportExcelAndSendBack) {
   bytes[48 + 2 * 262 + 44] = 0x39;
   bytes[48 + 2 * 262 + 45] = 0x30;
   testing::WriteAll(base, bytes);
-  run = Cli("--file " + Quote(base) + " cable base send --cable 3 --port COM1 --kind 6");
+  run = Cli("--i0b=0 --file " + Quote(base) + " cable base send --cable 3 --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << sim_->Log();
   const std::string again = dir_.File("again.bin");
-  run = Cli("--file " + Quote(again) + " cable base receive --port COM1 --kind 6");
+  run = Cli("--i0b=0 --file " + Quote(again) + " cable base receive --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output;
   const auto back = testing::ReadAll(again);
   ASSERT_EQ(back.size(), bytes.size());
@@ -153,9 +153,25 @@ TEST_F(CableCliTest, CableBaseFileReportExcelAndSendBack) {
   EXPECT_EQ(back[48 + 2 * 262 + 45], 0x30);
 }
 
+// The command line takes the program's "/i0B:" option; by default the first two
+// cables of a list are locked, so cable 2 cannot be chosen until the option
+// lowers the lock.
+TEST_F(CableCliTest, LockedCablesFollowTheProgramOption) {
+  StartSim(6);
+  const std::string command = "--folder " + Quote(dir_.path().string()) +
+                              " cable planned receive --cable 2 --port COM1 --kind 6";
+  const std::string file = "Кабель-2/Плановые измерения/p_02_12_26.xls";
+  CliRun run = Cli(command);
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_FALSE(std::filesystem::exists(dir_.File(file)));
+  run = Cli("/I0B:1 " + command);
+  ASSERT_EQ(run.status, 0) << run.output << sim_->Log();
+  EXPECT_TRUE(std::filesystem::exists(dir_.File(file)));
+}
+
 TEST_F(CableCliTest, PlannedMeasurementsOfOneCableToExcel) {
   StartSim(6);
-  const CliRun run = Cli("--folder " + Quote(dir_.path().string()) +
+  const CliRun run = Cli("--i0b=0 --folder " + Quote(dir_.path().string()) +
                          " cable planned receive --cable 2 --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << sim_->Log();
   EXPECT_TRUE(std::filesystem::exists(dir_.File("Кабель-2/Плановые измерения/p_02_12_26.xls")));
@@ -165,7 +181,7 @@ TEST_F(CableCliTest, CompactPlannedMeasurementsToCsv) {
   StartSim(7);
   const std::string csv = dir_.File("plan.csv");
   const CliRun run =
-      Cli("--yes --file " + Quote(csv) + ":1 cable compact planned --counts 12,8,12,20,30");
+      Cli("--i0b=0 --yes --file " + Quote(csv) + ":1 cable compact planned --counts 12,8,12,20,30");
   ASSERT_EQ(run.status, 0) << run.output << sim_->Log();
   const std::string text = Text(csv);
   EXPECT_NE(text.find("Серийный номер: C12345\r"), std::string::npos);

@@ -17,20 +17,20 @@ using PageRulesCliTest = CliSimTest;
 TEST_F(PageRulesCliTest, FullFamilyTakesTheSmallerOfCurrentAndMaximum) {
   StartSim(6, {"--cables", "5", "--max-cables", "3"});
   CliResult run =
-      RunCli("--file " + Quoted("base.bin") + " cable base receive --port COM1 --kind 6");
+      RunCli("--i0b=0 --file " + Quoted("base.bin") + " cable base receive --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_EQ(run.output.find("TIMEOUT"), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("Время ожидания"), std::string::npos) << run.output;
   EXPECT_EQ(CommandsReceived(0x15), 1);
 
-  run = RunCli("pages full --session 6:C12345:COM1 --receive --list");
+  run = RunCli("--i0b=0 pages full --session 6:C12345:COM1 --receive --list");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_NE(run.output.find("  3 Кабель-3 [x]"), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("Кабель-4"), std::string::npos) << run.output;
 
   // Sending the base back: one whole-database transfer of three records.
   const int records_before = RecordsReceived(262);
-  run = RunCli("--file " + Quoted("base.bin") + " cable base send --port COM1 --kind 6");
+  run = RunCli("--i0b=0 --file " + Quoted("base.bin") + " cable base send --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_EQ(CommandsReceived(0x12), 1);
   EXPECT_EQ(CommandsReceived(0x11), 0);
@@ -65,7 +65,7 @@ TEST_F(PageRulesCliTest, TypePageSendsTheWholeTableWhenEveryTypeIsChecked) {
 // sends nothing, Yes sends the whole image of the maximum's slots.
 TEST_F(PageRulesCliTest, CompactSendAsksFirstAndNoSendsNothing) {
   StartSim(7);
-  CliResult run = RunCli("cable compact cables --keep 2 --port COM1 --kind 7");
+  CliResult run = RunCli("--i0b=0 cable compact cables --keep 2 --port COM1 --kind 7");
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_NE(run.output.find("ПРЕДУПРЕЖДЕНИЕ: База данных параметров кабелей в приборе будет "
                             "изменена! Продолжить? [No]"),
@@ -73,12 +73,12 @@ TEST_F(PageRulesCliTest, CompactSendAsksFirstAndNoSendsNothing) {
       << run.output;
   EXPECT_EQ(CommandsReceived(0x24), 0);
 
-  run = RunCli("--answers y cable compact cables --keep 2 --port COM1 --kind 7");
+  run = RunCli("--i0b=0 --answers y cable compact cables --keep 2 --port COM1 --kind 7");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_EQ(CommandsReceived(0x24), 1);
   EXPECT_EQ(RecordsReceived(45), 30) << Log();  // the image: every slot of the maximum
 
-  run = RunCli("pages compact --session 7::COM1 --receive --list");
+  run = RunCli("--i0b=0 pages compact --session 7::COM1 --receive --list");
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("В приборе 2, максимум 30"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("  2 ЛИНИЯ 2 "), std::string::npos) << run.output;
@@ -124,7 +124,7 @@ TEST_F(PageRulesCliTest, NumbersOutsideTheirRangeAreUsageErrors) {
 TEST_F(PageRulesCliTest, NumbersBeyondTheDataFailTheirAction) {
   StartSim(6);
   const std::string folder = dir_.path().string();
-  CliResult run = RunCli("--yes --folder " + ShellQuote(folder) +
+  CliResult run = RunCli("--i0b=0 --yes --folder " + ShellQuote(folder) +
                          " pages full --session 6::COM1 --receive --cable 99 --save-parameters");
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_NE(run.output.find("--cable 99: the page holds 3 cables"), std::string::npos)
@@ -133,9 +133,9 @@ TEST_F(PageRulesCliTest, NumbersBeyondTheDataFailTheirAction) {
   EXPECT_FALSE(std::filesystem::exists(File("Кабель-1")));
 
   // A saved 3-cable base: cable 5 is not in it.
-  run = RunCli("--file " + Quoted("base.bin") + " cable base receive --port COM1 --kind 6");
+  run = RunCli("--i0b=0 --file " + Quoted("base.bin") + " cable base receive --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output;
-  run = RunCli("--file " + Quoted("base.bin") + " --folder " + ShellQuote(folder) +
+  run = RunCli("--i0b=0 --file " + Quoted("base.bin") + " --folder " + ShellQuote(folder) +
                " cable base excel --cable 5");
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_NE(run.output.find("--cable 5: the page holds 3 cables"), std::string::npos) << run.output;
@@ -156,9 +156,10 @@ TEST_F(PageRulesCliTest, NumbersBeyondTheDataFailTheirAction) {
 TEST_F(PageRulesCliTest, SingleCableSendEndsWithComplete) {
   StartSim(6);
   CliResult run =
-      RunCli("--file " + Quoted("base.bin") + " cable base receive --port COM1 --kind 6");
+      RunCli("--i0b=0 --file " + Quoted("base.bin") + " cable base receive --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output;
-  run = RunCli("--file " + Quoted("base.bin") + " cable base send --cable 2 --port COM1 --kind 6");
+  run = RunCli("--i0b=0 --file " + Quoted("base.bin") +
+               " cable base send --cable 2 --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_NE(run.output.find("Info: Complete"), std::string::npos) << run.output;
   EXPECT_EQ(CommandsReceived(0x11), 1);
@@ -171,7 +172,7 @@ TEST_F(PageRulesCliTest, FailedReceiveLeavesTheDatabaseSavedBefore) {
   const std::string mdb = File("cables.mdb");
   ASSERT_EQ(RunCli("db create " + ShellQuote(mdb)).status, 0);
   const std::string folder = ShellQuote(dir_.path().string());
-  const std::string save = "--yes --folder " + folder + " --file " + ShellQuote(mdb) +
+  const std::string save = "--i0b=0 --yes --folder " + folder + " --file " + ShellQuote(mdb) +
                            " pages full --session 6::COM1 --receive --only 1 --planned"
                            " --cable 1 --save-planned";
   StartSim(6);
@@ -230,8 +231,8 @@ TEST_F(PageRulesCliTest, FileAndDatabaseRefusalsFailTheirAction) {
 // gets No, the send's warning Yes, and the page then refuses an empty choice.
 TEST_F(PageRulesCliTest, AnswersAreTakenInOrder) {
   StartSim(7);
-  const CliResult run =
-      RunCli("--answers n,y pages compact --session 7::COM1 --receive --mark-all --send --list");
+  const CliResult run = RunCli(
+      "--i0b=0 --answers n,y pages compact --session 7::COM1 --receive --mark-all --send --list");
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_NE(run.output.find("Выделить все? [No]"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Продолжить? [Yes]"), std::string::npos) << run.output;

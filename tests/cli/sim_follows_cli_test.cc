@@ -49,7 +49,7 @@ void SetPairs(std::vector<uint8_t>& base, size_t cable, unsigned pairs) {
 void SimFollowsCliTest::ReceiveBase(const std::string& path, std::vector<uint8_t>& bytes) {
   StartSim(6);
   const CliResult run =
-      RunCli("--file " + ShellQuote(path) + " cable base receive --port COM1 --kind 6");
+      RunCli("--i0b=0 --file " + ShellQuote(path) + " cable base receive --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   bytes = ReadAll(path);
   ASSERT_EQ(bytes.size(), kHeader + 3 * kRecord);
@@ -64,12 +64,12 @@ TEST_F(SimFollowsCliTest, PlannedPairsFollowTheCablesSent) {
   SetPairs(bytes, 1, 7);
   SetPairs(bytes, 2, 5);
   WriteAll(base, bytes);
-  run = RunCli("--file " + ShellQuote(base) + " cable base send --port COM1 --kind 6");
+  run = RunCli("--i0b=0 --file " + ShellQuote(base) + " cable base send --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << Log();
 
   const std::string folder = ShellQuote(dir_.path().string());
   for (const char* cable : {"1", "3"}) {
-    run = RunCli("--folder " + folder + " cable planned receive --cable " + cable +
+    run = RunCli("--i0b=0 --folder " + folder + " cable planned receive --cable " + cable +
                  " --port COM1 --kind 6");
     ASSERT_EQ(run.status, 0) << cable << "\n" << run.output << Log();
     EXPECT_NE(run.output.find("Info: Complete"), std::string::npos) << run.output;
@@ -82,7 +82,7 @@ TEST_F(SimFollowsCliTest, PlannedPairsFollowTheCablesSent) {
       << Log();
 
   // The next session finds the meter idle and holding the three cables.
-  run = RunCli("pages full --session 6::COM1 --receive --list");
+  run = RunCli("--i0b=0 pages full --session 6::COM1 --receive --list");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_NE(run.output.find("Пары: 24 / "), std::string::npos) << run.output;
 }
@@ -95,12 +95,12 @@ TEST_F(SimFollowsCliTest, ShorterBaseSentIsTakenWholeAndTheMeterStaysReady) {
   bytes.resize(kHeader + 2 * kRecord);
   bytes[20] = 2;  // the current count
   WriteAll(base, bytes);
-  run = RunCli("--file " + ShellQuote(base) + " cable base send --port COM1 --kind 6");
+  run = RunCli("--i0b=0 --file " + ShellQuote(base) + " cable base send --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << Log();
 
   // At once the next session: the meter answers, and announces two cables.
   const std::string again = File("again.bin");
-  run = RunCli("--file " + ShellQuote(again) + " cable base receive --port COM1 --kind 6");
+  run = RunCli("--i0b=0 --file " + ShellQuote(again) + " cable base receive --port COM1 --kind 6");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_EQ(run.output.find("VendorID"), std::string::npos) << run.output;
   const auto back = ReadAll(again);

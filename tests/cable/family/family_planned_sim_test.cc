@@ -16,6 +16,7 @@ using testing::SimSession;
 
 TEST(FamilyPlannedSim, Kind11PlannedDatabaseOfEveryCable) {
   SimSession sim(11);
+  sim.options().locked_leading_entries = 2;  // the program's default
   ASSERT_TRUE(sim.opened());
   auto model = std::make_shared<FamilyModel>(kFamily435);
   FamilyPlannedPage page(sim.context(), model);
@@ -43,6 +44,7 @@ TEST(FamilyPlannedSim, Kind11PlannedDatabaseOfEveryCable) {
 
 TEST(FamilyPlannedSim, Kind14PlannedRecordsByNumber) {
   SimSession sim(14);
+  sim.options().locked_leading_entries = 2;  // the program's default
   ASSERT_TRUE(sim.opened());
   auto model = std::make_shared<FamilyModel>(kFamily233);
   FamilyPlannedPage page(sim.context(), model);

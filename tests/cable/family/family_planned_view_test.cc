@@ -46,6 +46,7 @@ class FamilyPlannedViewTest : public ::testing::Test {
 TEST_F(FamilyPlannedViewTest, Kind11FromTheSimulator) {
   ASSERT_TRUE(InstallTranslation(QLocale(QLocale::Russian, QLocale::Russia)));
   SimSession sim(11);
+  sim.options().locked_leading_entries = 2;  // the program's default
   ASSERT_TRUE(sim.opened());
   FamilyPlannedPage page(sim.context(), std::make_shared<FamilyModel>(kFamily435));
   FamilyPlannedPageView view(page, nullptr);
@@ -73,6 +74,7 @@ TEST_F(FamilyPlannedViewTest, Kind11FromTheSimulator) {
 TEST_F(FamilyPlannedViewTest, Kind14InEnglish) {
   ASSERT_TRUE(InstallTranslation(QLocale(QLocale::English, QLocale::UnitedStates)));
   SimSession sim(14);
+  sim.options().locked_leading_entries = 2;  // the program's default
   ASSERT_TRUE(sim.opened());
   FamilyPlannedPage page(sim.context(), std::make_shared<FamilyModel>(kFamily233));
   FamilyPlannedPageView view(page, nullptr);
@@ -96,6 +98,7 @@ TEST_F(FamilyPlannedViewTest, Kind14InEnglish) {
 TEST_F(FamilyPlannedViewTest, Kind11InEnglish) {
   ASSERT_TRUE(InstallTranslation(QLocale(QLocale::English, QLocale::UnitedStates)));
   SimSession sim(11);
+  sim.options().locked_leading_entries = 2;  // the program's default
   ASSERT_TRUE(sim.opened());
   FamilyPlannedPage page(sim.context(), std::make_shared<FamilyModel>(kFamily435));
   FamilyPlannedPageView view(page, nullptr);
