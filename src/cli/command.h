@@ -43,12 +43,16 @@ void RegisterPagesCommand(CommandTable& table);
 // The page commands of every subsystem, in order.
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
+// "pages family-planned" (family_planned_commands.cc).
+void AddFamilyPlannedPageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);
 void AddTrace6PageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
 // "pages xdsl", "line-info", "line-records", "frequencies", "line-delete"
 // (xdsl_pages_commands.cc).
 void AddXdslPageCommands(PageCommandTable& table);
+// "pages line-traces" (line_pages_commands.cc).
+void AddLinePageCommands(PageCommandTable& table);
 // The pages of the instruments with a file system (file_pages_commands.cc).
 void AddFilePageCommands(PageCommandTable& table);
 // The sheets (kinds 13, 14), the armour wear (kind 8) and the memory plan (kind 9).

@@ -480,6 +480,22 @@ per length (ohm*km)</translation>
         <source>Принять...</source>
         <translation>Receive...</translation>
     </message>
+    <message>
+        <source>Rшл (Ом)</source>
+        <translation>R loop (Ohm)</translation>
+    </message>
+    <message>
+        <source>Rа (Ом)</source>
+        <translation>Ra (Ohm)</translation>
+    </message>
+    <message>
+        <source>Имя плановых измерений:</source>
+        <translation>Planned measurements name:</translation>
+    </message>
+    <message>
+        <source>Дата проведения измерений:</source>
+        <translation>Measurement date:</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -842,6 +858,246 @@ per length (ohm*km)</translation>
         <translation>Storage chip type of the database</translation>
     </message>
     <message>
+        <source>Версия прибора</source>
+        <translation>Instrument Version</translation>
+    </message>
+    <message>
+        <source>Количество типов кабелей</source>
+        <translation>Number of Cable Types</translation>
+    </message>
+    <message>
+        <source>Количество кабелей в БД</source>
+        <translation>Number of Cables in Database</translation>
+    </message>
+    <message>
+        <source>Количество рефлектограмм в БД</source>
+        <translation>Number of Reflectograms in Database</translation>
+    </message>
+    <message>
+        <source>Размер файла базы данных</source>
+        <translation>Database File Size</translation>
+    </message>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>Принять БД...</source>
+        <translation>Receive Database...</translation>
+    </message>
+    <message>
+        <source>Передать БД...</source>
+        <translation>Send Database...</translation>
+    </message>
+    <message>
+        <source>Обновить ПО...</source>
+        <translation>Update Software...</translation>
+    </message>
+    <message>
+        <source>Принять sysinfo...</source>
+        <translation>Receive sysinfo...</translation>
+    </message>
+    <message>
+        <source>Доступные файлы:</source>
+        <translation>Available Files:</translation>
+    </message>
+    <message>
+        <source>Принять от прибора...</source>
+        <translation>Receive from Instrument...</translation>
+    </message>
+    <message>
+        <source>Удалить на приборе...</source>
+        <translation>Delete on Instrument...</translation>
+    </message>
+    <message>
+        <source>Сменить папку</source>
+        <translation>Change Folder</translation>
+    </message>
+    <message>
+        <source>Обновить ПО прибора...</source>
+        <translation>Update Instrument Software...</translation>
+    </message>
+    <message>
+        <source>Формат:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Измерительный режим:</source>
+        <translation>Measurement Mode:</translation>
+    </message>
+    <message>
+        <source>спектр</source>
+        <translation>spectrum</translation>
+    </message>
+    <message>
+        <source>приёмник</source>
+        <translation>receiver</translation>
+    </message>
+    <message>
+        <source>Передать в прибор...</source>
+        <translation>Send to Instrument...</translation>
+    </message>
+    <message>
+        <source>Логи</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>Лог</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Наименование:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Режим:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Mark All</translation>
+    </message>
+    <message>
+        <source>Снять выделение</source>
+        <translation>Unmark All</translation>
+    </message>
+    <message>
+        <source>Показать график</source>
+        <translation>Show Chart</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Удалить все измерения</source>
+        <translation>Delete all measurements</translation>
+    </message>
+    <message>
+        <source>Список частот, кГц</source>
+        <translation>Frequency list, kHz</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Frequency, kHz</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Передать</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Частот в списке: %1 из %2</source>
+        <translation>%1 of %2 frequencies in the list</translation>
+    </message>
+    <message>
+        <source>Вид измерений:</source>
+        <translation>Measurement:</translation>
+    </message>
+    <message>
+        <source>УП</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>Frequency response+</translation>
+    </message>
+    <message>
+        <source>ADSL</source>
+        <translation>ADSL</translation>
+    </message>
+    <message>
+        <source>ADSL модем</source>
+        <translation>ADSL modem</translation>
+    </message>
+    <message>
+        <source>Число записей УП</source>
+        <translation>Level records</translation>
+    </message>
+    <message>
+        <source>Число записей АЧХ</source>
+        <translation>Frequency-response records</translation>
+    </message>
+    <message>
+        <source>Число записей АЧХ+</source>
+        <translation>Extended frequency-response records</translation>
+    </message>
+    <message>
+        <source>Число записей Спектра</source>
+        <translation>Spectrum records</translation>
+    </message>
+    <message>
+        <source>Число Рефлектограмм</source>
+        <translation>Reflectograms</translation>
+    </message>
+    <message>
+        <source>Число записей ADSL</source>
+        <translation>ADSL records</translation>
+    </message>
+    <message>
+        <source>Число записей в Списке частот</source>
+        <translation>Entries in the frequency list</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Импульс, нс</source>
+        <translation>Pulse, ns</translation>
+    </message>
+    <message>
+        <source>Диапазон, м</source>
+        <translation>Range, m</translation>
+    </message>
+    <message>
+        <source>Растяжка</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Усреднение</source>
+        <translation>Averaging</translation>
+    </message>
+    <message>
+        <source>Усиление, дБ</source>
+        <translation>Gain, dB</translation>
+    </message>
+    <message>
+        <source>К.У.</source>
+        <translation>Velocity factor</translation>
+    </message>
+    <message>
+        <source>Запись:</source>
+        <translation>Record:</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Level, dB</translation>
+    </message>
+    <message>
         <source>№</source>
         <translation>No.</translation>
     </message>
@@ -1025,6 +1281,73 @@ per length (ohm*km)</translation>
     <message>
         <source>Очистить</source>
         <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>Charts</name>
+    <message>
+        <source>Тон</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>кГц</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Шум</source>
+        <translation>Noise</translation>
+    </message>
+    <message>
+        <source>дБм/Гц</source>
+        <translation>dBm/Hz</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Биты</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>бит</source>
+        <translation>bits</translation>
+    </message>
+    <message>
+        <source>Шум, дБм/Гц</source>
+        <translation>Noise, dBm/Hz</translation>
+    </message>
+    <message>
+        <source>SNR, дБ</source>
+        <translation>SNR, dB</translation>
+    </message>
+    <message>
+        <source>Биты на тон</source>
+        <translation>Bits per Tone</translation>
+    </message>
+    <message>
+        <source>УП</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>Frequency response+</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Frequency, kHz</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Level, dB</translation>
     </message>
 </context>
 </TS>
