@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "cable_db.h"
 #include "registry.h"
 #include "session.h"
 
@@ -47,15 +48,6 @@ void PutBe16(uint8_t* out, unsigned v) {
   out[1] = static_cast<uint8_t>(v);
 }
 unsigned GetBe16(const uint8_t* in) { return static_cast<unsigned>(in[0] << 8 | in[1]); }
-void PutLe16(uint8_t* out, unsigned v) {
-  out[0] = static_cast<uint8_t>(v);
-  out[1] = static_cast<uint8_t>(v >> 8);
-}
-void PutFloat(uint8_t* out, float v) {
-  uint32_t bits;
-  std::memcpy(&bits, &v, 4);
-  for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(bits >> (8 * i));
-}
 
 // UTF-8 Cyrillic, digits and punctuation to CP1251 (А..я and Ё, ё only).
 std::string ToCp1251(const char* utf8) {
@@ -116,10 +108,10 @@ Block PairBlock(unsigned cable, unsigned j) {
                            4500.0f + static_cast<float>(j * 1000 % 90000),
                            250000.0f + static_cast<float>(cable) * 10000.0f,
                            31000000.0f};
-  for (int v = 0; v < 6; ++v) PutFloat(&b[2 + 4 * static_cast<size_t>(v)], values[v]);
-  if (j % 7 == 6) PutFloat(&b[2], kPairNotMeasured);
-  if (j % 5 == 3) PutFloat(&b[10], kValueNotMeasured);
-  if (j % 11 == 4) PutFloat(&b[6], 2100.0f);
+  for (int v = 0; v < 6; ++v) PutFloatLe(&b[2 + 4 * static_cast<size_t>(v)], values[v]);
+  if (j % 7 == 6) PutFloatLe(&b[2], kPairNotMeasured);
+  if (j % 5 == 3) PutFloatLe(&b[10], kValueNotMeasured);
+  if (j % 11 == 4) PutFloatLe(&b[6], 2100.0f);
   return b;
 }
 
