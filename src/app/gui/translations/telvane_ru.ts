@@ -480,6 +480,22 @@
         <source>Принять...</source>
         <translation>Принять...</translation>
     </message>
+    <message>
+        <source>Rшл (Ом)</source>
+        <translation>Rшл (Ом)</translation>
+    </message>
+    <message>
+        <source>Rа (Ом)</source>
+        <translation>Rа (Ом)</translation>
+    </message>
+    <message>
+        <source>Имя плановых измерений:</source>
+        <translation>Имя плановых измерений:</translation>
+    </message>
+    <message>
+        <source>Дата проведения измерений:</source>
+        <translation>Дата проведения измерений:</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
