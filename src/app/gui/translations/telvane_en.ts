@@ -480,6 +480,10 @@ per length (ohm*km)</translation>
         <source>Принять...</source>
         <translation>Receive...</translation>
     </message>
+    <message>
+        <source>Параметры типа кабеля</source>
+        <translation>Cable Type Parameters</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -631,6 +635,10 @@ per length (ohm*km)</translation>
     <message>
         <source>ТПЖ :</source>
         <translation>Conductor R:</translation>
+    </message>
+    <message>
+        <source>К.У.:</source>
+        <translation>Velocity factor:</translation>
     </message>
 </context>
 <context>

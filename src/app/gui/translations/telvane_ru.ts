@@ -480,6 +480,10 @@
         <source>Принять...</source>
         <translation>Принять...</translation>
     </message>
+    <message>
+        <source>Параметры типа кабеля</source>
+        <translation>Параметры типа кабеля</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -631,6 +635,10 @@
     <message>
         <source>ТПЖ :</source>
         <translation>ТПЖ :</translation>
+    </message>
+    <message>
+        <source>К.У.:</source>
+        <translation>К.У.:</translation>
     </message>
 </context>
 <context>
