@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "testers/files/file_pages_view.h"
 #include "testers/plan/plan_pages_view.h"
 #include "testers/tester_result_pages_view.h"
 
@@ -18,6 +19,7 @@ ViewList TesterPageViews() {
   ViewList all;
   // One line per area, each area's views in its own folder.
   Append(all, PlanPageViews());
+  Append(all, FilePageViews());
   Append(all, ResultPageViews());
   return all;
 }

@@ -849,6 +849,86 @@ per length (ohm*km)</translation>
         <source>Условный тип микросхемы-хранилища БД</source>
         <translation>Storage chip type of the database</translation>
     </message>
+    <message>
+        <source>Версия прибора</source>
+        <translation>Instrument Version</translation>
+    </message>
+    <message>
+        <source>Количество типов кабелей</source>
+        <translation>Number of Cable Types</translation>
+    </message>
+    <message>
+        <source>Количество кабелей в БД</source>
+        <translation>Number of Cables in Database</translation>
+    </message>
+    <message>
+        <source>Количество рефлектограмм в БД</source>
+        <translation>Number of Reflectograms in Database</translation>
+    </message>
+    <message>
+        <source>Размер файла базы данных</source>
+        <translation>Database File Size</translation>
+    </message>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>Принять БД...</source>
+        <translation>Receive Database...</translation>
+    </message>
+    <message>
+        <source>Передать БД...</source>
+        <translation>Send Database...</translation>
+    </message>
+    <message>
+        <source>Обновить ПО...</source>
+        <translation>Update Software...</translation>
+    </message>
+    <message>
+        <source>Принять sysinfo...</source>
+        <translation>Receive sysinfo...</translation>
+    </message>
+    <message>
+        <source>Доступные файлы:</source>
+        <translation>Available Files:</translation>
+    </message>
+    <message>
+        <source>Принять от прибора...</source>
+        <translation>Receive from Instrument...</translation>
+    </message>
+    <message>
+        <source>Удалить на приборе...</source>
+        <translation>Delete on Instrument...</translation>
+    </message>
+    <message>
+        <source>Сменить папку</source>
+        <translation>Change Folder</translation>
+    </message>
+    <message>
+        <source>Обновить ПО прибора...</source>
+        <translation>Update Instrument Software...</translation>
+    </message>
+    <message>
+        <source>Формат:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Измерительный режим:</source>
+        <translation>Measurement Mode:</translation>
+    </message>
+    <message>
+        <source>спектр</source>
+        <translation>spectrum</translation>
+    </message>
+    <message>
+        <source>приёмник</source>
+        <translation>receiver</translation>
+    </message>
+    <message>
+        <source>Передать в прибор...</source>
+        <translation>Send to Instrument...</translation>
+    </message>
 </context>
 <context>
     <name>Units</name>
