@@ -2,7 +2,6 @@
 // the page, the checked types written go back into the simulator's list, and
 // the next reading returns them; the same from the command line.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <memory>
@@ -90,20 +89,8 @@ TEST(FamilyTypesSim, Kind12TypesHoldCrossSectionsAndKind14WritesWithItsOwnCode) 
   EXPECT_EQ(ReadTextField(back[1].data(), 19), "ТПП-0.5");
 }
 
-struct CliResult {
-  int status = -1;
-  std::string output;
-};
-
-CliResult RunCli(const std::string& arguments) {
-  CliResult result;
-  FILE* pipe = popen((std::string(TELVANE_CLI_PATH) + " " + arguments + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return result;
-  for (int c; (c = fgetc(pipe)) != EOF;) result.output += static_cast<char>(c);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
+using testing::CliResult;
+using testing::RunCli;
 
 class FamilyTypesCliTest : public ::testing::Test {
  protected:
