@@ -45,6 +45,8 @@ using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
 // "pages family-types" (family_types_commands.cc).
 void AddFamilyTypePageCommands(PageCommandTable& table);
+// "pages family-planned" (family_planned_commands.cc).
+void AddFamilyPlannedPageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);
 void AddTrace6PageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);

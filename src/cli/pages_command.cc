@@ -13,6 +13,7 @@ const PageCommandTable& PageCommands() {
     PageCommandTable t;
     AddCablePageCommands(t);
     AddFamilyTypePageCommands(t);
+    AddFamilyPlannedPageCommands(t);
     AddReflectogramPageCommands(t);
     AddTrace6PageCommands(t);
     AddSheetPageCommands(t);

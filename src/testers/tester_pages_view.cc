@@ -3,8 +3,10 @@
 #include <iterator>
 
 #include "testers/files/file_pages_view.h"
+#include "testers/line/line_pages_view.h"
 #include "testers/plan/plan_pages_view.h"
 #include "testers/tester_result_pages_view.h"
+#include "testers/xdsl/xdsl_pages_view.h"
 
 namespace telvane {
 namespace {
@@ -21,6 +23,8 @@ ViewList TesterPageViews() {
   Append(all, PlanPageViews());
   Append(all, FilePageViews());
   Append(all, ResultPageViews());
+  Append(all, XdslPageViews());
+  Append(all, LinePageViews());
   return all;
 }
 

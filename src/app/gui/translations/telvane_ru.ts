@@ -929,6 +929,166 @@
         <source>Передать в прибор...</source>
         <translation>Передать в прибор...</translation>
     </message>
+    <message>
+        <source>Логи</source>
+        <translation>Логи</translation>
+    </message>
+    <message>
+        <source>Лог</source>
+        <translation>Лог</translation>
+    </message>
+    <message>
+        <source>Наименование:</source>
+        <translation>Наименование:</translation>
+    </message>
+    <message>
+        <source>Режим:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Выделить все</translation>
+    </message>
+    <message>
+        <source>Снять выделение</source>
+        <translation>Снять выделение</translation>
+    </message>
+    <message>
+        <source>Показать график</source>
+        <translation>Показать график</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <translation>неизвестный</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Удалить все измерения</source>
+        <translation>Удалить все измерения</translation>
+    </message>
+    <message>
+        <source>Список частот, кГц</source>
+        <translation>Список частот, кГц</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Частота, кГц</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Передать</source>
+        <translation>Передать</translation>
+    </message>
+    <message>
+        <source>Частот в списке: %1 из %2</source>
+        <translation>Частот в списке: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Вид измерений:</source>
+        <translation>Вид измерений:</translation>
+    </message>
+    <message>
+        <source>УП</source>
+        <translation>УП</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Спектр</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>АЧХ</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>АЧХ+</translation>
+    </message>
+    <message>
+        <source>ADSL</source>
+        <translation>ADSL</translation>
+    </message>
+    <message>
+        <source>ADSL модем</source>
+        <translation>ADSL модем</translation>
+    </message>
+    <message>
+        <source>Число записей УП</source>
+        <translation>Число записей УП</translation>
+    </message>
+    <message>
+        <source>Число записей АЧХ</source>
+        <translation>Число записей АЧХ</translation>
+    </message>
+    <message>
+        <source>Число записей АЧХ+</source>
+        <translation>Число записей АЧХ+</translation>
+    </message>
+    <message>
+        <source>Число записей Спектра</source>
+        <translation>Число записей Спектра</translation>
+    </message>
+    <message>
+        <source>Число Рефлектограмм</source>
+        <translation>Число Рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Число записей ADSL</source>
+        <translation>Число записей ADSL</translation>
+    </message>
+    <message>
+        <source>Число записей в Списке частот</source>
+        <translation>Число записей в Списке частот</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Импульс, нс</source>
+        <translation>Импульс, нс</translation>
+    </message>
+    <message>
+        <source>Диапазон, м</source>
+        <translation>Диапазон, м</translation>
+    </message>
+    <message>
+        <source>Растяжка</source>
+        <translation>Растяжка</translation>
+    </message>
+    <message>
+        <source>Усреднение</source>
+        <translation>Усреднение</translation>
+    </message>
+    <message>
+        <source>Усиление, дБ</source>
+        <translation>Усиление, дБ</translation>
+    </message>
+    <message>
+        <source>К.У.</source>
+        <translation>К.У.</translation>
+    </message>
+    <message>
+        <source>Запись:</source>
+        <translation>Запись:</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Уровень, дБ</translation>
+    </message>
 </context>
 <context>
     <name>Units</name>
@@ -1041,6 +1201,73 @@
     <message>
         <source>Очистить</source>
         <translation>Очистить</translation>
+    </message>
+</context>
+<context>
+    <name>Charts</name>
+    <message>
+        <source>Тон</source>
+        <translation>Тон</translation>
+    </message>
+    <message>
+        <source>кГц</source>
+        <translation>кГц</translation>
+    </message>
+    <message>
+        <source>Шум</source>
+        <translation>Шум</translation>
+    </message>
+    <message>
+        <source>дБм/Гц</source>
+        <translation>дБм/Гц</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>дБ</translation>
+    </message>
+    <message>
+        <source>Биты</source>
+        <translation>Биты</translation>
+    </message>
+    <message>
+        <source>бит</source>
+        <translation>бит</translation>
+    </message>
+    <message>
+        <source>Шум, дБм/Гц</source>
+        <translation>Шум, дБм/Гц</translation>
+    </message>
+    <message>
+        <source>SNR, дБ</source>
+        <translation>SNR, дБ</translation>
+    </message>
+    <message>
+        <source>Биты на тон</source>
+        <translation>Биты на тон</translation>
+    </message>
+    <message>
+        <source>УП</source>
+        <translation>УП</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Спектр</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>АЧХ</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>АЧХ+</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Частота, кГц</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Уровень, дБ</translation>
     </message>
 </context>
 </TS>
