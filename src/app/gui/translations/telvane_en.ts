@@ -484,6 +484,22 @@ per length (ohm*km)</translation>
         <source>Параметры типа кабеля</source>
         <translation>Cable Type Parameters</translation>
     </message>
+    <message>
+        <source>Rшл (Ом)</source>
+        <translation>R loop (Ohm)</translation>
+    </message>
+    <message>
+        <source>Rа (Ом)</source>
+        <translation>Ra (Ohm)</translation>
+    </message>
+    <message>
+        <source>Имя плановых измерений:</source>
+        <translation>Planned measurements name:</translation>
+    </message>
+    <message>
+        <source>Дата проведения измерений:</source>
+        <translation>Measurement date:</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>

@@ -484,6 +484,22 @@
         <source>Параметры типа кабеля</source>
         <translation>Параметры типа кабеля</translation>
     </message>
+    <message>
+        <source>Rшл (Ом)</source>
+        <translation>Rшл (Ом)</translation>
+    </message>
+    <message>
+        <source>Rа (Ом)</source>
+        <translation>Rа (Ом)</translation>
+    </message>
+    <message>
+        <source>Имя плановых измерений:</source>
+        <translation>Имя плановых измерений:</translation>
+    </message>
+    <message>
+        <source>Дата проведения измерений:</source>
+        <translation>Дата проведения измерений:</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
