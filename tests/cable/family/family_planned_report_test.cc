@@ -5,7 +5,6 @@
 #include "cable/family/family_planned_report.h"
 
 #include <gtest/gtest.h>
-#include <stdio.h>
 
 #include <filesystem>
 #include <string>
@@ -16,6 +15,7 @@
 #include "cable/family/family_planned.h"
 #include "support/scripted_screen.h"
 #include "support/temp_dir.h"
+#include "support/xlrd_cells.h"
 
 namespace telvane {
 namespace {
@@ -23,6 +23,7 @@ namespace {
 using testing::ReadAll;
 using testing::TempDir;
 using testing::WriteAll;
+using testing::XlrdCells;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -272,26 +273,6 @@ TEST(FamilyPlannedWorksheetTest, AWorksheetThatCannotBeCreatedShowsOneMessage) {
   EXPECT_FALSE(
       WritePlannedWorksheet(screen, dir.File("none/plan.xls"), SampleReport(Family::k233)));
   EXPECT_EQ(screen.MessageLines(), (std::vector<std::string>{"Ошибка: Ошибка создание файла"}));
-}
-
-// The cells python3-xlrd reads, one "row col type value" line each.
-std::vector<std::string> XlrdCells(const std::string& path) {
-  const std::string command = std::string(TELVANE_PYTHON) + " " + TELVANE_SOURCE_DIR +
-                              "/tests/cable/xlrd_cells.py '" + path + "' 2>&1";
-  std::vector<std::string> lines;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return lines;
-  std::string line;
-  for (int c; (c = fgetc(pipe)) != EOF;) {
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else {
-      line += static_cast<char>(c);
-    }
-  }
-  pclose(pipe);
-  return lines;
 }
 
 TEST(FamilyPlannedWorksheetTest, The233WorksheetHasNineHeadingsOverSevenDataColumns) {
