@@ -2,6 +2,7 @@
 
 #include "cable/family/family435_cable_page_view.h"
 #include "cable/family/family_info_page_view.h"
+#include "cable/family/family_planned_page_view.h"
 #include "cable/pages/cable_type_page_view.h"
 #include "cable/pages/compact_cable_page_view.h"
 #include "cable/pages/full_family_view.h"
@@ -27,6 +28,8 @@ ViewList CablePageViews() {
       {PageId::kDbInfo11, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kDbInfo14, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kCables11, ViewOf<Family435CablePage, Family435CablePageView>},
+      {PageId::kPlanned11, ViewOf<FamilyPlannedPage, FamilyPlannedPageView>},
+      {PageId::kPlanned14, ViewOf<FamilyPlannedPage, FamilyPlannedPageView>},
       {PageId::kSheets13, ViewOf<SheetsPage, SheetsPageView>},
       {PageId::kSheetsReceive13, ViewOf<SheetsReceivePage, SheetsPageView>},
       {PageId::kWear8, ViewOf<WearPage, WearPageView>},
