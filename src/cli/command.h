@@ -43,6 +43,8 @@ void RegisterPagesCommand(CommandTable& table);
 // The page commands of every subsystem, in order.
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
+// "pages family-types" (family_types_commands.cc).
+void AddFamilyTypePageCommands(PageCommandTable& table);
 // "pages family-planned" (family_planned_commands.cc).
 void AddFamilyPlannedPageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);
@@ -59,6 +61,8 @@ void AddFilePageCommands(PageCommandTable& table);
 void AddSheetPageCommands(PageCommandTable& table);
 // "pages e1" and "pages ethernet" (e1_pages_commands.cc).
 void AddResultPageCommands(PageCommandTable& table);
+// "pages kind9-cables" and "pages kind9-planned" (kind9_pages_commands.cc).
+void AddKind9PageCommands(PageCommandTable& table);
 const PageCommandTable& PageCommands();
 
 // Runs the page command named `page` with `words` as its actions (the

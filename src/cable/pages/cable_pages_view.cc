@@ -3,6 +3,7 @@
 #include "cable/family/family435_cable_page_view.h"
 #include "cable/family/family_info_page_view.h"
 #include "cable/family/family_planned_page_view.h"
+#include "cable/family/family_type_page_view.h"
 #include "cable/pages/cable_type_page_view.h"
 #include "cable/pages/compact_cable_page_view.h"
 #include "cable/pages/full_family_view.h"
@@ -28,6 +29,8 @@ ViewList CablePageViews() {
       {PageId::kDbInfo11, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kDbInfo14, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kCables11, ViewOf<Family435CablePage, Family435CablePageView>},
+      {PageId::kCableTypes11, ViewOf<FamilyTypePage, FamilyTypePageView>},
+      {PageId::kCableTypes14, ViewOf<FamilyTypePage, FamilyTypePageView>},
       {PageId::kPlanned11, ViewOf<FamilyPlannedPage, FamilyPlannedPageView>},
       {PageId::kPlanned14, ViewOf<FamilyPlannedPage, FamilyPlannedPageView>},
       {PageId::kSheets13, ViewOf<SheetsPage, SheetsPageView>},
