@@ -1,6 +1,6 @@
 #include "cable/pages/cable_pages.h"
 
-#include "cable/family/family435_cable_page.h"
+#include "cable/family/family_cable_page.h"
 #include "cable/family/family_info_page.h"
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
@@ -35,7 +35,9 @@ PageList CablePages() {
       PageRow<FamilyInfoPage>(PageId::kDbInfo10, family343),
       PageRow<FamilyInfoPage>(PageId::kDbInfo11, family435),
       PageRow<FamilyInfoPage>(PageId::kDbInfo14, family233),
-      PageRow<Family435CablePage>(PageId::kCables11, family435),
+      PageRow<FamilyCablePage>(PageId::kCables10, family343),
+      PageRow<FamilyCablePage>(PageId::kCables11, family435),
+      PageRow<FamilyCablePage>(PageId::kCables14, family233),
       PageRow<SheetsPage>(PageId::kSheets13, sheets),
       PageRow<SheetsReceivePage>(PageId::kSheetsReceive13, sheets),
       PageRow<WearPage>(PageId::kWear8),

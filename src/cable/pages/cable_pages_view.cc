@@ -1,6 +1,6 @@
 #include "cable/pages/cable_pages_view.h"
 
-#include "cable/family/family435_cable_page_view.h"
+#include "cable/family/family_cable_page_view.h"
 #include "cable/family/family_info_page_view.h"
 #include "cable/pages/cable_type_page_view.h"
 #include "cable/pages/compact_cable_page_view.h"
@@ -26,7 +26,9 @@ ViewList CablePageViews() {
       {PageId::kDbInfo10, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kDbInfo11, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kDbInfo14, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
-      {PageId::kCables11, ViewOf<Family435CablePage, Family435CablePageView>},
+      {PageId::kCables10, ViewOf<FamilyCablePage, FamilyCablePageView>},
+      {PageId::kCables11, ViewOf<FamilyCablePage, FamilyCablePageView>},
+      {PageId::kCables14, ViewOf<FamilyCablePage, FamilyCablePageView>},
       {PageId::kSheets13, ViewOf<SheetsPage, SheetsPageView>},
       {PageId::kSheetsReceive13, ViewOf<SheetsReceivePage, SheetsPageView>},
       {PageId::kWear8, ViewOf<WearPage, WearPageView>},
