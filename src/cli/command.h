@@ -44,6 +44,8 @@ void RegisterPagesCommand(CommandTable& table);
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);
+// "pages family-cables" (family_cables_commands.cc).
+void AddFamilyCablePageCommands(PageCommandTable& table);
 void AddTrace6PageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
 // "pages xdsl", "line-info", "line-records", "frequencies", "line-delete"

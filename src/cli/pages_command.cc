@@ -13,6 +13,7 @@ const PageCommandTable& PageCommands() {
     PageCommandTable t;
     AddCablePageCommands(t);
     AddReflectogramPageCommands(t);
+    AddFamilyCablePageCommands(t);
     AddTrace6PageCommands(t);
     AddSheetPageCommands(t);
     AddTesterPageCommands(t);

@@ -199,12 +199,13 @@ void FamilyCablePage::Recompute(uint8_t* section) {
   Put(section, SectionValue::kDerived, static_cast<float>(std::trunc(product)));
 }
 
-void FamilyCablePage::EditValue(SectionValue value, const std::string& text) {
+bool FamilyCablePage::EditValue(SectionValue value, const std::string& text) {
   uint8_t* section = SectionBytes();
   const std::optional<float> parsed = ParseValue(text);
   const bool editable =
       value != SectionValue::kDerived && (value != SectionValue::kValue4 || fields_.has_value4);
-  if (section != nullptr && parsed && editable) {
+  const bool stored = section != nullptr && parsed && editable;
+  if (stored) {
     float v = *parsed;
     if (value == SectionValue::kValue3) v = std::clamp(v, 1.0f, 7.0f);
     Put(section, value, v);
@@ -212,6 +213,7 @@ void FamilyCablePage::EditValue(SectionValue value, const std::string& text) {
   }
   // The stored value is shown again either way.
   Changed();
+  return stored;
 }
 
 std::vector<std::string> FamilyCablePage::TypeNames() const {

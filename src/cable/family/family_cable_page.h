@@ -69,8 +69,9 @@ class FamilyCablePage : public InstrumentPage {
   std::string ValueText(SectionValue value) const;
   // Stores the text (a comma is taken for a decimal point) in an edited value
   // of the current section; value 3 is forced into 1 to 7, and editing value 1
-  // or 3 recomputes the derived value. Text that is no number changes nothing.
-  void EditValue(SectionValue value, const std::string& text);
+  // or 3 recomputes the derived value. Text that is no number, or a value the
+  // section has not, changes nothing (false).
+  bool EditValue(SectionValue value, const std::string& text);
   // The names of the types of the model, in order.
   std::vector<std::string> TypeNames() const;
   // Reads the instrument's cable types (0x65) when the model holds none yet:

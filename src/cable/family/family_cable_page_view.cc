@@ -177,7 +177,11 @@ void FamilyCablePageView::Refresh() {
   number_->setValue(cables_.number());
   option_->setChecked(cables_.option());
   sections_->clear();
-  for (const std::string& line : cables_.SectionLines()) sections_->addItem(Q(line));
+  // "Участок №%.2d", in the window's language.
+  const int section_count = static_cast<int>(cables_.SectionLines().size());
+  for (int i = 1; i <= section_count; ++i) {
+    sections_->addItem(Tr("Участок №%1").arg(i, 2, 10, QChar('0')));
+  }
   sections_->setCurrentRow(cables_.section());
   type_->clear();
   const std::vector<std::string> types = cables_.TypeNames();
