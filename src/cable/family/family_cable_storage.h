@@ -1,7 +1,6 @@
 // The computer's database (tables tbl_CableParams, tbl_Frames,
-// tbl_CableTypes) for the cable pages of the reflectometer families: which
-// fields of a cable record go to which column and back (docs/family-435.md,
-// "The computer's database"), and the two buttons' dialogs.
+// tbl_CableTypes) for the cable pages of the reflectometer families: the two
+// buttons' dialogs over the rows of family_cable_rows.h.
 #ifndef TELVANE_CABLE_FAMILY_FAMILY_CABLE_STORAGE_H_
 #define TELVANE_CABLE_FAMILY_FAMILY_CABLE_STORAGE_H_
 
@@ -10,7 +9,6 @@
 
 #include "base/screen.h"
 #include "cable/family/family_model.h"
-#include "storage/db/current_schema.h"
 
 namespace telvane {
 
@@ -18,16 +16,6 @@ inline constexpr char kSelectCablesFirst[] = "Необходимо выдели�
 inline constexpr char kSelectAllQuestion[] = "Выделить все?";
 inline constexpr char kNoCableChosen[] = "Нет выбранных записей!";
 inline constexpr char kCablesFull[] = "Достигнуто Максимальное количество кабелей";
-
-// Cable `cable` of the model as the database stores it: its name, its list
-// index, pairs, temperature and charge time where the family has them, and per
-// section its type (name, values 2, 3 and 4, the type index as MA), length and
-// length in trace points.
-DbCable FamilyDbCable(const FamilyModel& model, int cable);
-
-// Writes a stored cable's fields into cable `cable` of the model (name aside):
-// the fields of FamilyDbCable, sections beyond the family's room dropped.
-void ApplyDbCable(const DbStoredCable& stored, FamilyModel& model, int cable);
 
 // Asks for the database and writes the cables, in the order given.
 bool SaveFamilyCables(Screen& screen, const FamilyModel& model, const std::vector<int>& cables);
