@@ -6,6 +6,8 @@
 //   0x01  3-byte level records; 0x02 spectra (151 bytes, 138 below 1.5);
 //   0x03, 0x04 responses (137, 135 below 1.5); 0x08 ADSL (288, 131 below
 //   1.5); 0x09 the 2-byte count of 0x0A; 0x0A modem records (290)
+//   0x07  reflectograms, 177 bytes each (line_traces.h), as many as the
+//         information record counts at 80
 //   0x05  the frequency list (260 bytes: count, then codes), 0x06 receives it
 //         (confirmed 0xFE) and keeps it as sent; 0x1E deletes every record
 // Records the instrument sends are confirmed by the program with 0xFE (the
@@ -17,6 +19,7 @@
 #include <cstring>
 #include <vector>
 
+#include "line_traces.h"
 #include "registry.h"
 #include "session.h"
 
@@ -32,6 +35,7 @@ struct Store {
   int spectra = 2;
   int adsl = 1;
   int modems = 1;
+  int traces = 3;
   // Codes of 32, 64, 256, 258, 1024, 4096 kHz.
   std::vector<uint16_t> frequencies = {0, 32, 224, 225, 480, 992};
 };
@@ -82,7 +86,7 @@ void Information(Session& s) {
   Le16(&r[74], st.responses);
   Le16(&r[76], st.extended);
   Le16(&r[78], st.spectra);
-  Le16(&r[80], 0);
+  Le16(&r[80], st.traces);
   Le16(&r[82], st.adsl);
   Le16(&r[84], static_cast<unsigned>(st.frequencies.size()));
   const float version = s.config().firmware;
@@ -93,7 +97,7 @@ void Information(Session& s) {
 void Levels(Session& s) {
   SendRecords(s, TheStore().levels, [](int i) {
     std::vector<uint8_t> r(3);
-    Le16(&r[0], static_cast<unsigned>(224 + 100 * i));  // 256, 456, 696 kHz
+    Le16(&r[0], static_cast<unsigned>(224 + 100 * i));  // 256, 456, 800 kHz
     r[2] = static_cast<uint8_t>(-10 - 7 * i);
     return r;
   });
@@ -198,6 +202,8 @@ void Modems(Session& s) {
   });
 }
 
+void Traces(Session& s) { SendRecords(s, TheStore().traces, LineTraceRecord); }
+
 void SendList(Session& s) {
   std::vector<uint8_t> r(260, 0);
   const Store& st = TheStore();
@@ -228,7 +234,7 @@ void ReceiveList(Session& s) {
 
 void DeleteAll(Session&) {
   Store& st = TheStore();
-  st.levels = st.responses = st.extended = st.spectra = st.adsl = st.modems = 0;
+  st.levels = st.responses = st.extended = st.spectra = st.adsl = st.modems = st.traces = 0;
 }
 
 const CommandRegistrar kInfo(17, 0x00, Information);
@@ -238,6 +244,7 @@ const CommandRegistrar kResponses(17, 0x03, [](Session& s) { Responses(s, TheSto
 const CommandRegistrar kExtended(17, 0x04, [](Session& s) { Responses(s, TheStore().extended); });
 const CommandRegistrar kList(17, 0x05, SendList);
 const CommandRegistrar kListIn(17, 0x06, ReceiveList);
+const CommandRegistrar kTraces(17, 0x07, Traces);
 const CommandRegistrar kAdsl(17, 0x08, Adsl);
 const CommandRegistrar kModemCount(17, 0x09, ModemCount);
 const CommandRegistrar kModems(17, 0x0A, Modems);

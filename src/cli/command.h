@@ -51,6 +51,8 @@ void AddTesterPageCommands(PageCommandTable& table);
 // "pages xdsl", "line-info", "line-records", "frequencies", "line-delete"
 // (xdsl_pages_commands.cc).
 void AddXdslPageCommands(PageCommandTable& table);
+// "pages line-traces" (line_pages_commands.cc).
+void AddLinePageCommands(PageCommandTable& table);
 // The pages of the instruments with a file system (file_pages_commands.cc).
 void AddFilePageCommands(PageCommandTable& table);
 // The sheets (kinds 13, 14), the armour wear (kind 8) and the memory plan (kind 9).

@@ -8,6 +8,7 @@ void AddTesterPageCommands(PageCommandTable& table) {
   AddFilePageCommands(table);
   AddResultPageCommands(table);
   AddXdslPageCommands(table);
+  AddLinePageCommands(table);
 }
 
 }  // namespace telvane::cli

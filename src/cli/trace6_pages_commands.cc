@@ -7,7 +7,7 @@
 
 #include "cable/trace6/trace6_page.h"
 #include "cli/command.h"
-#include "storage/trace/plot/trace_plot_model.h"
+#include "cli/reflection_lines.h"
 
 namespace telvane::cli {
 namespace {
@@ -32,14 +32,7 @@ bool Print(Trace6Page& page) {
   for (const auto& [caption, value] : page.Panel()) {
     std::printf("%s: %s\n", caption.c_str(), value.c_str());
   }
-  TracePlotModel model;
-  for (PlotTrace& t : page.PlotTraces()) model.AddTrace(std::move(t));
-  for (const Reflection& r : model.Reflections()) {
-    std::printf("%.2f m\t%.1f\t%s%s\n", r.distance_m, r.amplitude, SlopeName(r.slope),
-                r.launch       ? "\tlaunch"
-                : r.likely_end ? "\tlikely end"
-                               : "");
-  }
+  PrintReflections(page.PlotTraces());
   return true;
 }
 

@@ -2,8 +2,10 @@
 
 #include <iterator>
 
+#include "testers/files/file_pages_view.h"
 #include "testers/plan/plan_pages_view.h"
 #include "testers/tester_result_pages_view.h"
+#include "testers/xdsl/xdsl_pages_view.h"
 
 namespace telvane {
 namespace {
@@ -18,7 +20,9 @@ ViewList TesterPageViews() {
   ViewList all;
   // One line per area, each area's views in its own folder.
   Append(all, PlanPageViews());
+  Append(all, FilePageViews());
   Append(all, ResultPageViews());
+  Append(all, XdslPageViews());
   return all;
 }
 

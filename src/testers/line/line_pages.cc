@@ -3,6 +3,7 @@
 #include "testers/line/frequency_list_page.h"
 #include "testers/line/line_info_page.h"
 #include "testers/line/line_records_page.h"
+#include "testers/line/line_traces_page.h"
 
 namespace telvane {
 
@@ -22,7 +23,8 @@ PageList LinePages() {
   auto state = std::make_shared<LineTesterState>();
   return {PageRow<LineInfoPage>(PageId::kDbInfo17, state),
           PageRow<LineRecordsPage>(PageId::kFrequencyMeasurements17, state),
-          PageRow<FrequencyListPage>(PageId::kFrequencyList17, state)};
+          PageRow<FrequencyListPage>(PageId::kFrequencyList17, state),
+          PageRow<LineTracesPage>(PageId::kReflectograms17, state)};
 }
 
 }  // namespace telvane

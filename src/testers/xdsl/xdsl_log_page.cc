@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "base/file_write.h"
-#include "base/sprintf.h"
 #include "base/translatable.h"
 #include "base/values.h"
 #include "link/transactions.h"
+#include "testers/chart_file.h"
+#include "testers/xdsl/xdsl_chart.h"
 #include "testers/xdsl/xdsl_export.h"
 
 namespace telvane {
@@ -179,19 +180,30 @@ std::string XdslLogPage::SelectedMode() const {
 
 std::vector<XdslSummaryRow> XdslLogPage::SummaryRows() const {
   if (!selected_) return {};
-  const XdslLogEntry& entry = entries_[*selected_];
-  std::vector<XdslSummaryRow> rows;
-  for (size_t i = 0; i < kXdslSummaryRows; ++i) {
-    const char* format = i < 3 ? "%.1f" : "%.0f";
-    rows.push_back(
-        {kXdslSummaryLabels[i], Sprintf(format, entry.down[i]), Sprintf(format, entry.up[i])});
-  }
-  return rows;
+  return XdslSummaryRows(entries_[*selected_]);
 }
 
 const XdslLog* XdslLogPage::SelectedLog() const {
   if (!selected_ || !logs_[*selected_]) return nullptr;
   return &*logs_[*selected_];
+}
+
+bool XdslLogPage::ReceiveSelectedLog() { return selected_ && ReceiveLog(*selected_).has_value(); }
+
+std::optional<ChartFigure> XdslLogPage::SelectedChart() const {
+  const XdslLog* log = SelectedLog();
+  if (!log) return std::nullopt;
+  return XdslChart(entries_[*selected_], *log);
+}
+
+bool XdslLogPage::SaveChart(const ChartWriter& write) {
+  const std::optional<ChartFigure> chart = SelectedChart();
+  if (!chart) return false;
+  const std::optional<std::string> path = ChooseChartFile(screen());
+  if (!path) return false;
+  if (write(*chart, *path)) return true;
+  screen().ShowMessage(Icon::kError, "Ошибка создания файла", *path);
+  return false;
 }
 
 }  // namespace telvane

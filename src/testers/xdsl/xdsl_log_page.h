@@ -11,11 +11,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "page/instrument_page.h"
+#include "storage/chart/chart_model.h"
 #include "testers/xdsl/xdsl_records.h"
 
 namespace telvane {
@@ -25,12 +27,6 @@ inline constexpr uint8_t kXdslLogCommand = 0x6C;
 // The firmware from which the instrument keeps logs (the "xDSL" tab's own
 // condition).
 inline constexpr float kXdslFirstFirmware = 8.027f;
-
-struct XdslSummaryRow {
-  std::string label;
-  std::string down;
-  std::string up;
-};
 
 class XdslLogPage : public InstrumentPage {
  public:
@@ -71,6 +67,19 @@ class XdslLogPage : public InstrumentPage {
   std::vector<XdslSummaryRow> SummaryRows() const;
   // The last log received for the selected entry, if any.
   const XdslLog* SelectedLog() const;
+  // "Показать график": receives the selected entry's log (0x6C) for the
+  // chart. False without a selection or when a step failed (its message
+  // shown).
+  bool ReceiveSelectedLog();
+  // The chart of the selected entry's last received log; none before one was
+  // received.
+  std::optional<ChartFigure> SelectedChart() const;
+  // "Сохранить график...": asks for a PNG file and has `write` draw the
+  // selected log's chart into it. A file that cannot be written shows its
+  // name as the text and "Ошибка создания файла" as the caption. False when
+  // nothing was written (no chart, cancelled or failed).
+  using ChartWriter = std::function<bool(const ChartFigure& chart, const std::string& path)>;
+  bool SaveChart(const ChartWriter& write);
 
  private:
   bool SaveOne(size_t index);

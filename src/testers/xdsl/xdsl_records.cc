@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "base/cp1251.h"
+#include "base/sprintf.h"
 #include "base/values.h"
 
 namespace telvane {
@@ -111,6 +112,16 @@ float XdslLog::Counter(size_t offset) const {
     return std::numeric_limits<float>::quiet_NaN();
   }
   return counters_[(offset - kXdslCounterStart) / 4];
+}
+
+std::vector<XdslSummaryRow> XdslSummaryRows(const XdslLogEntry& entry) {
+  std::vector<XdslSummaryRow> rows;
+  for (size_t i = 0; i < kXdslSummaryRows; ++i) {
+    const char* format = i < 3 ? "%.1f" : "%.0f";
+    rows.push_back(
+        {kXdslSummaryLabels[i], Sprintf(format, entry.down[i]), Sprintf(format, entry.up[i])});
+  }
+  return rows;
 }
 
 }  // namespace telvane

@@ -66,6 +66,16 @@ struct XdslLogEntry {
   static XdslLogEntry Parse(XdslBand band, std::span<const uint8_t> bytes);
 };
 
+// One summary row as the page shows it: the label, then the Down and Up
+// values with one decimal ("SNR, dB", "Attn, dB", "Pwr, dBm") or none ("Max,
+// Kbps", "Rate, Kbps").
+struct XdslSummaryRow {
+  std::string label;
+  std::string down;
+  std::string up;
+};
+std::vector<XdslSummaryRow> XdslSummaryRows(const XdslLogEntry& entry);
+
 // The text of band A's mode byte: "ADSL", "ADSL2", "ADSL2+", "RE-ADSL2",
 // "RE-ADSL2+", "неизвестный" for any other value.
 const char* XdslModeText(uint8_t mode);

@@ -74,6 +74,24 @@ TEST_F(DatabaseServicePageTest, UnconfirmedCommandSaysSo) {
   EXPECT_FALSE(page_.record());
 }
 
+// A port that refuses its time-outs: "Ошибка установки таймаутов", then the
+// command reported failed, and not a byte written.
+TEST(DatabaseServicePagePortTest, TimeoutsThatCannotBeSetStopBeforeTheCommand) {
+  class RefusingPeer : public ScriptedPeer {
+   public:
+    bool SetReadTimeout(int) override { return false; }
+  };
+  RefusingPeer peer;
+  PeerLink link(peer, 18, "123456");
+  DatabaseServicePage page(link.context(), PageId::kDbInfo18);
+  EXPECT_FALSE(page.Refresh());
+  EXPECT_TRUE(peer.written().empty());
+  EXPECT_EQ(
+      link.screen().MessageLines(),
+      (std::vector<std::string>{"Ошибка: Ошибка установки таймаутов", "Ошибка: Ошибка команды"}));
+  EXPECT_FALSE(page.record());
+}
+
 TEST_F(DatabaseServicePageTest, ReceiveDatabaseOfTheAnnouncedSizeAndSaveIt) {
   Refresh(k1003, 5);
   files_.Receive(0x06, {'S', 'Q', 'L', 0, 9});

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "support/peer_link.h"
 #include "support/temp_dir.h"
@@ -105,6 +106,35 @@ TEST_F(FolderFilesPageTest, HostilePathsAreSkippedAndNothingLandsOutside) {
     if (entry.path() != inside && entry.path() != inside / "x") ++outside;
   }
   EXPECT_EQ(outside, 0u);
+}
+
+// A local folder or file that cannot be made says "Error N" (caption
+// "Telvane", the system's error number) and the loop goes on with the next
+// entry; nothing already on this computer is replaced by a file.
+TEST_F(FolderFilesPageTest, LocalFolderOrFileThatCannotBeMadeSaysErrorAndGoesOn) {
+  StartWith({{"\\MEAS\\blocked\\a.txt", 2}, {"\\MEAS\\dir.txt", 1}, {"\\MEAS\\ok.txt", 1}});
+  // "blocked" is a file here, so its folder cannot be made; "dir.txt" is a folder.
+  std::filesystem::create_directories(dir_.path() / "MEAS" / "dir.txt");
+  { std::ofstream(dir_.File("MEAS/blocked")) << "keep"; }
+  link_.screen().AnswerFolder(dir_.path().string());
+  files_.Select("\\MEAS\\dir.txt", 1);
+  files_.Receive(0x0E, {'d'});
+  files_.Select("\\MEAS\\ok.txt", 1);
+  files_.Receive(0x0E, {'k'});
+  EXPECT_TRUE(page_.ReceiveSelected());
+  EXPECT_TRUE(peer_.done()) << peer_.mismatch();
+  const auto messages = link_.screen().messages();
+  ASSERT_EQ(messages.size(), 2u);
+  for (const auto& message : messages) {
+    EXPECT_EQ(message.caption, "Telvane");
+    EXPECT_EQ(message.icon, Icon::kError);
+    ASSERT_GT(message.text.size(), 6u);
+    EXPECT_EQ(message.text.substr(0, 6), "Error ");
+    EXPECT_GT(std::stoul(message.text.substr(6)), 0u) << message.text;
+  }
+  EXPECT_EQ(testing::ReadAll(dir_.File("MEAS/blocked")), (PeerBytes{'k', 'e', 'e', 'p'}));
+  EXPECT_TRUE(std::filesystem::is_directory(dir_.File("MEAS/dir.txt")));
+  EXPECT_EQ(testing::ReadAll(dir_.File("MEAS/ok.txt")), (PeerBytes{'k'}));
 }
 
 TEST_F(FolderFilesPageTest, FailedSelectEndsTheLoop) {

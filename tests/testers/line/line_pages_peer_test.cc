@@ -12,6 +12,7 @@
 #include "support/temp_dir.h"
 #include "testers/line/frequency_list_page.h"
 #include "testers/line/line_info_page.h"
+#include "testers/line/line_peer.h"
 #include "testers/line/line_records_page.h"
 
 namespace telvane {
@@ -41,18 +42,8 @@ PeerBytes Info(float version, std::array<uint16_t, 7> counts) {
 
 class LinePagesPeerTest : public ::testing::Test {
  protected:
-  void ExpectReceive(uint8_t code, std::vector<PeerBytes> records) {
-    PeerBytes reply = Reply(code);
-    for (size_t i = 0; i < records.size(); ++i) {
-      const PeerBytes frame = PeerFrame({kAddress, records[i]});
-      if (i == 0) {
-        reply.insert(reply.end(), frame.begin(), frame.end());
-        peer_.Expect(Command(code), reply);
-      } else {
-        peer_.Expect(Confirm(0xFE), frame);
-      }
-    }
-    peer_.Expect(Confirm(0xFE));
+  void ExpectReceive(uint8_t code, const std::vector<PeerBytes>& records) {
+    testing::ExpectLineReceive(peer_, kAddress, code, records);
   }
 
   testing::ScriptedPeer peer_;

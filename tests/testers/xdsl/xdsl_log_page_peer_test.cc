@@ -231,5 +231,64 @@ TEST_F(XdslLogPagePeerTest, FirmwareWithoutLogsAsksNothing) {
   EXPECT_TRUE(page_.entries().empty());
 }
 
+TEST_F(XdslLogPagePeerTest, TheChartShowsTheSelectedLogOnceReceived) {
+  SetVersion(10.01f, 2);
+  ExpectList('D', {"a", "b"});
+  ASSERT_TRUE(page_.ReceiveList());
+  page_.Select(1);
+  EXPECT_FALSE(page_.SelectedChart());
+  ExpectLog(1, 1680);
+  ASSERT_TRUE(page_.ReceiveSelectedLog());
+  EXPECT_TRUE(peer_.done()) << peer_.mismatch();
+  auto chart = page_.SelectedChart();
+  ASSERT_TRUE(chart);
+  EXPECT_EQ(chart->title, "b (G.DMT)");
+  chart->SetMarker(2);
+  EXPECT_EQ(*chart->charts[0].MarkerValues()[0].y, -40);
+  // The other entry has no log yet; back on "b" the chart returns.
+  page_.Select(0);
+  EXPECT_FALSE(page_.SelectedChart());
+  page_.Select(1);
+  EXPECT_TRUE(page_.SelectedChart());
+  // A failed receive shows its message and leaves no chart for "a".
+  page_.Select(0);
+  peer_.Expect(Command(0x6C), Confirm(0x6C));
+  EXPECT_FALSE(page_.ReceiveSelectedLog());
+  EXPECT_TRUE(screen_.HasMessage("Ошибка выполнения команды"));
+  EXPECT_FALSE(page_.SelectedChart());
+}
+
+TEST_F(XdslLogPagePeerTest, SaveChartAsksForAPngAndReportsAFileNotWritten) {
+  SetVersion(10.01f, 1);
+  ExpectList('D', {"a"});
+  ASSERT_TRUE(page_.ReceiveList());
+  std::vector<std::string> written;
+  const auto writer = [&](const ChartFigure& chart, const std::string& path) {
+    written.push_back(chart.title + "|" + path);
+    return path.find("missing") == std::string::npos;
+  };
+  // No log received yet: no chart, no dialog.
+  EXPECT_FALSE(page_.SaveChart(writer));
+  EXPECT_TRUE(screen_.shown().empty());
+  ExpectLog(0, 1680);
+  ASSERT_TRUE(page_.ReceiveSelectedLog());
+  screen_.ChooseFile("/tmp/x.png", 1);
+  EXPECT_TRUE(page_.SaveChart(writer));
+  ASSERT_EQ(screen_.shown().size(), 1u);
+  EXPECT_EQ(screen_.shown()[0].dialog.default_extension, "png");
+  ASSERT_EQ(screen_.shown()[0].dialog.filters.size(), 1u);
+  EXPECT_EQ(screen_.shown()[0].dialog.filters[0].pattern, "*.png");
+  EXPECT_EQ(written, (std::vector<std::string>{"a (G.DMT)|/tmp/x.png"}));
+  screen_.ChooseFile("/tmp/missing/x.png", 1);
+  EXPECT_FALSE(page_.SaveChart(writer));
+  ASSERT_FALSE(screen_.messages().empty());
+  EXPECT_EQ(screen_.messages().back().caption, "Ошибка создания файла");
+  EXPECT_EQ(screen_.messages().back().text, "/tmp/missing/x.png");
+  // A cancelled dialog writes nothing.
+  screen_.ChooseFile(std::nullopt);
+  EXPECT_FALSE(page_.SaveChart(writer));
+  EXPECT_EQ(written.size(), 2u);
+}
+
 }  // namespace
 }  // namespace telvane

@@ -845,6 +845,118 @@ per length (ohm*km)</translation>
         <source>Условный тип микросхемы-хранилища БД</source>
         <translation>Storage chip type of the database</translation>
     </message>
+    <message>
+        <source>Версия прибора</source>
+        <translation>Instrument Version</translation>
+    </message>
+    <message>
+        <source>Количество типов кабелей</source>
+        <translation>Number of Cable Types</translation>
+    </message>
+    <message>
+        <source>Количество кабелей в БД</source>
+        <translation>Number of Cables in Database</translation>
+    </message>
+    <message>
+        <source>Количество рефлектограмм в БД</source>
+        <translation>Number of Reflectograms in Database</translation>
+    </message>
+    <message>
+        <source>Размер файла базы данных</source>
+        <translation>Database File Size</translation>
+    </message>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>Принять БД...</source>
+        <translation>Receive Database...</translation>
+    </message>
+    <message>
+        <source>Передать БД...</source>
+        <translation>Send Database...</translation>
+    </message>
+    <message>
+        <source>Обновить ПО...</source>
+        <translation>Update Software...</translation>
+    </message>
+    <message>
+        <source>Принять sysinfo...</source>
+        <translation>Receive sysinfo...</translation>
+    </message>
+    <message>
+        <source>Доступные файлы:</source>
+        <translation>Available Files:</translation>
+    </message>
+    <message>
+        <source>Принять от прибора...</source>
+        <translation>Receive from Instrument...</translation>
+    </message>
+    <message>
+        <source>Удалить на приборе...</source>
+        <translation>Delete on Instrument...</translation>
+    </message>
+    <message>
+        <source>Сменить папку</source>
+        <translation>Change Folder</translation>
+    </message>
+    <message>
+        <source>Обновить ПО прибора...</source>
+        <translation>Update Instrument Software...</translation>
+    </message>
+    <message>
+        <source>Формат:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Измерительный режим:</source>
+        <translation>Measurement Mode:</translation>
+    </message>
+    <message>
+        <source>спектр</source>
+        <translation>spectrum</translation>
+    </message>
+    <message>
+        <source>приёмник</source>
+        <translation>receiver</translation>
+    </message>
+    <message>
+        <source>Передать в прибор...</source>
+        <translation>Send to Instrument...</translation>
+    </message>
+    <message>
+        <source>Логи</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>Лог</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Наименование:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Режим:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Mark All</translation>
+    </message>
+    <message>
+        <source>Снять выделение</source>
+        <translation>Unmark All</translation>
+    </message>
+    <message>
+        <source>Показать график</source>
+        <translation>Show Chart</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <translation>unknown</translation>
+    </message>
 </context>
 <context>
     <name>Units</name>
@@ -957,6 +1069,49 @@ per length (ohm*km)</translation>
     <message>
         <source>Очистить</source>
         <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>Charts</name>
+    <message>
+        <source>Тон</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>кГц</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Шум</source>
+        <translation>Noise</translation>
+    </message>
+    <message>
+        <source>дБм/Гц</source>
+        <translation>dBm/Hz</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Биты</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>бит</source>
+        <translation>bits</translation>
+    </message>
+    <message>
+        <source>Шум, дБм/Гц</source>
+        <translation>Noise, dBm/Hz</translation>
+    </message>
+    <message>
+        <source>SNR, дБ</source>
+        <translation>SNR, dB</translation>
+    </message>
+    <message>
+        <source>Биты на тон</source>
+        <translation>Bits per Tone</translation>
     </message>
 </context>
 </TS>

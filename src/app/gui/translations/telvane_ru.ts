@@ -845,6 +845,118 @@
         <source>Условный тип микросхемы-хранилища БД</source>
         <translation>Условный тип микросхемы-хранилища БД</translation>
     </message>
+    <message>
+        <source>Версия прибора</source>
+        <translation>Версия прибора</translation>
+    </message>
+    <message>
+        <source>Количество типов кабелей</source>
+        <translation>Количество типов кабелей</translation>
+    </message>
+    <message>
+        <source>Количество кабелей в БД</source>
+        <translation>Количество кабелей в БД</translation>
+    </message>
+    <message>
+        <source>Количество рефлектограмм в БД</source>
+        <translation>Количество рефлектограмм в БД</translation>
+    </message>
+    <message>
+        <source>Размер файла базы данных</source>
+        <translation>Размер файла базы данных</translation>
+    </message>
+    <message>
+        <source>байт</source>
+        <translation>байт</translation>
+    </message>
+    <message>
+        <source>Принять БД...</source>
+        <translation>Принять БД...</translation>
+    </message>
+    <message>
+        <source>Передать БД...</source>
+        <translation>Передать БД...</translation>
+    </message>
+    <message>
+        <source>Обновить ПО...</source>
+        <translation>Обновить ПО...</translation>
+    </message>
+    <message>
+        <source>Принять sysinfo...</source>
+        <translation>Принять sysinfo...</translation>
+    </message>
+    <message>
+        <source>Доступные файлы:</source>
+        <translation>Доступные файлы:</translation>
+    </message>
+    <message>
+        <source>Принять от прибора...</source>
+        <translation>Принять от прибора...</translation>
+    </message>
+    <message>
+        <source>Удалить на приборе...</source>
+        <translation>Удалить на приборе...</translation>
+    </message>
+    <message>
+        <source>Сменить папку</source>
+        <translation>Сменить папку</translation>
+    </message>
+    <message>
+        <source>Обновить ПО прибора...</source>
+        <translation>Обновить ПО прибора...</translation>
+    </message>
+    <message>
+        <source>Формат:</source>
+        <translation>Формат:</translation>
+    </message>
+    <message>
+        <source>Измерительный режим:</source>
+        <translation>Измерительный режим:</translation>
+    </message>
+    <message>
+        <source>спектр</source>
+        <translation>спектр</translation>
+    </message>
+    <message>
+        <source>приёмник</source>
+        <translation>приёмник</translation>
+    </message>
+    <message>
+        <source>Передать в прибор...</source>
+        <translation>Передать в прибор...</translation>
+    </message>
+    <message>
+        <source>Логи</source>
+        <translation>Логи</translation>
+    </message>
+    <message>
+        <source>Лог</source>
+        <translation>Лог</translation>
+    </message>
+    <message>
+        <source>Наименование:</source>
+        <translation>Наименование:</translation>
+    </message>
+    <message>
+        <source>Режим:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Выделить все</translation>
+    </message>
+    <message>
+        <source>Снять выделение</source>
+        <translation>Снять выделение</translation>
+    </message>
+    <message>
+        <source>Показать график</source>
+        <translation>Показать график</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <translation>неизвестный</translation>
+    </message>
 </context>
 <context>
     <name>Units</name>
@@ -957,6 +1069,49 @@
     <message>
         <source>Очистить</source>
         <translation>Очистить</translation>
+    </message>
+</context>
+<context>
+    <name>Charts</name>
+    <message>
+        <source>Тон</source>
+        <translation>Тон</translation>
+    </message>
+    <message>
+        <source>кГц</source>
+        <translation>кГц</translation>
+    </message>
+    <message>
+        <source>Шум</source>
+        <translation>Шум</translation>
+    </message>
+    <message>
+        <source>дБм/Гц</source>
+        <translation>дБм/Гц</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>дБ</translation>
+    </message>
+    <message>
+        <source>Биты</source>
+        <translation>Биты</translation>
+    </message>
+    <message>
+        <source>бит</source>
+        <translation>бит</translation>
+    </message>
+    <message>
+        <source>Шум, дБм/Гц</source>
+        <translation>Шум, дБм/Гц</translation>
+    </message>
+    <message>
+        <source>SNR, дБ</source>
+        <translation>SNR, дБ</translation>
+    </message>
+    <message>
+        <source>Биты на тон</source>
+        <translation>Биты на тон</translation>
     </message>
 </context>
 </TS>

@@ -166,25 +166,4 @@ std::vector<Reflection> TracePlotModel::Reflections() const {
   return FindReflections(traces_.front().amplitude, MetresPerSample(0), threshold_);
 }
 
-std::vector<double> AxisTicks(double low, double high, int max_ticks) {
-  std::vector<double> ticks;
-  if (!std::isfinite(low) || !std::isfinite(high) || high <= low || max_ticks < 2) return ticks;
-  const double raw = (high - low) / (max_ticks - 1);
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  double step = power * 10;
-  for (double m : {1.0, 2.0, 5.0}) {
-    if (power * m >= raw) {
-      step = power * m;
-      break;
-    }
-  }
-  const double first = std::ceil(low / step) * step;
-  for (int i = 0; i < max_ticks + 1; ++i) {
-    const double v = first + i * step;
-    if (v > high + step * 1e-9) break;
-    ticks.push_back(std::fabs(v) < step * 1e-9 ? 0 : v);
-  }
-  return ticks;
-}
-
 }  // namespace telvane

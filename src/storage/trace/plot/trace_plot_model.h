@@ -13,15 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "storage/chart/axis_ticks.h"
+#include "storage/chart/plot_colour.h"
 #include "storage/trace/plot/reflections.h"
 #include "storage/trace/plot/trace_scale.h"
 
 namespace telvane {
-
-struct PlotColour {
-  uint8_t r = 0, g = 0, b = 0;
-  bool operator==(const PlotColour&) const = default;
-};
 
 struct PlotTrace {
   std::string label;              // legend text
@@ -94,10 +91,6 @@ class TracePlotModel {
   double threshold_ = kDefaultThreshold;
   PlotWindow window_;
 };
-
-// Tick positions for an axis from `low` to `high`: steps of 1, 2 or 5 times a
-// power of ten, at most `max_ticks` of them.
-std::vector<double> AxisTicks(double low, double high, int max_ticks);
 
 }  // namespace telvane
 
