@@ -119,14 +119,15 @@ ReflDb Generate(const ReflFamily& family, const Config& config) {
       PutSections(&r[3], 17, k, joint_m, end_m);
     } else if (family.block_size == 435) {
       PutLe16(&r[0], static_cast<unsigned>(c + 1));
-      PutLe16(&r[2], static_cast<unsigned>(50 * (c + 1)));  // pairs
+      // pairs; the third cable is a full one of 2000 pairs
+      PutLe16(&r[2], static_cast<unsigned>(c == 2 ? 2000 : 50 * (c + 1)));
       r[4] = 2;
       PutFloatLe(&r[5], 20.0f);
       r[9] = static_cast<uint8_t>(c + 1);
       PutSections(&r[15], 21, k, joint_m, end_m);
     } else {
       r[41] = 1;
-      PutLe16(&r[42], static_cast<unsigned>(10 * (c + 1)));
+      PutLe16(&r[42], static_cast<unsigned>(c == 2 ? 2000 : 10 * (c + 1)));
       PutFloatLe(&r[44], 18.0f);
     }
     if (family.status_offset < 0) continue;

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "testers/files/file_pages_view.h"
+#include "testers/line/line_pages_view.h"
 #include "testers/plan/plan_pages_view.h"
 #include "testers/tester_result_pages_view.h"
 #include "testers/xdsl/xdsl_pages_view.h"
@@ -23,6 +24,7 @@ ViewList TesterPageViews() {
   Append(all, FilePageViews());
   Append(all, ResultPageViews());
   Append(all, XdslPageViews());
+  Append(all, LinePageViews());
   return all;
 }
 

@@ -48,6 +48,8 @@ class PeerLink : public LinkControl {
 
   ScriptedScreen& screen() { return screen_; }
   PageContext& context() { return context_; }
+  // The command-line options the pages see.
+  AppOptions& options() { return options_; }
 
  private:
   ScriptedPeer& peer_;

@@ -2,6 +2,7 @@
 
 #include "cable/family/family_cable_page.h"
 #include "cable/family/family_info_page.h"
+#include "cable/family/family_planned_page.h"
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
 #include "cable/pages/cable_size_page.h"
@@ -38,6 +39,8 @@ PageList CablePages() {
       PageRow<FamilyCablePage>(PageId::kCables10, family343),
       PageRow<FamilyCablePage>(PageId::kCables11, family435),
       PageRow<FamilyCablePage>(PageId::kCables14, family233),
+      PageRow<FamilyPlannedPage>(PageId::kPlanned11, family435),
+      PageRow<FamilyPlannedPage>(PageId::kPlanned14, family233),
       PageRow<SheetsPage>(PageId::kSheets13, sheets),
       PageRow<SheetsReceivePage>(PageId::kSheetsReceive13, sheets),
       PageRow<WearPage>(PageId::kWear8),

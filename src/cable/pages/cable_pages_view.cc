@@ -2,6 +2,7 @@
 
 #include "cable/family/family_cable_page_view.h"
 #include "cable/family/family_info_page_view.h"
+#include "cable/family/family_planned_page_view.h"
 #include "cable/pages/cable_type_page_view.h"
 #include "cable/pages/compact_cable_page_view.h"
 #include "cable/pages/full_family_view.h"
@@ -29,6 +30,8 @@ ViewList CablePageViews() {
       {PageId::kCables10, ViewOf<FamilyCablePage, FamilyCablePageView>},
       {PageId::kCables11, ViewOf<FamilyCablePage, FamilyCablePageView>},
       {PageId::kCables14, ViewOf<FamilyCablePage, FamilyCablePageView>},
+      {PageId::kPlanned11, ViewOf<FamilyPlannedPage, FamilyPlannedPageView>},
+      {PageId::kPlanned14, ViewOf<FamilyPlannedPage, FamilyPlannedPageView>},
       {PageId::kSheets13, ViewOf<SheetsPage, SheetsPageView>},
       {PageId::kSheetsReceive13, ViewOf<SheetsReceivePage, SheetsPageView>},
       {PageId::kWear8, ViewOf<WearPage, WearPageView>},

@@ -6,6 +6,8 @@
 #include "base/sprintf.h"
 #include "base/translatable.h"
 #include "storage/worksheet_writer.h"
+#include "testers/chart_file.h"
+#include "testers/line/line_chart.h"
 
 namespace telvane {
 namespace {
@@ -110,6 +112,20 @@ std::vector<LinePoint> LineRecordsPage::Points(size_t index) const {
   if (!kind_ || index >= record_count()) return {};
   return LinePoints(*kind_, Record(index), version_);
 }
+
+ChartFigure LineRecordsPage::Chart(size_t index) const {
+  if (!kind_ || index >= record_count()) return {};
+  if (*kind_ != LineRecordKind::kLevel) {
+    return LineChart(*kind_, Points(index));
+  }
+  std::vector<LinePoint> all;
+  for (size_t i = 0; i < record_count(); ++i) {
+    for (const LinePoint& p : Points(i)) all.push_back(p);
+  }
+  return LineChart(*kind_, all);
+}
+
+std::optional<std::string> LineRecordsPage::ChooseChartPng() { return ChooseChartFile(screen()); }
 
 bool LineRecordsPage::SaveReport() {
   if (!kind_) return false;

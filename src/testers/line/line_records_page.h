@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/chart/chart_model.h"
 #include "testers/line/line_pages.h"
 
 namespace telvane {
@@ -37,6 +38,11 @@ class LineRecordsPage : public InstrumentPage {
   // The level-over-frequency points of record `index` (empty for the ADSL
   // kinds).
   std::vector<LinePoint> Points(size_t index) const;
+  // The chart of record `index` (all level records together, whichever is
+  // chosen); empty for the ADSL kinds and without records.
+  ChartFigure Chart(size_t index) const;
+  // The save dialog of the chart's picture; nullopt when cancelled.
+  std::optional<std::string> ChooseChartPng();
   // Asks for a file and writes the report; false when nothing was written.
   bool SaveReport();
   // Writes the report to `path`; false when a record could not be written.

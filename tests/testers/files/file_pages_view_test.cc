@@ -270,6 +270,27 @@ TEST_F(FilePagesViewTest, FolderPageReceivesAWholeFolder) {
   // Nothing of the other folders came along.
   EXPECT_FALSE(std::filesystem::exists(dir_.File("LOGS")));
 
+  // "Обновить ПО прибора..." puts the "*.ldr" file into "UPDATE\" unchanged:
+  // the instrument lists it there with its size, and gives it back as sent.
+  const std::string loader = dir_.File("fw.ldr");
+  std::string firmware(2500, '\0');
+  for (size_t i = 0; i < firmware.size(); ++i) firmware[i] = static_cast<char>(i * 13);
+  std::ofstream(loader, std::ios::binary) << firmware;
+  session.screen().ChooseFile(loader);
+  Find<QPushButton>(view, "UpdateSoftware")->click();
+  ASSERT_TRUE(session.screen().messages().empty()) << Messages(session.screen());
+  ASSERT_TRUE(page.List());
+  const auto& entries = page.entries();
+  const auto sent = std::find_if(entries.begin(), entries.end(),
+                                 [](const RemoteEntry& e) { return e.name == "\\UPDATE\\fw.ldr"; });
+  ASSERT_NE(sent, entries.end());
+  EXPECT_EQ(sent->size, 2500u);
+  TempDir back;
+  list->setCurrentRow(RowOf(list, "UPDATE"));
+  session.screen().AnswerFolder(back.path().string());
+  Find<QPushButton>(view, "Receive")->click();
+  EXPECT_EQ(Text(back.File("UPDATE/fw.ldr")), firmware);
+
   // Deleting "LOGS" removes its item and selects the first.
   list->setCurrentRow(RowOf(list, "LOGS"));
   session.screen().Answer(Answer::kYes, "Удалить безвозвратно папку");

@@ -484,6 +484,22 @@ per length (ohm*km)</translation>
         <source>Принять...</source>
         <translation>Receive...</translation>
     </message>
+    <message>
+        <source>Rшл (Ом)</source>
+        <translation>R loop (Ohm)</translation>
+    </message>
+    <message>
+        <source>Rа (Ом)</source>
+        <translation>Ra (Ohm)</translation>
+    </message>
+    <message>
+        <source>Имя плановых измерений:</source>
+        <translation>Planned measurements name:</translation>
+    </message>
+    <message>
+        <source>Дата проведения измерений:</source>
+        <translation>Measurement date:</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -957,6 +973,134 @@ per length (ohm*km)</translation>
         <source>неизвестный</source>
         <translation>unknown</translation>
     </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Удалить все измерения</source>
+        <translation>Delete all measurements</translation>
+    </message>
+    <message>
+        <source>Список частот, кГц</source>
+        <translation>Frequency list, kHz</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Frequency, kHz</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Передать</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Частот в списке: %1 из %2</source>
+        <translation>%1 of %2 frequencies in the list</translation>
+    </message>
+    <message>
+        <source>Вид измерений:</source>
+        <translation>Measurement:</translation>
+    </message>
+    <message>
+        <source>УП</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>Frequency response+</translation>
+    </message>
+    <message>
+        <source>ADSL</source>
+        <translation>ADSL</translation>
+    </message>
+    <message>
+        <source>ADSL модем</source>
+        <translation>ADSL modem</translation>
+    </message>
+    <message>
+        <source>Число записей УП</source>
+        <translation>Level records</translation>
+    </message>
+    <message>
+        <source>Число записей АЧХ</source>
+        <translation>Frequency-response records</translation>
+    </message>
+    <message>
+        <source>Число записей АЧХ+</source>
+        <translation>Extended frequency-response records</translation>
+    </message>
+    <message>
+        <source>Число записей Спектра</source>
+        <translation>Spectrum records</translation>
+    </message>
+    <message>
+        <source>Число Рефлектограмм</source>
+        <translation>Reflectograms</translation>
+    </message>
+    <message>
+        <source>Число записей ADSL</source>
+        <translation>ADSL records</translation>
+    </message>
+    <message>
+        <source>Число записей в Списке частот</source>
+        <translation>Entries in the frequency list</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Импульс, нс</source>
+        <translation>Pulse, ns</translation>
+    </message>
+    <message>
+        <source>Диапазон, м</source>
+        <translation>Range, m</translation>
+    </message>
+    <message>
+        <source>Растяжка</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Усреднение</source>
+        <translation>Averaging</translation>
+    </message>
+    <message>
+        <source>Усиление, дБ</source>
+        <translation>Gain, dB</translation>
+    </message>
+    <message>
+        <source>К.У.</source>
+        <translation>Velocity factor</translation>
+    </message>
+    <message>
+        <source>Запись:</source>
+        <translation>Record:</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Level, dB</translation>
+    </message>
 </context>
 <context>
     <name>Units</name>
@@ -1112,6 +1256,30 @@ per length (ohm*km)</translation>
     <message>
         <source>Биты на тон</source>
         <translation>Bits per Tone</translation>
+    </message>
+    <message>
+        <source>УП</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>Frequency response+</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Frequency, kHz</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Level, dB</translation>
     </message>
 </context>
 </TS>

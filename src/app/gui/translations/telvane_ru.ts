@@ -484,6 +484,22 @@
         <source>Принять...</source>
         <translation>Принять...</translation>
     </message>
+    <message>
+        <source>Rшл (Ом)</source>
+        <translation>Rшл (Ом)</translation>
+    </message>
+    <message>
+        <source>Rа (Ом)</source>
+        <translation>Rа (Ом)</translation>
+    </message>
+    <message>
+        <source>Имя плановых измерений:</source>
+        <translation>Имя плановых измерений:</translation>
+    </message>
+    <message>
+        <source>Дата проведения измерений:</source>
+        <translation>Дата проведения измерений:</translation>
+    </message>
 </context>
 <context>
     <name>InfoPage</name>
@@ -957,6 +973,134 @@
         <source>неизвестный</source>
         <translation>неизвестный</translation>
     </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Удалить все измерения</source>
+        <translation>Удалить все измерения</translation>
+    </message>
+    <message>
+        <source>Список частот, кГц</source>
+        <translation>Список частот, кГц</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Частота, кГц</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Передать</source>
+        <translation>Передать</translation>
+    </message>
+    <message>
+        <source>Частот в списке: %1 из %2</source>
+        <translation>Частот в списке: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Вид измерений:</source>
+        <translation>Вид измерений:</translation>
+    </message>
+    <message>
+        <source>УП</source>
+        <translation>УП</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Спектр</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>АЧХ</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>АЧХ+</translation>
+    </message>
+    <message>
+        <source>ADSL</source>
+        <translation>ADSL</translation>
+    </message>
+    <message>
+        <source>ADSL модем</source>
+        <translation>ADSL модем</translation>
+    </message>
+    <message>
+        <source>Число записей УП</source>
+        <translation>Число записей УП</translation>
+    </message>
+    <message>
+        <source>Число записей АЧХ</source>
+        <translation>Число записей АЧХ</translation>
+    </message>
+    <message>
+        <source>Число записей АЧХ+</source>
+        <translation>Число записей АЧХ+</translation>
+    </message>
+    <message>
+        <source>Число записей Спектра</source>
+        <translation>Число записей Спектра</translation>
+    </message>
+    <message>
+        <source>Число Рефлектограмм</source>
+        <translation>Число Рефлектограмм</translation>
+    </message>
+    <message>
+        <source>Число записей ADSL</source>
+        <translation>Число записей ADSL</translation>
+    </message>
+    <message>
+        <source>Число записей в Списке частот</source>
+        <translation>Число записей в Списке частот</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Импульс, нс</source>
+        <translation>Импульс, нс</translation>
+    </message>
+    <message>
+        <source>Диапазон, м</source>
+        <translation>Диапазон, м</translation>
+    </message>
+    <message>
+        <source>Растяжка</source>
+        <translation>Растяжка</translation>
+    </message>
+    <message>
+        <source>Усреднение</source>
+        <translation>Усреднение</translation>
+    </message>
+    <message>
+        <source>Усиление, дБ</source>
+        <translation>Усиление, дБ</translation>
+    </message>
+    <message>
+        <source>К.У.</source>
+        <translation>К.У.</translation>
+    </message>
+    <message>
+        <source>Запись:</source>
+        <translation>Запись:</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Уровень, дБ</translation>
+    </message>
 </context>
 <context>
     <name>Units</name>
@@ -1112,6 +1256,30 @@
     <message>
         <source>Биты на тон</source>
         <translation>Биты на тон</translation>
+    </message>
+    <message>
+        <source>УП</source>
+        <translation>УП</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Спектр</translation>
+    </message>
+    <message>
+        <source>АЧХ</source>
+        <translation>АЧХ</translation>
+    </message>
+    <message>
+        <source>АЧХ+</source>
+        <translation>АЧХ+</translation>
+    </message>
+    <message>
+        <source>Частота, кГц</source>
+        <translation>Частота, кГц</translation>
+    </message>
+    <message>
+        <source>Уровень, дБ</source>
+        <translation>Уровень, дБ</translation>
     </message>
 </context>
 </TS>
