@@ -145,17 +145,7 @@ ReflDb Generate(const ReflFamily& family, const Config& config) {
       db.traces[0][6] = std::vector<uint8_t>(family.extended ? 233 : 173, 0x5A);
     }
   }
-  // Types: name, specific capacitance or cross-section, k, loop resistance.
-  const char* const type_names[] = {"\xD2\xCF-0.4", "\xD2\xCF-0.5", "\xD2\xC3-0.7",
-                                    "\xCA\xD1\xCF\xCF-1x4", "\xCC\xCA\xD1-4x4"};
-  for (int t = 0; t < 5; ++t) {
-    std::vector<uint8_t> type(31, 0);
-    PutText(type.data(), 19, type_names[t]);
-    PutFloatLe(&type[19], 45.0f + 5.0f * t);
-    PutFloatLe(&type[23], 1.4f + 0.1f * t);
-    PutFloatLe(&type[27], 280.0f - 40.0f * t);
-    db.types.push_back(type);
-  }
+  db.types = FamilyTypes(config.kind);
   return db;
 }
 
@@ -240,8 +230,6 @@ void SendCables(Session& s, const ReflDb& db) {
   }
 }
 
-namespace {
-
 // One record of a series the program sends without a number byte: address,
 // `length` data bytes, sum, confirmed with the complement of `index`. The
 // series ends when nothing comes within the series wait, or when what came is
@@ -269,6 +257,8 @@ std::optional<std::vector<uint8_t>> ReceiveOpenRecord(Session& s, size_t length,
   }
   return std::nullopt;
 }
+
+namespace {
 
 // The reflectogram number: the cable index's low byte, the slot, the cable
 // index's high byte; confirmed with the complement of its first byte. nullopt

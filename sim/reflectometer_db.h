@@ -59,6 +59,15 @@ ReflDb& ReflDatabase(const ReflFamily& family, const Config& config);
 // the older family, else 233 from 8.025, 201 from 8.007, 197 below.
 size_t TraceWireLength(const ReflFamily& family, const Config& config);
 
+// The cable types of a database of `kind` (family_types.cc): 31 bytes each,
+// name[19], three floats.
+std::vector<std::vector<uint8_t>> FamilyTypes(int kind);
+
+// One record of a series the program sends without a number byte: address,
+// `length` data bytes, sum, confirmed with the complement of `index`; nullopt
+// when the series ended (silence, or the program's next command).
+std::optional<std::vector<uint8_t>> ReceiveOpenRecord(Session& s, size_t length, size_t index);
+
 // --- Handlers shared by the families ----------------------------------------
 // The information record (confirmed as record 0).
 void SendInformation(Session& s, const ReflDb& db, int planned_pairs);

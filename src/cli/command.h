@@ -43,6 +43,8 @@ void RegisterPagesCommand(CommandTable& table);
 // The page commands of every subsystem, in order.
 using PageCommandTable = std::vector<PageCommand>;
 void AddCablePageCommands(PageCommandTable& table);
+// "pages family-types" (family_types_commands.cc).
+void AddFamilyTypePageCommands(PageCommandTable& table);
 // "pages family-planned" (family_planned_commands.cc).
 void AddFamilyPlannedPageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);

@@ -12,6 +12,7 @@ const PageCommandTable& PageCommands() {
   static const PageCommandTable table = [] {
     PageCommandTable t;
     AddCablePageCommands(t);
+    AddFamilyTypePageCommands(t);
     AddFamilyPlannedPageCommands(t);
     AddReflectogramPageCommands(t);
     AddFamilyCablePageCommands(t);

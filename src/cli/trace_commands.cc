@@ -12,9 +12,9 @@
 #ifdef TELVANE_CLI_PLOT
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 
 #include "base/file_write.h"
+#include "cli/offscreen_app.h"
 #include "storage/trace/plot/gui/trace_plot_paint.h"
 #endif
 
@@ -54,15 +54,7 @@ bool Load(CliScreen& screen, const std::vector<std::string>& files, int firmware
 #ifdef TELVANE_CLI_PLOT
 bool WritePng(CliScreen& screen, const TracePlotModel& model, int width, int height,
               const std::string& out) {
-  // The drawing needs a GUI application; the offscreen platform needs no
-  // display.
-  static int argc = 1;
-  static char name[] = "telvane-cli";
-  static char* argv[] = {name, nullptr};
-  if (QGuiApplication::instance() == nullptr) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QGuiApplication(argc, argv);
-  }
+  EnsureOffscreenApp();
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);

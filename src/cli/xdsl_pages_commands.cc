@@ -11,6 +11,11 @@
 #include "testers/line/line_records_page.h"
 #include "testers/xdsl/xdsl_log_page.h"
 
+#ifdef TELVANE_CLI_PLOT
+#include "cli/offscreen_app.h"
+#include "storage/chart/gui/chart_paint.h"
+#endif
+
 namespace telvane::cli {
 namespace {
 
@@ -49,6 +54,20 @@ bool PrintXdsl(PageSession& s) {
   return true;
 }
 
+// The chart of the selected log (received first), drawn as the window draws
+// it and saved through the save dialog (--file PATH).
+bool SaveXdslChart(PageSession& s) {
+#ifdef TELVANE_CLI_PLOT
+  if (!Xdsl(s).ReceiveSelectedLog()) return false;
+  EnsureOffscreenApp();
+  return Xdsl(s).SaveChart([](const ChartFigure& chart) { return ChartPng(chart, {1100, 800}); });
+#else
+  (void)s;
+  std::fprintf(stderr, "telvane-cli: --save-chart is not available in this build (no Qt)\n");
+  return false;
+#endif
+}
+
 PageCommand XdslCommand() {
   PageCommand c{"xdsl", {11, 12, 16}, {PageId::kXdsl11}, "The xDSL logs", {}, nullptr};
   c.actions = {
@@ -75,6 +94,8 @@ PageCommand XdslCommand() {
       Simple("--save", "receive and save the marked logs, or the selected one (--file per log)",
              [](PageSession& s) { return Xdsl(s).Save(); }),
       Simple("--print", "print the list, the selected log and its summary", PrintXdsl),
+      Simple("--save-chart", "receive the selected log and save its chart as PNG (--file)",
+             SaveXdslChart),
   };
   return c;
 }

@@ -19,6 +19,9 @@ inline constexpr int kFamilySlots = kReflectogramSlots;
 inline constexpr size_t kFamilyTypeSize = 31;
 inline constexpr size_t kFamilyTypeNameSize = 19;
 inline constexpr int kFamilyTypeLimit = 255;
+// A cable type as the program writes it: the type's index in the list, then
+// its 31 bytes; the instrument puts it in place of the type of that index.
+inline constexpr size_t kFamilyTypeWriteSize = 1 + kFamilyTypeSize;
 
 struct FamilyLayout {
   Family family;
@@ -28,6 +31,7 @@ struct FamilyLayout {
   uint8_t write_all;    // every cable record, the whole database
   uint8_t read_one;     // a cable number, then that cable's record (0: none)
   uint8_t read_types;   // the cable-type records (0: none)
+  uint8_t write_types;  // indexed cable-type records, one or every type (0: none)
   bool has_reflectograms;
   // One cable record on the wire: the cable block, then (in the families with
   // reflectograms) the cable entry: the name and one status byte per slot.

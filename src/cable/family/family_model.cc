@@ -228,13 +228,7 @@ bool FamilyModel::ReadTypes(PageContext& context) {
                                                           layout_.read_types, bytes, series)) {
     return false;
   }
-  types_.assign(series.count, TypeRecord{});
-  for (size_t i = 0; i < series.count; ++i) {
-    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(i * kFamilyTypeSize), kFamilyTypeSize,
-                types_[i].begin());
-  }
-  Notify();
-  return true;
+  return LoadTypes(bytes);
 }
 
 void FamilyModel::Reset() {

@@ -81,6 +81,12 @@ class FamilyModel : public ReflectometerCables {
   std::string type_name(int type) const;
   // Value 0, 1 or 2 of a type (section offsets 9, 13 and 17); 0 beyond the list.
   float type_value(int type, int value) const;
+  // Puts `record` in place of type `type`; false beyond the list.
+  bool SetType(int type, const TypeRecord& record);
+  // Takes the type records as the instrument sends them, 31 bytes each:
+  // false, changing nothing, for a partial record or more than
+  // kFamilyTypeLimit of them.
+  bool LoadTypes(std::span<const uint8_t> bytes);
 
   // --- Transfers (each reports its own failures through the screen) -------
   // The information record, then the cable records it announces. A count
@@ -99,6 +105,12 @@ class FamilyModel : public ReflectometerCables {
   // The cable-type records, as many as the information record announces (at
   // most kFamilyTypeLimit).
   bool ReadTypes(PageContext& context);
+  // Every type in one transaction (the family's type-writing command), each
+  // as its index and its 31 bytes. Nothing on the wire without types or for a
+  // family without the command.
+  bool WriteTypes(PageContext& context);
+  // One type, as its index and its 31 bytes, in a transaction of its own.
+  bool WriteType(PageContext& context, int type);
 
   // --- ReflectometerCables --------------------------------------------------------
   std::string cable_name(int cable) const override { return name(cable); }

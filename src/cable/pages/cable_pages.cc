@@ -2,6 +2,7 @@
 
 #include "cable/family/family_cable_page.h"
 #include "cable/family/family_info_page.h"
+#include "cable/family/family_type_page.h"
 #include "cable/family/family_planned_page.h"
 #include "cable/pages/cable_base_page.h"
 #include "cable/pages/cable_edit_page.h"
@@ -39,6 +40,8 @@ PageList CablePages() {
       PageRow<FamilyCablePage>(PageId::kCables10, family343),
       PageRow<FamilyCablePage>(PageId::kCables11, family435),
       PageRow<FamilyCablePage>(PageId::kCables14, family233),
+      PageRow<FamilyTypePage>(PageId::kCableTypes11, family435),
+      PageRow<FamilyTypePage>(PageId::kCableTypes14, family233),
       PageRow<FamilyPlannedPage>(PageId::kPlanned11, family435),
       PageRow<FamilyPlannedPage>(PageId::kPlanned14, family233),
       PageRow<SheetsPage>(PageId::kSheets13, sheets),

@@ -3,6 +3,7 @@
 #include "cable/family/family_cable_page_view.h"
 #include "cable/family/family_info_page_view.h"
 #include "cable/family/family_planned_page_view.h"
+#include "cable/family/family_type_page_view.h"
 #include "cable/pages/cable_type_page_view.h"
 #include "cable/pages/compact_cable_page_view.h"
 #include "cable/pages/full_family_view.h"
@@ -30,6 +31,8 @@ ViewList CablePageViews() {
       {PageId::kCables10, ViewOf<FamilyCablePage, FamilyCablePageView>},
       {PageId::kCables11, ViewOf<FamilyCablePage, FamilyCablePageView>},
       {PageId::kCables14, ViewOf<FamilyCablePage, FamilyCablePageView>},
+      {PageId::kCableTypes11, ViewOf<FamilyTypePage, FamilyTypePageView>},
+      {PageId::kCableTypes14, ViewOf<FamilyTypePage, FamilyTypePageView>},
       {PageId::kPlanned11, ViewOf<FamilyPlannedPage, FamilyPlannedPageView>},
       {PageId::kPlanned14, ViewOf<FamilyPlannedPage, FamilyPlannedPageView>},
       {PageId::kSheets13, ViewOf<SheetsPage, SheetsPageView>},

@@ -1,21 +1,15 @@
 #include "cable/pages/cable_type_page.h"
 
-#include <chrono>
 #include <cstdlib>
-#include <thread>
 
 #include "base/sprintf.h"
 #include "cable/cable_files.h"
 #include "cable/excel_export.h"
 #include "cable/pages/cable_session.h"
+#include "cable/pages/checked_send.h"
 #include "cable/pages/page_numbers.h"
 
 namespace telvane {
-namespace {
-
-constexpr auto kSingleTypePause = std::chrono::milliseconds(45);
-
-}  // namespace
 
 CableTypePage::CableTypePage(PageContext& context)
     : InstrumentPage(context, PageId::kCableTypeBase2, "База данных") {
@@ -153,33 +147,15 @@ bool CableTypePage::Send() {
   CableTransfer& transfer = session.transfer();
   const int table_size = static_cast<int>(table_.types.size());
   const int count = std::min(table_.current, table_size);
-  bool all_checked = true;
-  bool any_checked = false;
-  for (int i = 0; i < count; ++i) {
-    all_checked = all_checked && checked(i);
-    any_checked = any_checked || checked(i);
-  }
   bool ok = false;
   if (count <= 0) {
     ok = transfer.SendCableTypes(table_, table_size);
-  } else if (all_checked) {
-    ok = transfer.SendCableTypes(table_, count);
-  } else if (!any_checked) {
-    screen().ShowMessage(Icon::kWarning, "Предупреждение", "Необходимо выбрать хотябы одну запись");
-    return false;
   } else {
-    bool first = true;
-    for (int i = 0; i < count; ++i) {
-      if (!checked(i)) continue;
-      if (!first) std::this_thread::sleep_for(kSingleTypePause);
-      first = false;
-      if (!transfer.SendCableType(table_, i)) {
-        screen().ShowMessage(Icon::kError, "Ошибка", "Неудачная попытка вызова OnTXDSingleRecord");
-        return false;
-      }
-    }
-    screen().ShowMessage(Icon::kInformation, "Info", "Complete");
-    ok = true;
+    CheckedSend send;
+    for (int i = 0; i < count; ++i) send.checks.push_back(checked(i));
+    send.send_all = [&] { return transfer.SendCableTypes(table_, count); };
+    send.send_one = [&](int slot) { return transfer.SendCableType(table_, slot); };
+    ok = SendChecked(screen(), send);
   }
   if (ok) ReadStatusWith(transfer);
   return ok;

@@ -9,14 +9,16 @@ namespace telvane {
 
 std::string FormatReal(float value) { return Sprintf("%g", static_cast<double>(value)); }
 
-float ParseReal(std::string_view text) {
+float ParseReal(std::string_view text) { return ParseDecimal(text).value_or(0); }
+
+std::optional<float> ParseDecimal(std::string_view text) {
   std::string copy(text);
   for (char& c : copy) {
     if (c == ',') c = '.';
   }
   char* end = nullptr;
   const double value = std::strtod(copy.c_str(), &end);
-  if (end == copy.c_str() || !std::isfinite(value)) return 0;
+  if (end == copy.c_str() || !std::isfinite(value)) return std::nullopt;
   return static_cast<float>(value);
 }
 

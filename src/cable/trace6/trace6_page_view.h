@@ -3,11 +3,9 @@
 #ifndef TELVANE_CABLE_TRACE6_TRACE6_PAGE_VIEW_H_
 #define TELVANE_CABLE_TRACE6_TRACE6_PAGE_VIEW_H_
 
-#include <QFormLayout>
-
 #include "cable/trace6/trace6_page.h"
 #include "page/gui/page_view.h"
-#include "storage/trace/plot/gui/trace_plot_panel.h"
+#include "storage/trace/plot/gui/trace_list_panel.h"
 
 namespace telvane {
 
@@ -20,10 +18,7 @@ class Trace6PageView : public PageView {
 
  private:
   Trace6Page& trace_;
-  QListWidget* list_;
-  QFormLayout* panel_;
-  TracePlotPanel* plot_;
-  bool refreshing_ = false;
+  TraceListPanel* panel_;
 };
 
 }  // namespace telvane

@@ -3,11 +3,8 @@
 #ifndef TELVANE_TESTERS_LINE_LINE_TRACES_PAGE_VIEW_H_
 #define TELVANE_TESTERS_LINE_LINE_TRACES_PAGE_VIEW_H_
 
-#include <QFormLayout>
-#include <QListWidget>
-
 #include "page/gui/page_view.h"
-#include "storage/trace/plot/gui/trace_plot_panel.h"
+#include "storage/trace/plot/gui/trace_list_panel.h"
 #include "testers/line/line_traces_page.h"
 
 namespace telvane {
@@ -21,10 +18,7 @@ class LineTracesPageView : public PageView {
 
  private:
   LineTracesPage& traces_;
-  QListWidget* list_;
-  QFormLayout* panel_;
-  TracePlotPanel* plot_;
-  bool refreshing_ = false;
+  TraceListPanel* panel_;
 };
 
 }  // namespace telvane

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 
@@ -46,28 +47,52 @@ class RowBuilder {
   std::vector<XdslRow> rows_;
 };
 
+// One counter row of a section: its label and the offsets of its two
+// values, after an empty line where `gap` says so.
+struct CounterRow {
+  const char* label;
+  size_t first;
+  size_t second;
+  bool gap = false;
+};
+
+// A counter section: its header line, then its rows.
+void Section(const XdslLog& log, RowBuilder& b, const char* name, const char* first,
+             const char* second, std::initializer_list<CounterRow> rows) {
+  b.Header(name, first, second);
+  for (const CounterRow& row : rows) {
+    if (row.gap) b.EmptyLine();
+    b.Counters(log, row.label, row.first, row.second);
+  }
+}
+
+// A ratio row: 100 × part / whole in each column, the Up column's counters
+// 4 bytes after the Down column's.
+void Ratios(const XdslLog& log, RowBuilder& b, const char* label, size_t part, size_t whole) {
+  b.Line({Text(label), Percent(log.Counter(part), log.Counter(whole)),
+          Percent(log.Counter(part + 4), log.Counter(whole + 4))},
+         true);
+}
+
 void BandBToDCounters(const XdslLog& log, RowBuilder& b) {
-  b.Header("ERR", "Down", "Up");
-  b.Counters(log, "SF(OHF)", 1536, 1540);
-  b.Counters(log, "SF(OHF)Error", 1544, 1548);
-  b.EmptyLine();
-  b.Counters(log, "RS", 1552, 1556);
-  b.Counters(log, "RSCorr", 1560, 1564);
-  b.Counters(log, "RSUnCorr", 1568, 1572);
-  b.Header("SEC", "Down", "Up");
-  b.Counters(log, "EFS", 1580, 1584);
-  b.Counters(log, "UAS", 1588, 1592);
-  b.Counters(log, "AS", 1596, 1596);
-  b.EmptyLine();
-  b.Counters(log, "ES", 1600, 1604);
-  b.Counters(log, "SES", 1608, 1612);
-  b.Header("LOS", "1 day", "15 min");
-  b.Counters(log, "SF(OHF)", 1620, 1624);
-  b.Counters(log, "CRC", 1628, 1632);
-  b.Counters(log, "LOS", 1636, 1640);
-  b.Counters(log, "LOF", 1644, 1648);
-  b.EmptyLine();
-  b.Counters(log, "ES", 1652, 1656);
+  Section(log, b, "ERR", "Down", "Up",
+          {{"SF(OHF)", 1536, 1540},
+           {"SF(OHF)Error", 1544, 1548},
+           {"RS", 1552, 1556, true},
+           {"RSCorr", 1560, 1564},
+           {"RSUnCorr", 1568, 1572}});
+  Section(log, b, "SEC", "Down", "Up",
+          {{"EFS", 1580, 1584},
+           {"UAS", 1588, 1592},
+           {"AS", 1596, 1596},
+           {"ES", 1600, 1604, true},
+           {"SES", 1608, 1612}});
+  Section(log, b, "LOS", "1 day", "15 min",
+          {{"SF(OHF)", 1620, 1624},
+           {"CRC", 1628, 1632},
+           {"LOS", 1636, 1640},
+           {"LOF", 1644, 1648},
+           {"ES", 1652, 1656, true}});
   b.EmptyLine();
   b.Line({Blank(), Text("BERT Results"), Blank()});
   b.Line({Text("Status"), Empty(), Text("CAPTURED")});
@@ -84,40 +109,28 @@ void BandBToDCounters(const XdslLog& log, RowBuilder& b) {
 }
 
 void BandECounters(const XdslLog& log, RowBuilder& b) {
-  b.Header("ERR", "Down", "Up");
-  b.Counters(log, "CRCFrm", 1536, 1540);
-  b.Counters(log, "CRC", 1544, 1548);
-  b.EmptyLine();
-  b.Counters(log, "RS", 1552, 1556);
-  b.Counters(log, "RSCorr", 1560, 1564);
-  b.Counters(log, "RSUnCorr", 1568, 1572);
-  b.Header("SEC", "Down", "Up");
-  b.Counters(log, "FEC", 1576, 1580);
-  b.Counters(log, "CRC", 1584, 1588);
-  b.Counters(log, "UAS", 1592, 1596);
-  b.EmptyLine();
-  b.Counters(log, "ES", 1600, 1604);
-  b.Counters(log, "SES", 1608, 1612);
-  b.Header("LOS", "Down", "Up");
-  b.Counters(log, "CRCFrm", 1616, 1620);
-  b.Counters(log, "CRC", 1624, 1628);
+  Section(log, b, "ERR", "Down", "Up",
+          {{"CRCFrm", 1536, 1540},
+           {"CRC", 1544, 1548},
+           {"RS", 1552, 1556, true},
+           {"RSCorr", 1560, 1564},
+           {"RSUnCorr", 1568, 1572}});
+  Section(log, b, "SEC", "Down", "Up",
+          {{"FEC", 1576, 1580},
+           {"CRC", 1584, 1588},
+           {"UAS", 1592, 1596},
+           {"ES", 1600, 1604, true},
+           {"SES", 1608, 1612}});
+  Section(log, b, "LOS", "Down", "Up", {{"CRCFrm", 1616, 1620}, {"CRC", 1624, 1628}});
   b.Line({Text("LOS"), Number(log.Counter(1632), "%.0f"), Text("-")}, true);
   b.Line({Text("LOF"), Number(log.Counter(1636), "%.0f"), Text("-")}, true);
   b.EmptyLine();
   b.Counters(log, "ES", 1640, 1644);
-  b.Header("BER test", "Down", "Up");
-  b.Counters(log, "RS", 1552, 1556);
-  b.Counters(log, "CRCFrm", 1536, 1540);
+  Section(log, b, "BER test", "Down", "Up", {{"RS", 1552, 1556}, {"CRCFrm", 1536, 1540}});
   b.EmptyLine();
-  b.Line({Text("%CRC"), Percent(log.Counter(1544), log.Counter(1536)),
-          Percent(log.Counter(1548), log.Counter(1540))},
-         true);
-  b.Line({Text("%RSCorr"), Percent(log.Counter(1560), log.Counter(1552)),
-          Percent(log.Counter(1564), log.Counter(1556))},
-         true);
-  b.Line({Text("%RSUnCor"), Percent(log.Counter(1568), log.Counter(1552)),
-          Percent(log.Counter(1572), log.Counter(1556))},
-         true);
+  Ratios(log, b, "%CRC", 1544, 1536);
+  Ratios(log, b, "%RSCorr", 1560, 1552);
+  Ratios(log, b, "%RSUnCor", 1568, 1552);
 }
 
 std::string CellText(const XdslCell& cell) {

@@ -196,14 +196,18 @@ std::optional<ChartFigure> XdslLogPage::SelectedChart() const {
   return XdslChart(entries_[*selected_], *log);
 }
 
-bool XdslLogPage::SaveChart(const ChartWriter& write) {
+bool XdslLogPage::SaveChart(const ChartDrawer& draw) {
   const std::optional<ChartFigure> chart = SelectedChart();
   if (!chart) return false;
   const std::optional<std::string> path = ChooseChartFile(screen());
   if (!path) return false;
-  if (write(*chart, *path)) return true;
-  screen().ShowMessage(Icon::kError, "Ошибка создания файла", *path);
-  return false;
+  const std::string png = draw(*chart);
+  if (png.empty()) {
+    screen().ShowMessage(Icon::kError, "Ошибка создания файла", *path);
+    return false;
+  }
+  return ReplaceWholeFile(screen(), *path,
+                          std::span(reinterpret_cast<const uint8_t*>(png.data()), png.size()));
 }
 
 }  // namespace telvane

@@ -74,12 +74,13 @@ class XdslLogPage : public InstrumentPage {
   // The chart of the selected entry's last received log; none before one was
   // received.
   std::optional<ChartFigure> SelectedChart() const;
-  // "Сохранить график...": asks for a PNG file and has `write` draw the
-  // selected log's chart into it. A file that cannot be written shows its
-  // name as the text and "Ошибка создания файла" as the caption. False when
-  // nothing was written (no chart, cancelled or failed).
-  using ChartWriter = std::function<bool(const ChartFigure& chart, const std::string& path)>;
-  bool SaveChart(const ChartWriter& write);
+  // "Сохранить график...": asks for a PNG file and writes the picture that
+  // `draw` makes of the selected log's chart (the bytes of a PNG file; empty
+  // when it could not be drawn) beside it, then over it. A file that cannot
+  // be written shows its name as the text and "Ошибка создания файла" as the
+  // caption. False when nothing was written (no chart, cancelled or failed).
+  using ChartDrawer = std::function<std::string(const ChartFigure& chart)>;
+  bool SaveChart(const ChartDrawer& draw);
 
  private:
   bool SaveOne(size_t index);

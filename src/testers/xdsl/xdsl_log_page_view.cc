@@ -76,8 +76,7 @@ XdslLogPageView::XdslLogPageView(XdslLogPage& page, QWidget* parent)
   connect(show_chart_, &QPushButton::clicked, this, [this] { xdsl_.ReceiveSelectedLog(); });
   connect(save_chart_, &QPushButton::clicked, this, [this] {
     // The picture as shown, with its marker.
-    xdsl_.SaveChart(
-        [this](const ChartFigure&, const std::string& path) { return chart_->SavePng(Q(path)); });
+    xdsl_.SaveChart([this](const ChartFigure&) { return chart_->PngBytes(); });
   });
   Refresh();
 }

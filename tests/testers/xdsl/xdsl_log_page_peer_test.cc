@@ -262,32 +262,43 @@ TEST_F(XdslLogPagePeerTest, SaveChartAsksForAPngAndReportsAFileNotWritten) {
   SetVersion(10.01f, 1);
   ExpectList('D', {"a"});
   ASSERT_TRUE(page_.ReceiveList());
-  std::vector<std::string> written;
-  const auto writer = [&](const ChartFigure& chart, const std::string& path) {
-    written.push_back(chart.title + "|" + path);
-    return path.find("missing") == std::string::npos;
+  std::vector<std::string> drawn;
+  bool draws = true;
+  const auto draw = [&](const ChartFigure& chart) {
+    drawn.push_back(chart.title);
+    return draws ? std::string("picture of ") + chart.title : std::string();
   };
   // No log received yet: no chart, no dialog.
-  EXPECT_FALSE(page_.SaveChart(writer));
+  EXPECT_FALSE(page_.SaveChart(draw));
   EXPECT_TRUE(screen_.shown().empty());
   ExpectLog(0, 1680);
   ASSERT_TRUE(page_.ReceiveSelectedLog());
-  screen_.ChooseFile("/tmp/x.png", 1);
-  EXPECT_TRUE(page_.SaveChart(writer));
+  const std::string png = dir_.path().string() + "/x.png";
+  screen_.ChooseFile(png, 1);
+  EXPECT_TRUE(page_.SaveChart(draw));
   ASSERT_EQ(screen_.shown().size(), 1u);
   EXPECT_EQ(screen_.shown()[0].dialog.default_extension, "png");
   ASSERT_EQ(screen_.shown()[0].dialog.filters.size(), 1u);
   EXPECT_EQ(screen_.shown()[0].dialog.filters[0].pattern, "*.png");
-  EXPECT_EQ(written, (std::vector<std::string>{"a (G.DMT)|/tmp/x.png"}));
-  screen_.ChooseFile("/tmp/missing/x.png", 1);
-  EXPECT_FALSE(page_.SaveChart(writer));
+  EXPECT_EQ(drawn, (std::vector<std::string>{"a (G.DMT)"}));
+  EXPECT_EQ(ReadFile(png), "picture of a (G.DMT)");
+  // A folder that does not exist: the file name and "Ошибка создания файла".
+  const std::string bad = dir_.path().string() + "/missing/x.png";
+  screen_.ChooseFile(bad, 1);
+  EXPECT_FALSE(page_.SaveChart(draw));
   ASSERT_FALSE(screen_.messages().empty());
   EXPECT_EQ(screen_.messages().back().caption, "Ошибка создания файла");
-  EXPECT_EQ(screen_.messages().back().text, "/tmp/missing/x.png");
-  // A cancelled dialog writes nothing.
+  EXPECT_EQ(screen_.messages().back().text, bad);
+  // A picture that could not be drawn leaves the old file as it was.
+  draws = false;
+  screen_.ChooseFile(png, 1);
+  EXPECT_FALSE(page_.SaveChart(draw));
+  EXPECT_EQ(screen_.messages().back().text, png);
+  EXPECT_EQ(ReadFile(png), "picture of a (G.DMT)");
+  // A cancelled dialog draws nothing.
   screen_.ChooseFile(std::nullopt);
-  EXPECT_FALSE(page_.SaveChart(writer));
-  EXPECT_EQ(written.size(), 2u);
+  EXPECT_FALSE(page_.SaveChart(draw));
+  EXPECT_EQ(drawn.size(), 3u);
 }
 
 }  // namespace

@@ -485,6 +485,10 @@ per length (ohm*km)</translation>
         <translation>Receive...</translation>
     </message>
     <message>
+        <source>Параметры типа кабеля</source>
+        <translation>Cable Type Parameters</translation>
+    </message>
+    <message>
         <source>Rшл (Ом)</source>
         <translation>R loop (Ohm)</translation>
     </message>
@@ -651,6 +655,10 @@ per length (ohm*km)</translation>
     <message>
         <source>ТПЖ :</source>
         <translation>Conductor R:</translation>
+    </message>
+    <message>
+        <source>К.У.:</source>
+        <translation>Velocity factor:</translation>
     </message>
 </context>
 <context>

@@ -485,6 +485,10 @@
         <translation>Принять...</translation>
     </message>
     <message>
+        <source>Параметры типа кабеля</source>
+        <translation>Параметры типа кабеля</translation>
+    </message>
+    <message>
         <source>Rшл (Ом)</source>
         <translation>Rшл (Ом)</translation>
     </message>
@@ -651,6 +655,10 @@
     <message>
         <source>ТПЖ :</source>
         <translation>ТПЖ :</translation>
+    </message>
+    <message>
+        <source>К.У.:</source>
+        <translation>К.У.:</translation>
     </message>
 </context>
 <context>

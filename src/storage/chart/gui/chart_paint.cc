@@ -1,5 +1,6 @@
 #include "storage/chart/gui/chart_paint.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -296,6 +297,14 @@ QImage RenderChartFigure(const ChartFigure& figure, QSize size) {
   QPainter painter(&image);
   PaintChartFigure(painter, figure, QRect(QPoint(0, 0), size));
   return image;
+}
+
+std::string ChartPng(const ChartFigure& figure, QSize size) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!RenderChartFigure(figure, size).save(&buffer, "PNG")) return {};
+  return png.toStdString();
 }
 
 }  // namespace telvane

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <string>
 #include <vector>
 
 #include "storage/chart/chart_model.h"
@@ -40,6 +41,9 @@ void PaintChartFigure(QPainter& painter, const ChartFigure& figure, QRect rect);
 
 // The picture alone, `size` pixels, on a white background.
 QImage RenderChartFigure(const ChartFigure& figure, QSize size);
+
+// The picture as the bytes of a PNG file; empty when it could not be encoded.
+std::string ChartPng(const ChartFigure& figure, QSize size);
 
 }  // namespace telvane
 

@@ -32,6 +32,8 @@ bool ChartWidget::SavePng(const QString& path) const {
   return RenderChartFigure(figure_, size()).save(path, "PNG");
 }
 
+std::string ChartWidget::PngBytes() const { return ChartPng(figure_, size()); }
+
 void ChartWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintChartFigure(painter, figure_, rect());

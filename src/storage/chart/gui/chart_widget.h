@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <string>
 
 #include "storage/chart/chart_model.h"
 
@@ -24,6 +25,8 @@ class ChartWidget : public QWidget {
   void SetMarker(double x);
   // The picture as a PNG of the widget's size; false when not written.
   bool SavePng(const QString& path) const;
+  // The bytes of that PNG file; empty when it could not be encoded.
+  std::string PngBytes() const;
 
   QSize sizeHint() const override { return QSize(720, 480); }
   QSize minimumSizeHint() const override { return QSize(320, 240); }
