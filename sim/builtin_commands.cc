@@ -1,7 +1,8 @@
 // The commands that the program's search sends right after the
-// synchronisation (the initial transfers of kinds 4 and 9; those of kinds 6
-// and 7 are served from the cable database in cable_meters.cc), and the
-// data-flash reader's one big record, with generated but plausible contents.
+// synchronisation (the initial transfer of kind 4; those of kinds 6 and 7
+// are served from the cable database in cable_meters.cc, kind 9's from
+// kind9_database.cc), and the data-flash reader's one big record, with
+// generated but plausible contents.
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -19,10 +20,6 @@ void PutLe16(uint8_t* out, unsigned v) {
 }
 void PutLe32(uint8_t* out, unsigned long v) {
   for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-void PutBe16(uint8_t* out, unsigned v) {
-  out[0] = static_cast<uint8_t>(v >> 8);
-  out[1] = static_cast<uint8_t>(v);
 }
 
 // CP1251 text, written as bytes: "Кабель-" and "РФГ-".
@@ -51,30 +48,6 @@ void PlannedCounters(Session& s) {
   Report("counters", s.SendRecord(data), static_cast<uint8_t>(~data[1]));
 }
 
-// Kind 9, code 0x30: the database parameters (16-bit values high byte first):
-// an addressed record over the serial port, a raw block over IrDA.
-void DatabaseParameters(Session& s) {
-  const unsigned max_cables = 64 + 2;
-  const unsigned sections = 5;
-  const unsigned first_free = max_cables * (9 * sections + 33) + 41;
-  uint8_t data[15] = {};
-  data[0] = 2;  // 32 KiB chip
-  PutBe16(&data[1], max_cables);
-  PutBe16(&data[3], static_cast<unsigned>(s.config().cables));
-  data[5] = 12;
-  PutBe16(&data[6], (32768 - first_free) / 26);
-  PutBe16(&data[8], 48);
-  PutBe16(&data[10], 1);
-  data[12] = static_cast<uint8_t>(sections);
-  PutBe16(&data[13], first_free);
-  // Over IrDA the same 15 bytes are the first raw block of the command.
-  if (s.config().irda) {
-    Report("database parameters", s.SendBlock(data), static_cast<uint8_t>(~data[3]));
-    return;
-  }
-  Report("database parameters", s.SendRecord(data), static_cast<uint8_t>(~data[3]));
-}
-
 // Kind 15, code 1: the whole 1 MiB flash image in one record, confirmed with
 // the complement of 254.
 void FlashImage(Session& s) {
@@ -84,7 +57,6 @@ void FlashImage(Session& s) {
 }
 
 const CommandRegistrar kPlanned(4, 0x20, PlannedCounters);
-const CommandRegistrar kParameters(9, 0x30, DatabaseParameters);
 const CommandRegistrar kFlash(15, 0x01, FlashImage);
 
 }  // namespace

@@ -16,7 +16,7 @@
 //   static const sim::CommandRegistrar kReadTypes(
 //       2, 0x05, [](sim::Session& s) { ... s.SendRecord(bytes, number); ... });
 //
-// Built in: 0x10 (kind 6), 0x20 (kinds 4 and 7), 0x30 (kind 9), 0x01 (kind 15).
+// Built in: 0x10 (kind 6), 0x20 (kinds 4 and 7), 0x01 (kind 15).
 // Registering the same (kind, code) twice stops the simulator at start-up.
 #ifndef TELVANE_SIM_REGISTRY_H_
 #define TELVANE_SIM_REGISTRY_H_

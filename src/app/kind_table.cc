@@ -85,7 +85,8 @@ const std::vector<KindRow>& Rows() {
                  .tabs = {{{counters, PageId::kDbCounters9}, {}},
                           {{cable_params, PageId::kCableList9}, {}},
                           {{planned_base, PageId::kPlanned9}, {}}},
-                 .first_transfer = {Start(PageId::kDbCounters9)},
+                 // The parameters, then the cables.
+                 .first_transfer = {Start(PageId::kDbCounters9), Start(PageId::kCableList9)},
                  .end_resets_pages = true});
     r.push_back({.kind = 10,
                  .tabs = {{{db_info, PageId::kDbInfo10}, {}},

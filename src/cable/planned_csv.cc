@@ -16,36 +16,44 @@ constexpr std::array<const char*, 9> kTitles = {"Номер пары",  "Емк�
 
 constexpr char kNoMeasurement[] = "НЕТ ИЗМЕРЕНИЙ";
 
-// The six cells of one pair, UTF-8.
-std::array<std::string, 6> Cells(const CompactPlannedMeasurement& slot) {
-  std::array<std::string, 6> cells;
-  cells.fill(kNoMeasurement);
-  if (slot.value(0) == kPairNotMeasured) return cells;
-  for (int i = 0; i < 6; ++i) {
-    const float v = slot.value(i);
-    if (v == kValueNotMeasured) continue;
-    FormatMeasurement(v, i < 3 ? kCapacitance : kInsulation, cells[static_cast<size_t>(i)]);
-  }
-  return cells;
-}
-
-void AppendCable(std::string& out, const CompactBase& base, int cable, size_t titles,
-                 char separator) {
-  out +=
-      Utf8ToCp1251(Sprintf("Плановые измерения по Кабелю №%u\r", static_cast<unsigned>(cable + 1)));
+void AppendCable(std::string& out, const CsvCable& cable, size_t titles, char separator) {
+  out += Utf8ToCp1251(Sprintf("Плановые измерения по Кабелю №%u\r", cable.number));
   for (size_t t = 0; t < titles; ++t) {
     if (t > 0) out += separator;
     out += Sprintf("%-15.15s", Utf8ToCp1251(kTitles[t]).c_str());
   }
   out += '\r';
   const char* row_format = separator == ';' ? "%u;%s;%s;%s;%s;%s;%s\r" : "%u,%s,%s,%s,%s,%s,%s\r";
-  for (int pair = 0; pair < base.counts.planned_pairs; ++pair) {
-    const CompactPlannedMeasurement* slot = base.PlannedSlot(cable, pair);
-    const auto cells = Cells(slot ? *slot : CompactPlannedMeasurement::Cleared());
+  for (size_t pair = 0; pair < cable.pairs.size(); ++pair) {
+    const auto cells = PlannedCells(cable.pairs[pair]);
     out += Utf8ToCp1251(Sprintf(row_format, static_cast<unsigned>(pair), cells[0].c_str(),
                                 cells[1].c_str(), cells[2].c_str(), cells[3].c_str(),
                                 cells[4].c_str(), cells[5].c_str()));
   }
+}
+
+// The compact family's cable in the file's form: its stored order is already
+// the file's column order.
+CsvCable CompactCable(const CompactBase& base, int cable) {
+  CsvCable out;
+  out.number = static_cast<unsigned>(cable + 1);
+  for (int pair = 0; pair < base.counts.planned_pairs; ++pair) {
+    const CompactPlannedMeasurement* slot = base.PlannedSlot(cable, pair);
+    const CompactPlannedMeasurement& values = slot ? *slot : CompactPlannedMeasurement::Cleared();
+    CsvPair row;
+    row.measured = values.value(0) != kPairNotMeasured;
+    for (int i = 0; i < 6; ++i) row.values[static_cast<size_t>(i)] = values.value(i);
+    out.pairs.push_back(row);
+  }
+  return out;
+}
+
+// Cable `cable`, or every cable of the planned measurements.
+std::vector<CsvCable> CompactCables(const CompactBase& base, int cable) {
+  std::vector<CsvCable> cables;
+  if (cable != kAllCables) return {CompactCable(base, cable)};
+  for (int c = 0; c < base.counts.planned_cables; ++c) cables.push_back(CompactCable(base, c));
+  return cables;
 }
 
 }  // namespace
@@ -61,16 +69,28 @@ FileDialog PlannedCsvDialog() {
 
 char CsvSeparatorForFilter(int filter_index) { return filter_index == 1 ? ';' : ','; }
 
-std::string PlannedCsv(const CompactBase& base, const InstrumentInfo& instrument, int cable,
-                       char separator) {
+std::array<std::string, 6> PlannedCells(const CsvPair& pair) {
+  std::array<std::string, 6> cells;
+  cells.fill(kNoMeasurement);
+  if (!pair.measured) return cells;
+  for (size_t i = 0; i < pair.values.size(); ++i) {
+    if (pair.values[i] == kValueNotMeasured) continue;
+    FormatMeasurement(pair.values[i], i < 3 ? kCapacitance : kInsulation, cells[i]);
+  }
+  return cells;
+}
+
+std::string PlannedCsvText(const InstrumentInfo& instrument, const std::vector<CsvCable>& cables,
+                           bool single_cable, char separator) {
   std::string out = Utf8ToCp1251("Наименование прибора: " + instrument.name + "\r");
   out += Utf8ToCp1251("Серийный номер: " + instrument.SerialText() + "\r");
-  if (cable == kAllCables) {
-    for (int c = 0; c < base.counts.planned_cables; ++c) AppendCable(out, base, c, 7, separator);
-  } else {
-    AppendCable(out, base, cable, 9, separator);
-  }
+  for (const CsvCable& cable : cables) AppendCable(out, cable, single_cable ? 9 : 7, separator);
   return out;
+}
+
+std::string PlannedCsv(const CompactBase& base, const InstrumentInfo& instrument, int cable,
+                       char separator) {
+  return PlannedCsvText(instrument, CompactCables(base, cable), cable != kAllCables, separator);
 }
 
 bool SavePlannedCsv(Screen& screen, const CompactBase& base, const InstrumentInfo& instrument,
@@ -79,12 +99,19 @@ bool SavePlannedCsv(Screen& screen, const CompactBase& base, const InstrumentInf
                         WriteFailure::kFileName);
 }
 
-bool ExportPlannedCsv(Screen& screen, const CompactBase& base, const InstrumentInfo& instrument,
-                      int cable) {
+bool ExportCsvCables(Screen& screen, const InstrumentInfo& instrument,
+                     const std::vector<CsvCable>& cables, bool single_cable) {
   const auto choice = screen.ChooseSaveFile(PlannedCsvDialog());
   if (!choice) return false;
-  return SavePlannedCsv(screen, base, instrument, cable, choice->path,
-                        CsvSeparatorForFilter(choice->filter_index));
+  return WriteWholeFile(
+      screen, choice->path,
+      PlannedCsvText(instrument, cables, single_cable, CsvSeparatorForFilter(choice->filter_index)),
+      WriteFailure::kFileName);
+}
+
+bool ExportPlannedCsv(Screen& screen, const CompactBase& base, const InstrumentInfo& instrument,
+                      int cable) {
+  return ExportCsvCables(screen, instrument, CompactCables(base, cable), cable != kAllCables);
 }
 
 }  // namespace telvane

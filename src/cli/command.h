@@ -63,6 +63,8 @@ void AddFilePageCommands(PageCommandTable& table);
 void AddSheetPageCommands(PageCommandTable& table);
 // "pages e1" and "pages ethernet" (e1_pages_commands.cc).
 void AddResultPageCommands(PageCommandTable& table);
+// "pages kind9-cables" and "pages kind9-planned" (kind9_pages_commands.cc).
+void AddKind9PageCommands(PageCommandTable& table);
 const PageCommandTable& PageCommands();
 
 // Runs the page command named `page` with `words` as its actions (the

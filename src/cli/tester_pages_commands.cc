@@ -9,6 +9,7 @@ void AddTesterPageCommands(PageCommandTable& table) {
   AddResultPageCommands(table);
   AddXdslPageCommands(table);
   AddLinePageCommands(table);
+  AddKind9PageCommands(table);
 }
 
 }  // namespace telvane::cli

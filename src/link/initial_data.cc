@@ -30,4 +30,18 @@ Kind9Parameters Kind9Parameters::FromWire(const uint8_t* data) {
   return p;
 }
 
+std::array<uint8_t, Kind9Parameters::kWireSize> Kind9Parameters::ToWire() const {
+  std::array<uint8_t, kWireSize> out{};
+  out[0] = chip_type;
+  PackBe16(maximum_cables, &out[1]);
+  PackBe16(current_cables, &out[3]);
+  out[5] = cable_types;
+  PackBe16(maximum_pairs, &out[6]);
+  PackBe16(current_pairs, &out[8]);
+  PackBe16(working_cable, &out[10]);
+  out[12] = maximum_sections;
+  PackBe16(static_cast<uint16_t>(first_free_byte), &out[13]);
+  return out;
+}
+
 }  // namespace telvane

@@ -51,12 +51,17 @@ struct Kind9Parameters {
   uint16_t current_pairs = 0;
   uint16_t working_cable = 0;
   uint8_t maximum_sections = 0;
-  uint16_t first_free_byte = 0;
+  // 16 bits on the wire; kept wider because the memory plan computes it so.
+  uint32_t first_free_byte = 0;
   // From the chip type: 1 -> 2048, 2 -> 32768, anything else 0.
   uint32_t capacity = 0;
 
+  static constexpr size_t kWireSize = 15;
   // Decodes the 15 data bytes (16-bit values most significant byte first).
   static Kind9Parameters FromWire(const uint8_t* data);
+  // The same 15 bytes for writing back; the first free byte goes as its low
+  // 16 bits (a chip of at most 32768 bytes never needs more).
+  std::array<uint8_t, kWireSize> ToWire() const;
 };
 
 struct InitialData {

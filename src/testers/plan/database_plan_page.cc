@@ -11,32 +11,24 @@ namespace {
 
 constexpr char kRefused[] = "Введенные параметры БД некорректны!!!";
 
-// The confirmation of the parameters block: the complement of its byte 3, as
-// the serial initial transfer confirms the same bytes.
-constexpr uint32_t kConfirmByte = 3;
-
 }  // namespace
 
-PlanParameters DecodePlanParameters(const uint8_t* data) {
-  PlanParameters p;
-  p.chip_type = data[0];
-  p.maximum_cables = UnpackBe16(data + 1);
-  p.current_cables = UnpackBe16(data + 3);
-  p.cable_types = data[5];
-  p.maximum_pairs = UnpackBe16(data + 6);
-  p.current_pairs = UnpackBe16(data + 8);
-  p.working_cable = UnpackBe16(data + 10);
-  p.maximum_sections = data[12];
-  p.first_free_byte = UnpackBe16(data + 13);
-  return p;
+DatabasePlanPage::DatabasePlanPage(PageContext& context, std::shared_ptr<Kind9Database> database)
+    : InstrumentPage(context, PageId::kDbCounters9, "Информация о базе данных"),
+      database_(database
+                    ? std::move(database)
+                    : std::make_shared<Kind9Database>(context.options.kind9_trailing_records)) {
+  database_->AddListener([this] { Changed(); });
 }
 
-DatabasePlanPage::DatabasePlanPage(PageContext& context)
-    : InstrumentPage(context, PageId::kDbCounters9, "Информация о базе данных"),
-      offset_(static_cast<uint32_t>(std::max(0, context.options.kind9_trailing_records))) {}
+const Kind9Parameters& DatabasePlanPage::parameters() const {
+  static const Kind9Parameters kNone;
+  return database_->parameters() ? *database_->parameters() : kNone;
+}
 
 long DatabasePlanPage::shown_maximum_cables() const {
-  return static_cast<long>(parameters_.maximum_cables) - static_cast<long>(offset_);
+  return static_cast<long>(parameters().maximum_cables) -
+         static_cast<long>(database_->trailing_records());
 }
 
 std::vector<DatabasePlanPage::Field> DatabasePlanPage::Fields() const {
@@ -51,8 +43,8 @@ std::vector<DatabasePlanPage::Field> DatabasePlanPage::Fields() const {
       {"Первый свободный байт в пр-ве БД план. изм.", "", false},
       {"Условный тип микросхемы-хранилища БД", "", false},
   };
-  if (!has_parameters_) return fields;
-  const PlanParameters& p = parameters_;
+  if (!has_parameters()) return fields;
+  const Kind9Parameters& p = parameters();
   fields[0].value = std::to_string(shown_maximum_cables());
   fields[1].value = std::to_string(p.current_cables);
   fields[2].value = std::to_string(p.cable_types);
@@ -65,73 +57,39 @@ std::vector<DatabasePlanPage::Field> DatabasePlanPage::Fields() const {
   return fields;
 }
 
-void DatabasePlanPage::SetParameters(const PlanParameters& parameters) {
-  parameters_ = parameters;
-  has_parameters_ = true;
-  Changed();
+void DatabasePlanPage::SetParameters(const Kind9Parameters& parameters) {
+  database_->SetParameters(parameters);
 }
 
-void DatabasePlanPage::ClearBuffers() {
-  parameters_ = {};
-  has_parameters_ = false;
-  Changed();
-}
+void DatabasePlanPage::ClearBuffers() { database_->Reset(); }
 
 void DatabasePlanPage::Start() {
   ClearBuffers();
-  if (link().link_kind() == LinkKind::kIrda) {
-    std::array<uint8_t, kPlanParametersSize> block{};
-    if (!context().transactions().ReceiveBlockSeries(context().instrument().address(), 0x30, block,
-                                                     block.size(),
-                                                     ConfirmSource::DataByte(kConfirmByte))) {
-      return;
-    }
-    SetParameters(DecodePlanParameters(block.data()));
-    return;
-  }
-  const auto& initial = context().initial().kind9;
-  if (!initial) return;
-  PlanParameters p;
-  p.chip_type = initial->chip_type;
-  p.maximum_cables = initial->maximum_cables;
-  p.current_cables = initial->current_cables;
-  p.cable_types = initial->cable_types;
-  p.maximum_pairs = initial->maximum_pairs;
-  p.current_pairs = initial->current_pairs;
-  p.working_cable = initial->working_cable;
-  p.maximum_sections = initial->maximum_sections;
-  p.first_free_byte = initial->first_free_byte;
-  SetParameters(p);
+  database_->ReadParameters(context());
 }
 
 bool DatabasePlanPage::EditMaximumCables(long shown) {
-  if (!has_parameters_) return false;
+  if (!has_parameters()) return false;
   const long kept = std::clamp<long>(shown, 1, kMaxShownCables);
-  return RunPlan(kept, parameters_.maximum_sections);
+  return RunPlan(kept, parameters().maximum_sections);
 }
 
 bool DatabasePlanPage::EditMaximumSections(long sections) {
-  if (!has_parameters_) return false;
+  if (!has_parameters()) return false;
   const int kept = static_cast<int>(std::clamp<long>(sections, kMinSections, kMaxSections));
   return RunPlan(std::clamp<long>(shown_maximum_cables(), 1, kMaxShownCables), kept);
 }
 
 bool DatabasePlanPage::RunPlan(long shown_cables, int sections) {
-  const auto plan = PlanMemory(ChipCapacity(parameters_.chip_type),
-                               static_cast<uint32_t>(shown_cables), offset_, sections);
+  const auto plan =
+      PlanMemory(ChipCapacity(parameters().chip_type), static_cast<uint32_t>(shown_cables),
+                 database_->trailing_records(), sections);
   if (!plan) {
     screen().ShowMessage(Icon::kError, "Ошибка", kRefused);
     Changed();  // the stored values are shown again
     return false;
   }
-  // The cable count is the database's own; the planned-measurement area starts
-  // empty under the new plan.
-  parameters_.maximum_cables = static_cast<uint16_t>(plan->cables);
-  parameters_.current_pairs = 0;
-  parameters_.maximum_pairs = static_cast<uint16_t>(plan->pairs);
-  parameters_.first_free_byte = plan->first_free_byte;
-  parameters_.maximum_sections = static_cast<uint8_t>(plan->sections);
-  Changed();
+  database_->StorePlan(*plan);
   return true;
 }
 

@@ -10,29 +10,14 @@
 #define TELVANE_TESTERS_PLAN_DATABASE_PLAN_PAGE_H_
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "page/instrument_page.h"
+#include "testers/plan/kind9_database.h"
 
 namespace telvane {
-
-// The parameters as the page holds them (the first free byte in 32 bits).
-struct PlanParameters {
-  uint8_t chip_type = 0;
-  uint16_t maximum_cables = 0;  // with the cable offset
-  uint16_t current_cables = 0;
-  uint8_t cable_types = 0;
-  uint16_t maximum_pairs = 0;
-  uint16_t current_pairs = 0;
-  uint16_t working_cable = 0;
-  uint8_t maximum_sections = 0;
-  uint32_t first_free_byte = 0;
-};
-
-// The 15 bytes of the parameters (16-bit values most significant byte first).
-inline constexpr size_t kPlanParametersSize = 15;
-PlanParameters DecodePlanParameters(const uint8_t* data);
 
 class DatabasePlanPage : public InstrumentPage {
  public:
@@ -42,19 +27,25 @@ class DatabasePlanPage : public InstrumentPage {
     bool editable = false;
   };
 
-  explicit DatabasePlanPage(PageContext& context);
+  // The page shares `database` with the kind's other pages; without one it
+  // keeps its own.
+  explicit DatabasePlanPage(PageContext& context,
+                            std::shared_ptr<Kind9Database> database = nullptr);
 
   // --- What the view shows ------------------------------------------------
   // The nine fields in the page's order; empty values before a reading.
   std::vector<Field> Fields() const;
-  bool has_parameters() const { return has_parameters_; }
-  const PlanParameters& parameters() const { return parameters_; }
+  bool has_parameters() const { return database_->parameters().has_value(); }
+  // The parameters held; all zero before a reading.
+  const Kind9Parameters& parameters() const;
   // The maximum of cables as shown: the stored value less the cable offset.
   long shown_maximum_cables() const;
 
   // --- The person's actions -----------------------------------------------
   // A new maximum of cables (kept 1..65535) or of sections (kept 1..20); both
   // run the plan. False when the plan was refused (the stored values stay).
+  // An accepted plan is stored in the shared database, which cuts every
+  // cable's sections to the plan's (Kind9Database::StorePlan).
   bool EditMaximumCables(long shown);
   bool EditMaximumSections(long sections);
 
@@ -66,15 +57,12 @@ class DatabasePlanPage : public InstrumentPage {
   void Reset() override { ClearBuffers(); }
 
   // The parameters as if received (the command line's plan and tests).
-  void SetParameters(const PlanParameters& parameters);
+  void SetParameters(const Kind9Parameters& parameters);
 
  private:
   bool RunPlan(long shown_cables, int sections);
 
-  // The cable offset ("/i9:").
-  const uint32_t offset_;
-  PlanParameters parameters_;
-  bool has_parameters_ = false;
+  std::shared_ptr<Kind9Database> database_;
 };
 
 }  // namespace telvane

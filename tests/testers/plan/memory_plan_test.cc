@@ -198,7 +198,7 @@ TEST_F(DatabasePlanPageTest, NothingToShowOrPlanWithoutParameters) {
 TEST(PlanParametersTest, FifteenBytesMostSignificantFirst) {
   const uint8_t data[15] = {2,    0x01, 0x02, 0x00, 0x05, 63,   0x04, 0xD2,
                             0x00, 0x11, 0x00, 0x03, 5,    0x80, 0x01};
-  const PlanParameters p = DecodePlanParameters(data);
+  const Kind9Parameters p = Kind9Parameters::FromWire(data);
   EXPECT_EQ(p.chip_type, 2);
   EXPECT_EQ(p.maximum_cables, 0x0102);
   EXPECT_EQ(p.current_cables, 5);

@@ -1109,6 +1109,78 @@ per length (ohm*km)</translation>
         <source>Уровень, дБ</source>
         <translation>Level, dB</translation>
     </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Наименование кабеля</source>
+        <translation>Cable name</translation>
+    </message>
+    <message>
+        <source>Кол-во пар</source>
+        <translation>Pairs</translation>
+    </message>
+    <message>
+        <source>Длина, м</source>
+        <translation>Length, m</translation>
+    </message>
+    <message>
+        <source>Участки</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Принять от прибора</source>
+        <translation>Receive from Instrument</translation>
+    </message>
+    <message>
+        <source>Принять запись</source>
+        <translation>Receive Record</translation>
+    </message>
+    <message>
+        <source>Передать в прибор</source>
+        <translation>Send to Instrument</translation>
+    </message>
+    <message>
+        <source>Номер пары</source>
+        <translation>Pair Number</translation>
+    </message>
+    <message>
+        <source>Емкость AC</source>
+        <translation>Capacitance AC</translation>
+    </message>
+    <message>
+        <source>Емкость BC</source>
+        <translation>Capacitance BC</translation>
+    </message>
+    <message>
+        <source>Емкость AB</source>
+        <translation>Capacitance AB</translation>
+    </message>
+    <message>
+        <source>Изоляция AC</source>
+        <translation>Insulation AC</translation>
+    </message>
+    <message>
+        <source>Изоляция BC</source>
+        <translation>Insulation BC</translation>
+    </message>
+    <message>
+        <source>Изоляция AB</source>
+        <translation>Insulation AB</translation>
+    </message>
+    <message>
+        <source>Не выбран кабель</source>
+        <translation>No cable chosen</translation>
+    </message>
+    <message>
+        <source>Кабель №%1: %2</source>
+        <translation>Cable No. %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Units</name>

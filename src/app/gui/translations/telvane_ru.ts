@@ -1109,6 +1109,78 @@
         <source>Уровень, дБ</source>
         <translation>Уровень, дБ</translation>
     </message>
+    <message>
+        <source>№</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Наименование кабеля</source>
+        <translation>Наименование кабеля</translation>
+    </message>
+    <message>
+        <source>Кол-во пар</source>
+        <translation>Кол-во пар</translation>
+    </message>
+    <message>
+        <source>Длина, м</source>
+        <translation>Длина, м</translation>
+    </message>
+    <message>
+        <source>Участки</source>
+        <translation>Участки</translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Принять от прибора</source>
+        <translation>Принять от прибора</translation>
+    </message>
+    <message>
+        <source>Принять запись</source>
+        <translation>Принять запись</translation>
+    </message>
+    <message>
+        <source>Передать в прибор</source>
+        <translation>Передать в прибор</translation>
+    </message>
+    <message>
+        <source>Номер пары</source>
+        <translation>Номер пары</translation>
+    </message>
+    <message>
+        <source>Емкость AC</source>
+        <translation>Емкость AC</translation>
+    </message>
+    <message>
+        <source>Емкость BC</source>
+        <translation>Емкость BC</translation>
+    </message>
+    <message>
+        <source>Емкость AB</source>
+        <translation>Емкость AB</translation>
+    </message>
+    <message>
+        <source>Изоляция AC</source>
+        <translation>Изоляция AC</translation>
+    </message>
+    <message>
+        <source>Изоляция BC</source>
+        <translation>Изоляция BC</translation>
+    </message>
+    <message>
+        <source>Изоляция AB</source>
+        <translation>Изоляция AB</translation>
+    </message>
+    <message>
+        <source>Не выбран кабель</source>
+        <translation>Не выбран кабель</translation>
+    </message>
+    <message>
+        <source>Кабель №%1: %2</source>
+        <translation>Кабель №%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Units</name>
