@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-12}"
-targets="rfg_fuzz wv_fuzz tdr_fuzz cable_base_fuzz cable_type_fuzz cable_type_text_fuzz frame_fuzz exchange_fuzz reflectogram_slot_fuzz sheet_fuzz wear_fuzz file_service_fuzz e1_page_fuzz rfc2544_fuzz xdsl_records_fuzz line_records_fuzz line_trace_fuzz family_database_fuzz family_types_fuzz trace_plot_fuzz family_planned_fuzz kind9_records_fuzz"
+targets="rfg_fuzz wv_fuzz tdr_fuzz cable_base_fuzz cable_type_fuzz cable_type_text_fuzz frame_fuzz exchange_fuzz reflectogram_slot_fuzz sheet_fuzz wear_fuzz file_service_fuzz e1_page_fuzz rfc2544_fuzz xdsl_records_fuzz line_records_fuzz line_trace_fuzz family_database_fuzz family_rows_fuzz family_types_fuzz trace_plot_fuzz family_planned_fuzz kind9_records_fuzz"
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DTELVANE_FUZZ=ON -DTELVANE_GUI=OFF \

@@ -48,6 +48,8 @@ void AddFamilyTypePageCommands(PageCommandTable& table);
 // "pages family-planned" (family_planned_commands.cc).
 void AddFamilyPlannedPageCommands(PageCommandTable& table);
 void AddReflectogramPageCommands(PageCommandTable& table);
+// "pages family-cables" (family_cables_commands.cc).
+void AddFamilyCablePageCommands(PageCommandTable& table);
 void AddTrace6PageCommands(PageCommandTable& table);
 void AddTesterPageCommands(PageCommandTable& table);
 // "pages xdsl", "line-info", "line-records", "frequencies", "line-delete"

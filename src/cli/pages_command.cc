@@ -15,6 +15,7 @@ const PageCommandTable& PageCommands() {
     AddFamilyTypePageCommands(t);
     AddFamilyPlannedPageCommands(t);
     AddReflectogramPageCommands(t);
+    AddFamilyCablePageCommands(t);
     AddTrace6PageCommands(t);
     AddSheetPageCommands(t);
     AddTesterPageCommands(t);

@@ -140,6 +140,24 @@ bool FamilyModel::Read(PageContext& context) {
   return Load(info, records);
 }
 
+bool FamilyModel::SetRecord(int cable, std::span<const uint8_t> record) {
+  if (!HasCable(cable) || record.size() != layout_.record_size) return false;
+  cables_[static_cast<size_t>(cable)] = MakeCable(record);
+  return true;
+}
+
+int FamilyModel::AddCable(std::string_view utf8) {
+  if (!info_ || cable_count() >= info_->maximum_cables) return -1;
+  std::vector<uint8_t> record(layout_.record_size, 0);
+  if (layout_.has_reflectograms) {
+    std::fill_n(record.begin() + static_cast<std::ptrdiff_t>(layout_.status_offset), kFamilySlots,
+                kSlotEmpty);
+  }
+  cables_.push_back(MakeCable(record));
+  SetName(cable_count() - 1, utf8);
+  return cable_count() - 1;
+}
+
 bool FamilyModel::Load(const FamilyInfo& info, std::span<const uint8_t> records) {
   if (!info.CountsValid() || records.size() != info.cables * layout_.record_size) return false;
   info_ = info;

@@ -62,6 +62,15 @@ class FamilyModel : public ReflectometerCables {
   uint8_t status(int cable, int slot) const;
   bool SetStatus(int cable, int slot, uint8_t status);
 
+  // Replaces a cable's whole wire record (its name and statuses included);
+  // false, changing nothing, for an index beyond the database or a record of
+  // another size.
+  bool SetRecord(int cable, std::span<const uint8_t> record);
+  // Adds a cable with a wire record of zeros, empty slots and `utf8` as its
+  // name at the end of the database; its index, or -1 when the information
+  // record leaves no room (no reading yet, or the maximum reached).
+  int AddCable(std::string_view utf8);
+
   // Takes a database as the instrument sends it: `info`, whose counts must be
   // valid, and exactly info.cables cable records in `records`. Returns false,
   // changing nothing, when they do not fit.

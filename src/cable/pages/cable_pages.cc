@@ -1,6 +1,6 @@
 #include "cable/pages/cable_pages.h"
 
-#include "cable/family/family435_cable_page.h"
+#include "cable/family/family_cable_page.h"
 #include "cable/family/family_info_page.h"
 #include "cable/family/family_type_page.h"
 #include "cable/family/family_planned_page.h"
@@ -37,7 +37,9 @@ PageList CablePages() {
       PageRow<FamilyInfoPage>(PageId::kDbInfo10, family343),
       PageRow<FamilyInfoPage>(PageId::kDbInfo11, family435),
       PageRow<FamilyInfoPage>(PageId::kDbInfo14, family233),
-      PageRow<Family435CablePage>(PageId::kCables11, family435),
+      PageRow<FamilyCablePage>(PageId::kCables10, family343),
+      PageRow<FamilyCablePage>(PageId::kCables11, family435),
+      PageRow<FamilyCablePage>(PageId::kCables14, family233),
       PageRow<FamilyTypePage>(PageId::kCableTypes11, family435),
       PageRow<FamilyTypePage>(PageId::kCableTypes14, family233),
       PageRow<FamilyPlannedPage>(PageId::kPlanned11, family435),

@@ -1,6 +1,6 @@
 #include "cable/pages/cable_pages_view.h"
 
-#include "cable/family/family435_cable_page_view.h"
+#include "cable/family/family_cable_page_view.h"
 #include "cable/family/family_info_page_view.h"
 #include "cable/family/family_planned_page_view.h"
 #include "cable/family/family_type_page_view.h"
@@ -28,7 +28,9 @@ ViewList CablePageViews() {
       {PageId::kDbInfo10, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kDbInfo11, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
       {PageId::kDbInfo14, ViewOf<FamilyInfoPage, FamilyInfoPageView>},
-      {PageId::kCables11, ViewOf<Family435CablePage, Family435CablePageView>},
+      {PageId::kCables10, ViewOf<FamilyCablePage, FamilyCablePageView>},
+      {PageId::kCables11, ViewOf<FamilyCablePage, FamilyCablePageView>},
+      {PageId::kCables14, ViewOf<FamilyCablePage, FamilyCablePageView>},
       {PageId::kCableTypes11, ViewOf<FamilyTypePage, FamilyTypePageView>},
       {PageId::kCableTypes14, ViewOf<FamilyTypePage, FamilyTypePageView>},
       {PageId::kPlanned11, ViewOf<FamilyPlannedPage, FamilyPlannedPageView>},

@@ -1,14 +1,13 @@
 // "БД параметров кабелей" of kinds 11, 12 and 16: the editing rules, the
 // refusals and the questions seen through the scripted screen, and the
 // transfers of the marked cables as frames on the wire of the scripted peer.
-#include "cable/family/family435_cable_page.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "base/cp1251.h"
 #include "base/values.h"
+#include "cable/family/family_cable_page.h"
 #include "support/peer_link.h"
 #include "support/scripted_peer.h"
 
@@ -36,9 +35,9 @@ PeerBytes CableRecord(int i) {
   return r;
 }
 
-class Family435CablePageTest : public ::testing::Test {
+class FamilyCablePageTest : public ::testing::Test {
  protected:
-  explicit Family435CablePageTest(uint8_t kind = 11)
+  explicit FamilyCablePageTest(uint8_t kind = 11)
       : link_(peer_, kind, "123456"), address_(PeerAddress(kind, "123456")) {}
 
   // A database of `count` cables with room for `maximum`.
@@ -63,10 +62,10 @@ class Family435CablePageTest : public ::testing::Test {
   testing::PeerLink link_;
   PeerBytes address_;
   std::shared_ptr<FamilyModel> model_ = std::make_shared<FamilyModel>(kFamily435);
-  Family435CablePage page_{link_.context(), model_};
+  FamilyCablePage page_{link_.context(), model_};
 };
 
-TEST_F(Family435CablePageTest, TheThirdValueIsKeptWithinOneToSevenAndTheDerivedValueFollows) {
+TEST_F(FamilyCablePageTest, TheThirdValueIsKeptWithinOneToSevenAndTheDerivedValueFollows) {
   Load(1);
   page_.EditValue(SectionValue::kValue1, "10.0");
   page_.EditValue(SectionValue::kValue3, "9");
@@ -81,7 +80,7 @@ TEST_F(Family435CablePageTest, TheThirdValueIsKeptWithinOneToSevenAndTheDerivedV
   EXPECT_EQ(LoadLeFloat(model_->record(0).data() + 15 + 5), 6.0f);
 }
 
-TEST_F(Family435CablePageTest, TenAndTwoGiveThirteenAndACommaIsADecimalPoint) {
+TEST_F(FamilyCablePageTest, TenAndTwoGiveThirteenAndACommaIsADecimalPoint) {
   Load(1);
   page_.SelectSection(1);
   page_.EditValue(SectionValue::kValue1, "10,0");
@@ -99,7 +98,7 @@ TEST_F(Family435CablePageTest, TenAndTwoGiveThirteenAndACommaIsADecimalPoint) {
   EXPECT_EQ(page_.ValueText(SectionValue::kDerived), "13.000");
 }
 
-TEST_F(Family435CablePageTest, FieldsSectionsAndLabels) {
+TEST_F(FamilyCablePageTest, FieldsSectionsAndLabels) {
   Load(3);
   page_.Select(2);
   EXPECT_EQ(page_.pairs(), 30);
@@ -124,7 +123,7 @@ TEST_F(Family435CablePageTest, FieldsSectionsAndLabels) {
             (std::pair<std::string, std::string>{"Уд. емк.(нФ/км):", "R шлейфа (Ом):"}));
 }
 
-TEST_F(Family435CablePageTest, AChosenTypeGivesItsThreeValues) {
+TEST_F(FamilyCablePageTest, AChosenTypeGivesItsThreeValues) {
   Load(1);
   FamilyInfo info = *model_->info();
   info.cable_types = 2;
@@ -153,7 +152,7 @@ TEST_F(Family435CablePageTest, AChosenTypeGivesItsThreeValues) {
   EXPECT_TRUE(peer_.done()) << peer_.mismatch();
 }
 
-TEST_F(Family435CablePageTest, ANameWithoutRoomForCablesIsNotStored) {
+TEST_F(FamilyCablePageTest, ANameWithoutRoomForCablesIsNotStored) {
   Load(1, 1);
   // The instrument now reports no room for cables.
   FamilyInfo info = *model_->info();
@@ -166,7 +165,7 @@ TEST_F(Family435CablePageTest, ANameWithoutRoomForCablesIsNotStored) {
   EXPECT_EQ(link_.screen().messages().back().icon, Icon::kError);
 }
 
-TEST_F(Family435CablePageTest, ADuplicateNameIsRefusedAndTheNameFieldTakesTheFocus) {
+TEST_F(FamilyCablePageTest, ADuplicateNameIsRefusedAndTheNameFieldTakesTheFocus) {
   Load(3);
   page_.SetChecked(1, true);
   page_.Select(1);
@@ -186,7 +185,7 @@ TEST_F(Family435CablePageTest, ADuplicateNameIsRefusedAndTheNameFieldTakesTheFoc
   EXPECT_EQ(model_->record(1)[435 + cp.size()], 0);
 }
 
-TEST_F(Family435CablePageTest, NoMarkWarnsAndSendsNothing) {
+TEST_F(FamilyCablePageTest, NoMarkWarnsAndSendsNothing) {
   Load(2);
   EXPECT_FALSE(page_.Send());
   EXPECT_FALSE(page_.Receive());
@@ -197,7 +196,7 @@ TEST_F(Family435CablePageTest, NoMarkWarnsAndSendsNothing) {
   EXPECT_EQ(link_.screen().messages()[0].icon, Icon::kWarning);
 }
 
-TEST_F(Family435CablePageTest, NoToTheQuestionSendsNothing) {
+TEST_F(FamilyCablePageTest, NoToTheQuestionSendsNothing) {
   Load(2);
   page_.SetChecked(0, true);
   link_.screen().Answer(Answer::kNo, kQuestion);
@@ -211,7 +210,7 @@ TEST_F(Family435CablePageTest, NoToTheQuestionSendsNothing) {
   EXPECT_EQ(asked.icon, Icon::kWarning);
 }
 
-TEST_F(Family435CablePageTest, EveryCableMarkedIsOneWholeDatabaseTransaction) {
+TEST_F(FamilyCablePageTest, EveryCableMarkedIsOneWholeDatabaseTransaction) {
   Load(3);
   for (int i = 0; i < 3; ++i) page_.SetChecked(i, true);
   link_.screen().Answer(Answer::kYes, kQuestion);
@@ -224,7 +223,7 @@ TEST_F(Family435CablePageTest, EveryCableMarkedIsOneWholeDatabaseTransaction) {
   EXPECT_TRUE(link_.screen().HasMessage("Complete"));
 }
 
-TEST_F(Family435CablePageTest, TwoOfFiveMarkedAreTwoSingleTransactionsInListOrder) {
+TEST_F(FamilyCablePageTest, TwoOfFiveMarkedAreTwoSingleTransactionsInListOrder) {
   Load(5);
   page_.SetChecked(3, true);
   page_.SetChecked(1, true);
@@ -240,10 +239,10 @@ TEST_F(Family435CablePageTest, TwoOfFiveMarkedAreTwoSingleTransactionsInListOrde
 // "/i0B:2", the program's default: the first two cables are shown but can be
 // neither selected nor marked, so marking every cable that can be marked
 // still sends them one by one and the locked ones are never written.
-TEST_F(Family435CablePageTest, LockedLeadingCablesAreNeitherSelectedNorSent) {
+TEST_F(FamilyCablePageTest, LockedLeadingCablesAreNeitherSelectedNorSent) {
   Load(4);
   link_.options().locked_leading_entries = 2;
-  Family435CablePage locked(link_.context(), model_);
+  FamilyCablePage locked(link_.context(), model_);
   EXPECT_EQ(locked.Names().size(), 4u);
   EXPECT_EQ(locked.selected(), 2);
   locked.Select(1);
@@ -267,7 +266,7 @@ TEST_F(Family435CablePageTest, LockedLeadingCablesAreNeitherSelectedNorSent) {
   EXPECT_EQ(locked.pairs(), 0);
 }
 
-TEST_F(Family435CablePageTest, ReceivingAsksForEachMarkedCableByNumber) {
+TEST_F(FamilyCablePageTest, ReceivingAsksForEachMarkedCableByNumber) {
   Load(3);
   page_.SetChecked(2, true);
   PeerBytes fresh = CableRecord(2);
@@ -282,9 +281,9 @@ TEST_F(Family435CablePageTest, ReceivingAsksForEachMarkedCableByNumber) {
   EXPECT_TRUE(link_.screen().HasMessage("Complete"));
 }
 
-class Family435Kind12CablePageTest : public Family435CablePageTest {
+class Family435Kind12CablePageTest : public FamilyCablePageTest {
  protected:
-  Family435Kind12CablePageTest() : Family435CablePageTest(12) {}
+  Family435Kind12CablePageTest() : FamilyCablePageTest(12) {}
 };
 
 TEST_F(Family435Kind12CablePageTest, Kind12HasItsOwnLabels) {

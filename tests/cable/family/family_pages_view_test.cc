@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "base/values.h"
-#include "cable/family/family435_cable_page_view.h"
+#include "cable/family/family_cable_page_view.h"
 #include "cable/family/family_info_page_view.h"
 #include "cable/pages/page_screenshot.h"
 #include "support/peer_link.h"
@@ -69,8 +69,8 @@ TEST(FamilyPagesView, CablePageOfKind11) {
   testing::ScriptedPeer peer;
   testing::PeerLink link(peer, 11, "123456");
   auto model = Loaded(kFamily435, TwoCables(), 2);
-  Family435CablePage page(link.context(), model);
-  Family435CablePageView view(page, nullptr);
+  FamilyCablePage page(link.context(), model);
+  FamilyCablePageView view(page, nullptr);
   page.SetChecked(1, true);
   page.Select(1);
   page.SelectSection(1);
@@ -104,8 +104,8 @@ TEST(FamilyPagesView, Kind12LabelsAndTheInformationOfKind10) {
   testing::PagesQtApp();
   testing::ScriptedPeer peer;
   testing::PeerLink link(peer, 12, "123456");
-  Family435CablePage page(link.context(), Loaded(kFamily435, TwoCables(), 2));
-  Family435CablePageView view(page, nullptr);
+  FamilyCablePage page(link.context(), Loaded(kFamily435, TwoCables(), 2));
+  FamilyCablePageView view(page, nullptr);
   bool found = false;
   for (QLabel* label : view.findChildren<QLabel*>()) found |= label->text() == "ТПЖ :";
   EXPECT_TRUE(found);

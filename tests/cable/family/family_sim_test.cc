@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "cable/family/family435_cable_page.h"
+#include "cable/family/family_cable_page.h"
 #include "cable/family/family_model.h"
 #include "cable/family/family_scales.h"
 #include "cable/pages/sim_session.h"
@@ -187,7 +187,7 @@ TEST(FamilySim, Kind12CablePageAgainstTheSimulator) {
   testing::SimSession sim(12, {"--cables", "3"});
   ASSERT_TRUE(sim.opened());
   auto model = std::make_shared<FamilyModel>(kFamily435);
-  Family435CablePage page(sim.context(), model);
+  FamilyCablePage page(sim.context(), model);
   ASSERT_TRUE(model->Read(sim.context()));
   ASSERT_TRUE(page.LoadTypes());
   ASSERT_EQ(page.TypeNames().size(), 5u);

@@ -15,6 +15,10 @@
 <context>
     <name>CablePages</name>
     <message>
+        <source>Участок №%1</source>
+        <translation>Section No. %1</translation>
+    </message>
+    <message>
         <source>Тип кабеля</source>
         <translation>Cable type</translation>
     </message>

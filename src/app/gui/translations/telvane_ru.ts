@@ -15,6 +15,10 @@
 <context>
     <name>CablePages</name>
     <message>
+        <source>Участок №%1</source>
+        <translation>Участок №%1</translation>
+    </message>
+    <message>
         <source>Тип кабеля</source>
         <translation>Тип кабеля</translation>
     </message>

@@ -1,4 +1,4 @@
-#include "cable/family/family435_cable_page_view.h"
+#include "cable/family/family_cable_page_view.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -21,7 +21,7 @@ QPushButton* ToolButton(QWidget* parent, const char* caption, const char* name, 
 
 }  // namespace
 
-Family435CablePageView::Family435CablePageView(Family435CablePage& page, QWidget* parent)
+FamilyCablePageView::FamilyCablePageView(FamilyCablePage& page, QWidget* parent)
     : PageView(page, parent), cables_(page) {
   auto* layout = new QVBoxLayout(this);
   auto* tools = new QHBoxLayout;
@@ -33,13 +33,12 @@ Family435CablePageView::Family435CablePageView(Family435CablePage& page, QWidget
   auto* update = ToolButton(this, "Обновить БД...", "UpdateDatabase",
                             "Обновление базы данных отмеченными записями");
   auto* open = ToolButton(this, "Открыть БД...", "OpenDatabase", "Открытие записей из базы данных");
-  // The database of the computer is not reachable from this page yet.
-  update->setEnabled(false);
-  open->setEnabled(false);
   for (QPushButton* b : {receive, send, update, open}) tools->addWidget(b);
   tools->addStretch();
   connect(receive, &QPushButton::clicked, this, [this] { cables_.Receive(); });
   connect(send, &QPushButton::clicked, this, [this] { cables_.Send(); });
+  connect(update, &QPushButton::clicked, this, [this] { cables_.SaveToDatabase(); });
+  connect(open, &QPushButton::clicked, this, [this] { cables_.OpenFromDatabase(); });
 
   auto* body = new QHBoxLayout;
   layout->addLayout(body, 1);
@@ -58,7 +57,7 @@ Family435CablePageView::Family435CablePageView(Family435CablePage& page, QWidget
   auto* form = new QFormLayout;
   right->addLayout(form);
   name_ = Edit(this, "Name");
-  name_->setMaxLength(40);
+  name_->setMaxLength(page.name_limit());
   pairs_ = new QSpinBox(this);
   pairs_->setObjectName("Pairs");
   pairs_->setRange(1, 2000);
@@ -70,11 +69,29 @@ Family435CablePageView::Family435CablePageView(Family435CablePage& page, QWidget
   number_->setRange(0, 255);
   option_ = new QCheckBox(Tr("Признак"), this);
   option_->setObjectName("Option");
+  // Only the fields the family's records have.
+  const FamilyCableFields& fields = page.fields();
   form->addRow(Tr("Имя кабеля:"), name_);
-  form->addRow(Tr("Количество пар:"), pairs_);
-  form->addRow(Tr("Температура (С):"), temperature_);
-  form->addRow(Tr("Номер:"), number_);
-  form->addRow(QString(), option_);
+  if (fields.pairs) {
+    form->addRow(Tr("Количество пар:"), pairs_);
+  } else {
+    pairs_->hide();
+  }
+  if (fields.temperature) {
+    form->addRow(Tr("Температура (С):"), temperature_);
+  } else {
+    temperature_->hide();
+  }
+  if (fields.number) {
+    form->addRow(Tr("Номер:"), number_);
+  } else {
+    number_->hide();
+  }
+  if (fields.option) {
+    form->addRow(QString(), option_);
+  } else {
+    option_->hide();
+  }
   connect(name_, &QLineEdit::editingFinished, this, [this] {
     if (!refreshing_ && name_->isModified()) {
       name_->setModified(false);
@@ -119,14 +136,19 @@ Family435CablePageView::Family435CablePageView(Family435CablePage& page, QWidget
   values->addRow(Tr("Длина (м):"), value1_);
   values->addRow(label2_, value2_);
   values->addRow(Tr("К.У.:"), value3_);
-  values->addRow(label4_, value4_);
+  if (fields.has_value4) {
+    values->addRow(label4_, value4_);
+  } else {
+    label4_->hide();
+    value4_->hide();
+  }
   values->addRow(Tr("Длина (точек):"), derived_);
   right->addWidget(section_box);
   right->addStretch();
   Refresh();
 }
 
-QLineEdit* Family435CablePageView::ValueEdit(const char* name, SectionValue value) {
+QLineEdit* FamilyCablePageView::ValueEdit(const char* name, SectionValue value) {
   QLineEdit* edit = Edit(this, name);
   connect(edit, &QLineEdit::editingFinished, this, [this, edit, value] {
     if (!refreshing_ && edit->isModified()) {
@@ -137,7 +159,7 @@ QLineEdit* Family435CablePageView::ValueEdit(const char* name, SectionValue valu
   return edit;
 }
 
-void Family435CablePageView::Refresh() {
+void FamilyCablePageView::Refresh() {
   refreshing_ = true;
   const std::vector<std::string> names = cables_.Names();
   list_->clear();
@@ -155,11 +177,23 @@ void Family435CablePageView::Refresh() {
   number_->setValue(cables_.number());
   option_->setChecked(cables_.option());
   sections_->clear();
-  for (const std::string& line : cables_.SectionLines()) sections_->addItem(Q(line));
+  // "Участок №%.2d", in the window's language.
+  const int section_count = static_cast<int>(cables_.SectionLines().size());
+  for (int i = 1; i <= section_count; ++i) {
+    sections_->addItem(Tr("Участок №%1").arg(i, 2, 10, QChar('0')));
+  }
   sections_->setCurrentRow(cables_.section());
   type_->clear();
-  for (const std::string& type : cables_.TypeNames()) type_->addItem(Q(type));
-  type_->setCurrentIndex(cables_.section_type());
+  const std::vector<std::string> types = cables_.TypeNames();
+  for (const std::string& type : types) type_->addItem(Q(type));
+  if (types.empty() && cables_.section_type() >= 0) {
+    // No type list (not read, or a family without one): the index alone.
+    type_->addItem(QString::number(cables_.section_type()));
+    type_->setCurrentIndex(0);
+  } else {
+    type_->setCurrentIndex(cables_.section_type());
+  }
+  type_->setEnabled(!types.empty());
   const auto [label2, label4] = cables_.KindLabels();
   label2_->setText(QCoreApplication::translate("Pages", label2.c_str()));
   label4_->setText(QCoreApplication::translate("Pages", label4.c_str()));

@@ -1,8 +1,9 @@
-// The Qt view of the cable page of kinds 11, 12 and 16: the checked cable
-// list on the left; the selected cable's fields, its sections and the values
-// of the current section on the right; the four tool buttons above.
-#ifndef TELVANE_CABLE_FAMILY_FAMILY435_CABLE_PAGE_VIEW_H_
-#define TELVANE_CABLE_FAMILY_FAMILY435_CABLE_PAGE_VIEW_H_
+// The Qt view of the cable page of the reflectometer families: the checked
+// cable list on the left; the selected cable's fields (those its family has),
+// its sections and the values of the current section on the right; the four
+// tool buttons above.
+#ifndef TELVANE_CABLE_FAMILY_FAMILY_CABLE_PAGE_VIEW_H_
+#define TELVANE_CABLE_FAMILY_FAMILY_CABLE_PAGE_VIEW_H_
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,22 +13,22 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "cable/family/family435_cable_page.h"
+#include "cable/family/family_cable_page.h"
 #include "page/gui/page_view.h"
 
 namespace telvane {
 
-class Family435CablePageView : public PageView {
+class FamilyCablePageView : public PageView {
   Q_OBJECT
 
  public:
-  Family435CablePageView(Family435CablePage& page, QWidget* parent);
+  FamilyCablePageView(FamilyCablePage& page, QWidget* parent);
   void Refresh() override;
 
  private:
   QLineEdit* ValueEdit(const char* name, SectionValue value);
 
-  Family435CablePage& cables_;
+  FamilyCablePage& cables_;
   bool refreshing_ = false;
   QListWidget* list_;
   QLineEdit* name_;
@@ -48,4 +49,4 @@ class Family435CablePageView : public PageView {
 
 }  // namespace telvane
 
-#endif  // TELVANE_CABLE_FAMILY_FAMILY435_CABLE_PAGE_VIEW_H_
+#endif  // TELVANE_CABLE_FAMILY_FAMILY_CABLE_PAGE_VIEW_H_
