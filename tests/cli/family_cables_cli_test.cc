@@ -14,30 +14,31 @@ using FamilyCablesCliTest = CliSimTest;
 
 TEST_F(FamilyCablesCliTest, Kind14PrintsItsFieldsAndSendsByTheMarks) {
   StartSim(14, {"--cables", "3"});
-  CliResult run = RunCli("pages family-cables --session 14:C12345:COM1 --print");
+  CliResult run = RunCli("--i0b=0 pages family-cables --session 14:C12345:COM1 --print");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_NE(run.output.find("Количество пар: 2000"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Температура (С): -10"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Участок №02: "), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Длина (м): 225.000;"), std::string::npos) << run.output;
   // Nothing is sent without the question answered Yes.
-  run = RunCli("pages family-cables --session 14:C12345:COM1 --mark 2 --send");
+  run = RunCli("--i0b=0 pages family-cables --session 14:C12345:COM1 --mark 2 --send");
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_EQ(CommandsReceived(4), 0);
   // Two of three marked: two single transactions; all three: one whole one.
   run = RunCli(
-      "--yes pages family-cables --session 14:C12345:COM1 --mark 3,2 --cable 2 --set pairs=1234 "
+      "--i0b=0 --yes pages family-cables --session 14:C12345:COM1 --mark 3,2 --cable 2 --set "
+      "pairs=1234 "
       "--set s1.v1=10,0 --set s1.v3=2 --send");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_EQ(CommandsReceived(4), 2);
   EXPECT_EQ(CommandsReceived(2), 0);
   EXPECT_NE(run.output.find("Info: Complete"), std::string::npos) << run.output;
-  run = RunCli("--yes pages family-cables --session 14:C12345:COM1 --mark 1,2,3 --send");
+  run = RunCli("--i0b=0 --yes pages family-cables --session 14:C12345:COM1 --mark 1,2,3 --send");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_EQ(CommandsReceived(2), 1);
   EXPECT_EQ(CommandsReceived(4), 2);
   // The instrument returns what it was sent.
-  run = RunCli("pages family-cables --session 14:C12345:COM1 --cable 2 --print");
+  run = RunCli("--i0b=0 pages family-cables --session 14:C12345:COM1 --cable 2 --print");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_NE(run.output.find("Количество пар: 1234"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Длина (м): 10.000; Уд. емк.(нФ/км): 45.000; К.У.: 2.000; R шлейфа "
@@ -56,18 +57,19 @@ TEST_F(FamilyCablesCliTest, NumbersOutOfRangeAreUsageErrorsOrRefusedBeforeSendin
   EXPECT_EQ(CommandsReceived(0x50), 0);
   // Within the fixed range but beyond the database: the action fails, nothing
   // after it runs.
-  CliResult run = RunCli("--yes pages family-cables --session 10:C12345:COM1 --mark 1,7 --send");
+  CliResult run =
+      RunCli("--i0b=0 --yes pages family-cables --session 10:C12345:COM1 --mark 1,7 --send");
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_NE(run.output.find("--mark 7: the page holds 3 cables"), std::string::npos) << run.output;
   EXPECT_EQ(CommandsReceived(0x51) + CommandsReceived(0x52), 0);
   // Kind 10's sections have no fourth value and its cables no pairs.
-  run = RunCli("--yes pages family-cables --session 10:C12345:COM1 --set s1.v4=3 --send");
+  run = RunCli("--i0b=0 --yes pages family-cables --session 10:C12345:COM1 --set s1.v4=3 --send");
   EXPECT_EQ(run.status, 1) << run.output;
-  run = RunCli("--yes pages family-cables --session 10:C12345:COM1 --set pairs=3 --send");
+  run = RunCli("--i0b=0 --yes pages family-cables --session 10:C12345:COM1 --set pairs=3 --send");
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_EQ(CommandsReceived(0x51) + CommandsReceived(0x52), 0);
   // The third cable has all twenty sections.
-  run = RunCli("pages family-cables --session 10:C12345:COM1 --cable 3 --print");
+  run = RunCli("--i0b=0 pages family-cables --session 10:C12345:COM1 --cable 3 --print");
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("Участок №20: "), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("Количество пар"), std::string::npos) << run.output;
@@ -75,15 +77,15 @@ TEST_F(FamilyCablesCliTest, NumbersOutOfRangeAreUsageErrorsOrRefusedBeforeSendin
 
 TEST_F(FamilyCablesCliTest, Kind12WritesAndReadsTheDatabase) {
   StartSim(12, {"--cables", "3"});
-  ASSERT_EQ(RunCli("db create " + Quoted("cables.mdb")).status, 0);
-  CliResult run = RunCli("--file " + Quoted("cables.mdb") +
+  ASSERT_EQ(RunCli("--i0b=0 db create " + Quoted("cables.mdb")).status, 0);
+  CliResult run = RunCli("--i0b=0 --file " + Quoted("cables.mdb") +
                          " pages family-cables --session 12:C12345:COM1 --mark 1,3 --save");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_EQ(QueryNumber(File("cables.mdb"), "SELECT COUNT(*) FROM tbl_CableParams"), 2);
   EXPECT_EQ(QueryNumber(File("cables.mdb"), "SELECT COUNT(*) FROM tbl_Frames"), 4);
   // Read back with every listed cable: the two are marked beside the third,
   // so sending takes the whole database in one transaction.
-  run = RunCli("--yes --file " + Quoted("cables.mdb") +
+  run = RunCli("--i0b=0 --yes --file " + Quoted("cables.mdb") +
                " pages family-cables --session 12:C12345:COM1 --mark 2 --open --send --print");
   ASSERT_EQ(run.status, 0) << run.output << Log();
   EXPECT_EQ(CommandsReceived(0x62), 1);
@@ -91,7 +93,7 @@ TEST_F(FamilyCablesCliTest, Kind12WritesAndReadsTheDatabase) {
   EXPECT_NE(run.output.find("  1 [x] "), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("  3 [x] "), std::string::npos) << run.output;
   // A database file that is not there: the action fails, nothing is sent.
-  run = RunCli("--yes --file " + Quoted("none.mdb") +
+  run = RunCli("--i0b=0 --yes --file " + Quoted("none.mdb") +
                " pages family-cables --session 12:C12345:COM1 --mark 1 --open --send");
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_EQ(CommandsReceived(0x61), 0);

@@ -59,6 +59,8 @@ class Kind9DatabaseTest : public ::testing::Test {
  protected:
   Kind9DatabaseTest() {
     link_.info().name = "КВР-ПРО-8.500";
+    // The program's default "/i0B:2": the first two rows are locked.
+    link_.options().locked_leading_entries = 2;
     Kind9Parameters p;
     p.chip_type = 1;
     p.maximum_cables = 10;

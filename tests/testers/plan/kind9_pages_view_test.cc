@@ -42,6 +42,7 @@ void ShowInLanguage(const QLocale& locale, const char* suffix, const QString& he
                     const QString& missing, const QString& cable_text) {
   ASSERT_TRUE(InstallTranslation(locale));
   SimSession session(9, {"--cables", "7"});
+  session.options().locked_leading_entries = 2;  // the program's default
   ASSERT_TRUE(session.opened());
   ASSERT_TRUE(InitialTransferKind9(session.link(), session.link().port()));
   Kind9Window window(session);
