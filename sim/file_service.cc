@@ -84,7 +84,14 @@ std::string FromCp1251(const std::string& cp1251) {
 // --- The file system ---------------------------------------------------------------
 
 struct FileSystem {
+  // A tree the simulator generated for itself goes when it ends; a folder
+  // given with --fs stays.
+  ~FileSystem() {
+    std::error_code ignored;
+    if (generated) fs::remove_all(root, ignored);
+  }
   fs::path root;
+  bool generated = false;
   std::string current = "/mnt/ext2/";
   std::string selected;
   uint32_t selected_size = 0;
@@ -134,6 +141,7 @@ FileSystem& State(const Config& config) {
   static FileSystem state;
   if (state.root.empty()) {
     state.root = config.fs_dir.empty() ? Generate() : fs::path(config.fs_dir);
+    state.generated = config.fs_dir.empty() && !state.root.empty();
     if (config.fs_dir.empty()) std::fprintf(stderr, "sim: file system in %s\n", state.root.c_str());
   }
   return state;
