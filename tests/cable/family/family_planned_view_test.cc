@@ -95,6 +95,33 @@ TEST_F(FamilyPlannedViewTest, Kind14InEnglish) {
       testing::SavePageScreenshot(view, "english_family_planned_kind14", 1000, 560)));
 }
 
+TEST_F(FamilyPlannedViewTest, Kind14FromTheSimulator) {
+  ASSERT_TRUE(InstallTranslation(QLocale(QLocale::Russian, QLocale::Russia)));
+  SimSession sim(14);
+  sim.options().locked_leading_entries = 2;  // the program's default
+  ASSERT_TRUE(sim.opened());
+  FamilyPlannedPage page(sim.context(), std::make_shared<FamilyModel>(kFamily233));
+  FamilyPlannedPageView view(page, nullptr);
+  Find<QPushButton>(view, "Receive")->click();
+  EXPECT_TRUE(sim.screen().MessageLines().empty()) << sim.Log();
+  auto* cables = Find<QListWidget>(view, "Cables");
+  ASSERT_GT(cables->count(), 2);
+  EXPECT_EQ(cables->currentRow(), 2);
+  EXPECT_FALSE(cables->item(1)->flags() & Qt::ItemIsSelectable);
+  // The 233-byte family has no name and date of its planned measurements.
+  EXPECT_FALSE(Find<QLabel>(view, "PlannedName")->isVisibleTo(&view));
+  auto* pairs = Find<QTableWidget>(view, "Pairs");
+  ASSERT_EQ(pairs->columnCount(), 7);
+  ASSERT_EQ(pairs->rowCount(), 2000);
+  for (int c = 1; c < pairs->columnCount(); ++c) {
+    EXPECT_TRUE(HasCyrillic(pairs->horizontalHeaderItem(c)->text()))
+        << pairs->horizontalHeaderItem(c)->text().toStdString();
+  }
+  EXPECT_EQ(Find<QPushButton>(view, "Save")->text(), "Сохранить...");
+  EXPECT_TRUE(std::filesystem::exists(
+      testing::SavePageScreenshot(view, "family_planned_kind14", 1000, 560)));
+}
+
 TEST_F(FamilyPlannedViewTest, Kind11InEnglish) {
   ASSERT_TRUE(InstallTranslation(QLocale(QLocale::English, QLocale::UnitedStates)));
   SimSession sim(11);
