@@ -63,8 +63,8 @@ void Kind9CablePageView::Refresh() {
   for (size_t r = 0; r < rows.size(); ++r) {
     auto* item = new QTreeWidgetItem(list_);
     for (size_t c = 0; c < rows[r].size(); ++c) item->setText(static_cast<int>(c), Q(rows[r][c]));
-    // Locked rows can be seen but never chosen.
-    if (cables_.locked(static_cast<int>(r))) item->setFlags(Qt::ItemIsEnabled);
+    // Locked rows are seen greyed, as in the other cable lists, and never chosen.
+    if (cables_.locked(static_cast<int>(r))) item->setFlags(Qt::NoItemFlags);
   }
   if (cables_.cursor() >= 0) list_->setCurrentItem(list_->topLevelItem(cables_.cursor()));
   refreshing_ = false;
