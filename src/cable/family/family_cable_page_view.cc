@@ -35,7 +35,11 @@ FamilyCablePageView::FamilyCablePageView(FamilyCablePage& page, QWidget* parent)
   auto* open = ToolButton(this, "Открыть БД...", "OpenDatabase", "Открытие записей из базы данных");
   for (QPushButton* b : {receive, send, update, open}) tools->addWidget(b);
   tools->addStretch();
-  connect(receive, &QPushButton::clicked, this, [this] { cables_.Receive(); });
+  // The type choice needs the instrument's types: a reception that worked also
+  // reads them once, when no page of the family has read them yet.
+  connect(receive, &QPushButton::clicked, this, [this] {
+    if (cables_.Receive()) cables_.LoadTypes();
+  });
   connect(send, &QPushButton::clicked, this, [this] { cables_.Send(); });
   connect(update, &QPushButton::clicked, this, [this] { cables_.SaveToDatabase(); });
   connect(open, &QPushButton::clicked, this, [this] { cables_.OpenFromDatabase(); });

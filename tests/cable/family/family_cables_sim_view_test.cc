@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,6 +82,26 @@ TEST_P(FamilyCablesSimView, Kind14ShowsPairsTemperatureAndEightSections) {
   EXPECT_TRUE(Find<QLineEdit>(view, "Value4")->isVisibleTo(&view));
   EXPECT_TRUE(std::filesystem::exists(testing::SavePageScreenshot(
       view, std::string("family233_cables") + GetParam().suffix, 900, 520)));
+}
+
+// "Принять" in the window also reads the types once, so the type choice of a
+// received cable offers the instrument's types.
+TEST_P(FamilyCablesSimView, Kind11ReceivingOffersTheInstrumentsTypes) {
+  testing::SimSession sim(11, {"--cables", "3"});
+  ASSERT_TRUE(sim.opened());
+  auto model = std::make_shared<FamilyModel>(kFamily435);
+  FamilyCablePage page(sim.context(), model);
+  FamilyCablePageView view(page, nullptr);
+  view.show();
+  ASSERT_TRUE(model->Read(sim.context()));
+  ASSERT_TRUE(model->types().empty());
+  page.SetChecked(1, true);
+  Find<QPushButton>(view, "Receive")->click();
+  ASSERT_FALSE(model->types().empty()) << sim.Log();
+  auto* type = Find<QComboBox>(view, "Type");
+  EXPECT_TRUE(type->isEnabled());
+  EXPECT_EQ(type->count(), static_cast<int>(model->types().size()));
+  EXPECT_EQ(type->itemText(0).toStdString(), model->type_name(0));
 }
 
 TEST_P(FamilyCablesSimView, Kind10ShowsSectionsWithThreeValues) {
