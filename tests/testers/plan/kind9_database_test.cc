@@ -59,8 +59,6 @@ class Kind9DatabaseTest : public ::testing::Test {
  protected:
   Kind9DatabaseTest() {
     link_.info().name = "КВР-ПРО-8.500";
-    // The program's default "/i0B:2": the first two rows are locked.
-    link_.options().locked_leading_entries = 2;
     Kind9Parameters p;
     p.chip_type = 1;
     p.maximum_cables = 10;
@@ -96,6 +94,9 @@ class Kind9DatabaseTest : public ::testing::Test {
 
   testing::ScriptedPeer peer_;
   testing::PeerLink link_{peer_, 9, "654321"};
+  // The program's default "/i0B:2" (the first two rows locked), set before the
+  // pages below read it.
+  const int locked_rows_ = link_.options().locked_leading_entries = 2;
   std::shared_ptr<Kind9Database> database_ =
       std::make_shared<Kind9Database>(link_.context().options.kind9_trailing_records);
   DatabasePlanPage plan_{link_.context(), database_};
