@@ -14,37 +14,15 @@
 #include "cable/cable_files.h"
 #include "cable/excel_sql.h"
 #include "support/scripted_screen.h"
+#include "support/sim_process.h"
 #include "support/temp_dir.h"
+#include "support/xlrd_cells.h"
 
 namespace telvane {
 namespace {
 
-// `text` as one single-quoted shell word.
-std::string ShellWord(const std::string& text) {
-  std::string out = "'";
-  for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
-
-// The cells python3-xlrd reads, one "row col type value" line each.
-std::vector<std::string> XlrdCells(const std::string& path) {
-  const std::string command = std::string(TELVANE_PYTHON) + " " + TELVANE_SOURCE_DIR +
-                              "/tests/cable/xlrd_cells.py " + ShellWord(path) + " 2>&1";
-  std::vector<std::string> lines;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return lines;
-  std::string line;
-  for (int c; (c = fgetc(pipe)) != EOF;) {
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else {
-      line += static_cast<char>(c);
-    }
-  }
-  pclose(pipe);
-  return lines;
-}
+using testing::ShellQuote;
+using testing::XlrdCells;
 
 CableRecord SampleCable() {
   CableRecord cable;
@@ -333,8 +311,8 @@ TEST_F(ExcelExportTest, FailedExportFromTheCommandLineExitsOneAndKeepsTheOldFile
   auto run = [&](const std::string& limit, const std::string& target, std::string& output) {
     const std::string command =
         "sh -c " +
-        ShellWord(limit + "exec " + TELVANE_CLI_PATH + " --file " + ShellWord(types) + " --file " +
-                  ShellWord(target) + " cable types excel") +
+        ShellQuote(limit + "exec " + TELVANE_CLI_PATH + " --file " + ShellQuote(types) +
+                   " --file " + ShellQuote(target) + " cable types excel") +
         " 2>&1";
     output.clear();
     FILE* pipe = popen(command.c_str(), "r");
